@@ -1,0 +1,54 @@
+#include "Module1.h"
+
+#include "frmMain.h"
+#include "qtplatform.h"
+#include "random.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QScreen>
+
+namespace {
+// The program folder holds the data beside the executable; an installed copy keeps it in the share folder.
+QString findProgramDir() {
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(exeDir + QStringLiteral("/q.dat"))) return exeDir;
+    const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/../share/tamvelkviz"));
+    if (QFileInfo::exists(shared + QStringLiteral("/q.dat"))) return shared;
+    return exeDir;
+}
+} // namespace
+
+namespace Module1 {
+
+int Main(int argc, char** argv) {
+    rnd::randomize();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tamvelkviz"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TamvelKvíz"));
+    QIcon icon;
+    for (int size : {16, 32, 48}) icon.addFile(QStringLiteral(":/builtin/icon%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+
+    QtPlatform platform;
+    auto* window = new frmMain(platform, findProgramDir());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(icon);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->geometry();
+        window->move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
+    }
+    window->show();
+    window->repaint();
+    platform.sleep(1500);
+    if (!window->FormLoad()) {
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete window;
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+} // namespace Module1

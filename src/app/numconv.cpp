@@ -1,0 +1,74 @@
+#include "numconv.h"
+
+#include <cmath>
+#include <limits>
+
+namespace numconv {
+
+double Val(const QString& text) {
+    std::string s; // the digits that form the number, spaces removed
+    int i = 0;
+    const int n = text.size();
+    auto skipSpaces = [&] {
+        while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r')) ++i;
+    };
+    auto isDigit = [&](int k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
+
+    skipSpaces();
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-') s += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    for (skipSpaces(); isDigit(i); skipSpaces()) {
+        s += static_cast<char>(text[i++].unicode());
+        anyDigit = true;
+    }
+    if (i < n && text[i] == u'.') {
+        ++i;
+        s += '.';
+        for (skipSpaces(); isDigit(i); skipSpaces()) {
+            s += static_cast<char>(text[i++].unicode());
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) return 0.0;
+    // An exponent counts only when digits follow it.
+    if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+        int j = i + 1;
+        std::string e = "e";
+        auto skipAt = [&] {
+            while (j < n && (text[j] == u' ' || text[j] == u'\t')) ++j;
+        };
+        skipAt();
+        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+            e += static_cast<char>(text[j].unicode());
+            ++j;
+        }
+        bool expDigit = false;
+        for (skipAt(); j < n && text[j] >= u'0' && text[j] <= u'9'; skipAt()) {
+            e += static_cast<char>(text[j++].unicode());
+            expDigit = true;
+        }
+        if (expDigit) s += e;
+    }
+    const double v = std::strtod(s.c_str(), nullptr);
+    return std::isfinite(v) ? v : (v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest());
+}
+
+std::int64_t roundHalfEven(double v) {
+    if (std::isnan(v)) return 0;
+    constexpr double lim = 9.2e18;
+    if (v >= lim) return static_cast<std::int64_t>(lim);
+    if (v <= -lim) return static_cast<std::int64_t>(-lim);
+    return static_cast<std::int64_t>(std::nearbyint(v)); // default rounding mode: to nearest, ties to even
+}
+
+QString formatNumber(double v) {
+    if (v == 0) return QStringLiteral("0");
+    if (std::fabs(v) < 1e15 && v == std::trunc(v)) return QString::number(static_cast<std::int64_t>(v));
+    QString s = QString::number(v, 'g', 15);
+    return s;
+}
+
+} // namespace numconv

@@ -1,0 +1,33 @@
+// Everything the game does outside its drawing surface goes through this seam, so tests can replace it:
+// sleeping, showing the surface, message boxes, sound, music, the help page and the display mode.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class QTextBrowser;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Blocks the user-interface thread; input that arrives meanwhile is handled afterwards.
+    virtual void sleep(int ms) = 0;
+    // Shows the surface on the screen now.
+    virtual void refresh(QWidget& window) = 0;
+    // Modal Yes/No question titled "TamvelKvíz", Yes the default; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& prompt) = 0;
+    // A message that ends the run or reports a failure.
+    virtual void showError(QWidget* parent, const QString& message) = 0;
+
+    // Starts a sound effect at once, cutting off one still playing; a missing file plays nothing.
+    virtual void playSound(const QString& wavPath) = 0;
+    // Plays a music track in a loop until stopMusic; an empty path plays nothing.
+    virtual void startMusic(const QString& trackPath) = 0;
+    virtual void stopMusic() = 0;
+
+    virtual void loadHelpPage(QTextBrowser& pane, const QString& htmlPath) = 0;
+
+    // The game fills the screen (scaled, aspect kept) or returns to its centred 800 x 600 window.
+    virtual void setFullScreen(QWidget& window, bool on) = 0;
+};

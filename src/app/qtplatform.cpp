@@ -1,0 +1,153 @@
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTextBrowser>
+#include <QThread>
+#include <QUrl>
+
+namespace {
+// Shows the 800 x 600 game scaled to fill the screen, aspect kept; input is mapped back by the view.
+class ScalingView : public QGraphicsView {
+public:
+    using QGraphicsView::QGraphicsView;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QGraphicsView::resizeEvent(e);
+        fitInView(QRectF(0, 0, 800, 600), Qt::KeepAspectRatio);
+    }
+};
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+    if (music_) music_->stop();
+}
+
+void QtPlatform::sleep(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void QtPlatform::refresh(QWidget& window) {
+    window.repaint();
+    // In full screen the view paints the window, so it is the view that must paint now.
+    if (view_ && view_->isVisible()) view_->viewport()->repaint();
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("TamvelKvíz"), prompt, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::showError(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QSoundEffect* QtPlatform::effect(const QString& path) {
+    for (auto& [p, e] : effects_)
+        if (p == path) return e;
+    auto* e = new QSoundEffect(qApp);
+    e->setSource(QUrl::fromLocalFile(path));
+    effects_.emplace_back(path, e);
+    return e;
+}
+
+void QtPlatform::playSound(const QString& wavPath) {
+    if (!audioChecked_) {
+        audioChecked_ = true;
+        // Without an audio device effects never finish; the game stays silent instead.
+        audioAvailable_ = !QMediaDevices::audioOutputs().isEmpty();
+    }
+    if (!audioAvailable_ || !QFileInfo::exists(wavPath)) return;
+    if (playing_) playing_->stop();
+    playing_ = effect(wavPath);
+    playing_->play();
+}
+
+void QtPlatform::ensureMusicPlayer() {
+    if (music_) return;
+    music_ = std::make_unique<QMediaPlayer>();
+    musicOut_ = std::make_unique<QAudioOutput>();
+    musicOut_->setVolume(0.6f);
+    music_->setAudioOutput(musicOut_.get());
+    music_->setLoops(QMediaPlayer::Infinite);
+}
+
+void QtPlatform::startMusic(const QString& trackPath) {
+    if (trackPath.isEmpty() || !QFileInfo::exists(trackPath) || QMediaDevices::audioOutputs().isEmpty()) {
+        stopMusic();
+        return;
+    }
+    ensureMusicPlayer();
+    music_->stop();
+    music_->setSource(QUrl::fromLocalFile(trackPath));
+    music_->play();
+}
+
+void QtPlatform::stopMusic() {
+    if (music_) music_->stop();
+}
+
+void QtPlatform::loadHelpPage(QTextBrowser& pane, const QString& htmlPath) {
+    pane.setSource(QUrl::fromLocalFile(htmlPath));
+}
+
+void QtPlatform::setFullScreen(QWidget& window, bool on) {
+    if (on) {
+        if (proxy_) return;
+        scene_ = std::make_unique<QGraphicsScene>(0, 0, 800, 600);
+        scene_->setBackgroundBrush(Qt::black);
+        view_ = std::make_unique<ScalingView>(scene_.get());
+        view_->setWindowTitle(window.windowTitle());
+        view_->setWindowIcon(window.windowIcon());
+        view_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        view_->setFrameShape(QFrame::NoFrame);
+        view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view_->setRenderHint(QPainter::SmoothPixmapTransform);
+        view_->setBackgroundBrush(Qt::black);
+        view_->setMouseTracking(true);
+        const bool wasVisible = window.isVisible();
+        window.hide();
+        proxy_ = scene_->addWidget(&window);
+        proxy_->setPos(0, 0);
+        if (wasVisible) {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            view_->setGeometry(screen ? screen->geometry() : QRect(0, 0, 800, 600));
+            view_->showFullScreen();
+        }
+        window.show();
+        window.setFocus();
+    } else {
+        if (!proxy_) return;
+        const bool wasVisible = view_ && view_->isVisible();
+        proxy_->setWidget(nullptr);
+        proxy_ = nullptr;
+        view_->hide();
+        view_.reset();
+        scene_.reset();
+        window.setParent(nullptr);
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect g = screen->geometry();
+            window.move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
+        }
+        if (wasVisible) window.show();
+    }
+}

@@ -1,0 +1,44 @@
+// The program's platform layer on Qt: real sleeping, painting, dialogs, audio and full screen.
+#pragma once
+
+#include "platform.h"
+
+#include <QPointer>
+#include <memory>
+
+class QSoundEffect;
+class QMediaPlayer;
+class QAudioOutput;
+class QGraphicsView;
+class QGraphicsScene;
+class QGraphicsProxyWidget;
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void sleep(int ms) override;
+    void refresh(QWidget& window) override;
+    bool askYesNo(QWidget* parent, const QString& prompt) override;
+    void showError(QWidget* parent, const QString& message) override;
+    void playSound(const QString& wavPath) override;
+    void startMusic(const QString& trackPath) override;
+    void stopMusic() override;
+    void loadHelpPage(QTextBrowser& pane, const QString& htmlPath) override;
+    void setFullScreen(QWidget& window, bool on) override;
+
+private:
+    QSoundEffect* effect(const QString& path);
+    void ensureMusicPlayer();
+
+    std::vector<std::pair<QString, QSoundEffect*>> effects_;
+    QSoundEffect* playing_ = nullptr;
+    std::unique_ptr<QMediaPlayer> music_;
+    std::unique_ptr<QAudioOutput> musicOut_;
+    std::unique_ptr<QGraphicsScene> scene_;
+    std::unique_ptr<QGraphicsView> view_;
+    QGraphicsProxyWidget* proxy_ = nullptr;
+    bool audioChecked_ = false;
+    bool audioAvailable_ = false;
+};

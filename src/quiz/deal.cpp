@@ -1,0 +1,78 @@
+// Dealing a question for the chosen cell: zoom, question panel, options, text, clock.
+#include "frmMain.h"
+
+#include "modes.h"
+#include "numconv.h"
+#include "platform.h"
+#include "textfit.h"
+
+#include <QLineEdit>
+#include <array>
+
+using namespace boardmodel;
+
+namespace {
+struct Line {
+    float left1, left2, width;
+};
+// The question text follows the shape of the panel; row 8 takes whatever is left, off the window.
+constexpr std::array<Line, 9> lineTable = {{
+    {45, 514, 243},
+    {50, 522, 230},
+    {54, 522, 226},
+    {57, 545, 200},
+    {57, 553, 192},
+    {54, 553, 195},
+    {50, 574, 178},
+    {45, 582, 175},
+    {800, 800, 1000000000},
+}};
+constexpr int kZoomPause = 50, kPanelPause = 70;
+
+bool deckHasLanguage(bool czech) {
+    for (int i = 0; i <= modOt::questionCount; ++i)
+        if (modOt::isEnglish(modOt::questions[static_cast<std::size_t>(i)].Text) != czech) return true;
+    return false;
+}
+} // namespace
+
+void frmMain::Click(int col, int row) {
+    makeSound(QStringLiteral("select2"));
+    mode = player;
+    question = textfit::dealInLanguage(czech, deckHasLanguage(czech), modOt::NextQuestion, modOt::isEnglish);
+
+    const double G = zoomGrowth(board, col, row);
+    const RectF r = cellRect(col, row);
+    for (int f = 0; f <= 16; ++f) {
+        const double i = G / 16 * f;
+        drawPic(5, r.left - i / 2, r.top - i / 2, 64 + i, 70 + i);
+        Refresh();
+        platform_.sleep(kZoomPause);
+    }
+
+    const int panelX = player == 1 ? 22 : 467;
+    for (int k = 0; k <= 7; ++k) {
+        drawPic(player == 1 ? 21 : 22, panelX, 198, 313, 202);
+        if (k % 2 == 0) DrawVar(player, k / 2 + 1, optionNormal);
+        Refresh();
+        platform_.sleep(kPanelPause);
+    }
+    drawPic(player == 1 ? 23 : 24, panelX, 198, 313, 202);
+
+    FontBold = true;
+    ForeColor = QColor(0, 0, 50);
+    QString rest = question.Text;
+    int n = 0;
+    do {
+        const Line& l = lineTable[static_cast<std::size_t>(qMin(n, 8))];
+        rest = Justify(rest, l.width, player == 1 ? l.left1 : l.left2, static_cast<float>(228 + 17 * n));
+        ++n;
+    } while (!rest.isEmpty());
+    Refresh();
+
+    timeLeft = 360.0f;
+    int length = static_cast<int>(question.Text.size());
+    for (int s = 1; s <= 4; ++s) length += static_cast<int>(question.Answer[static_cast<std::size_t>(s)].size());
+    setClockPeriod(textfit::tickPeriod(length, numconv::Val(Text3->text())));
+    setClockEnabled(true);
+}
