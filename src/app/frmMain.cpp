@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "clicklabel.h"
+#include "fonts.h"
 #include "modes.h"
 #include "numconv.h"
 #include "platform.h"
@@ -55,9 +56,7 @@ frmMain::frmMain(Platform& platform, const QString& programDir, QWidget* parent)
         p.drawImage(QRect(0, 0, 800, 600), splash);
     }
 
-    QFont boxFont = windowFont();
-    boxFont.setPixelSize(numconv::roundHalfEven(14.25 * 4 / 3));
-    boxFont.setBold(true);
+    const QFont boxFont = fonts::windowFont(14.25, true);
     auto makeText = [&](const ControlPlace& c, const QString& text) {
         auto* t = new QLineEdit(text, this);
         t->setGeometry(c.x, c.y, c.w, c.h);

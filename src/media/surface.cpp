@@ -1,7 +1,7 @@
 // The picture table and the drawing operations on the window's persistent surface.
 #include "frmMain.h"
 
-#include "numconv.h"
+#include "fonts.h"
 #include "platform.h"
 
 #include <QFontMetricsF>
@@ -61,15 +61,7 @@ void frmMain::outlineRect(QRgb argb, double x, double y, double w, double h) {
     graphics_->restore();
 }
 
-QFont frmMain::windowFont() const {
-    QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    // Point sizes snap to whole pixels as on a 96 dpi screen.
-    f.setPixelSize(static_cast<int>(numconv::roundHalfEven(FontSize * 4.0 / 3.0)));
-    f.setBold(FontBold);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
-}
+QFont frmMain::windowFont() const { return fonts::windowFont(FontSize, FontBold); }
 
 double frmMain::TextWidth(const QString& text) const { return QFontMetricsF(windowFont()).horizontalAdvance(text); }
 

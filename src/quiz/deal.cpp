@@ -4,6 +4,7 @@
 #include "modes.h"
 #include "numconv.h"
 #include "platform.h"
+#include "linetable.h"
 #include "textfit.h"
 
 #include <QLineEdit>
@@ -12,21 +13,6 @@
 using namespace boardmodel;
 
 namespace {
-struct Line {
-    float left1, left2, width;
-};
-// The question text follows the shape of the panel; row 8 takes whatever is left, off the window.
-constexpr std::array<Line, 9> lineTable = {{
-    {45, 514, 243},
-    {50, 522, 230},
-    {54, 522, 226},
-    {57, 545, 200},
-    {57, 553, 192},
-    {54, 553, 195},
-    {50, 574, 178},
-    {45, 582, 175},
-    {800, 800, 1000000000},
-}};
 constexpr int kZoomPause = 50, kPanelPause = 70;
 
 bool deckHasLanguage(bool czech) {
@@ -64,8 +50,8 @@ void frmMain::Click(int col, int row) {
     QString rest = question.Text;
     int n = 0;
     do {
-        const Line& l = lineTable[static_cast<std::size_t>(qMin(n, 8))];
-        rest = Justify(rest, l.width, player == 1 ? l.left1 : l.left2, static_cast<float>(228 + 17 * n));
+        const quizlayout::Line& l = quizlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
+        rest = Justify(rest, l.width, player == 1 ? l.left1 : l.left2, quizlayout::lineTop(n));
         ++n;
     } while (!rest.isEmpty());
     Refresh();

@@ -33,7 +33,12 @@ void addReverb(Mono& s, double wet, double room, double damp) {
 
 void finish(Mono& s, double lengthSec, double fadeOutSec) {
     s.resize(at(lengthSec), 0.0f);
-    fadeIn(s, at(0.001));
+    // FM and short decays leave a little DC; remove it before normalising.
+    OnePoleHighpass hp;
+    hp.set(kSr, 20.0);
+    for (float& v : s)
+        v = static_cast<float>(hp.process(v));
+    fadeIn(s, at(0.0005));
     fadeOut(s, at(fadeOutSec));
     normalisePeak(s, kPeakDb);
 }

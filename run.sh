@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game in Release and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)"
+exec build/TamvelKviz/tamvelkviz "$@"

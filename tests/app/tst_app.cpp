@@ -1,0 +1,250 @@
+// Start-up, the picture table, shutdown and the settings and language files.
+#include "clicklabel.h"
+#include "fakeplatform.h"
+#include "fixture.h"
+#include "frmMain.h"
+#include "modes.h"
+#include "random.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTest>
+
+using fixture::LoadedGame;
+using fixture::ProgramFolder;
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void startUpEndsInTheEnglishMenuWithTheDeckLoaded() {
+        LoadedGame g;
+        QVERIFY(g.loaded);
+        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.window->player, 2);
+        QVERIFY(!g.window->czech);
+        QCOMPARE(modOt::questionCount, 3);
+        QVERIFY(!QFile::exists(g.folder->file(QStringLiteral("AtToMluvi.Cesky"))));
+        QVERIFY(g.window->Text1->isHidden());
+    }
+
+    void everySlotHoldsItsOwnPicture() {
+        LoadedGame g;
+        for (int i = 0; i < 31; ++i) {
+            const QImage& pic = g.window->img[static_cast<std::size_t>(i)];
+            const auto& expected = fixture::kPictures[static_cast<std::size_t>(i)];
+            QVERIFY2(!pic.isNull(), expected.file);
+            QCOMPARE(pic.size(), QSize(expected.width, expected.height));
+            if (i != 18) QCOMPARE(pic.pixelColor(0, 0).rgb(), fixture::colourOf(i).rgb());
+        }
+    }
+
+    void aMissingPictureLeavesAnEmptySlotThatDrawsNothing() {
+        LoadedGame g(ProgramFolder::defaultQuestions(), {QStringLiteral("pozadi.png"), QStringLiteral("exit.png")});
+        QVERIFY(g.loaded);
+        QCOMPARE(g.window->mode, modeMenu);
+        QVERIFY(g.window->img[20].isNull());
+        QVERIFY(g.window->img[29].isNull());
+        // The close control's place keeps the menu sheet beneath it.
+        QCOMPARE(g.pixel(785, 30), fixture::colourOf(18).rgb());
+        const QRgb before = g.pixel(400, 300);
+        g.window->drawPic(20, 0, 0, 800, 600);
+        QCOMPARE(g.pixel(400, 300), before);
+    }
+
+    void theTwoCopiesOfTheOptionPictureAreIndependent() {
+        LoadedGame g;
+        QImage& a = g.window->img[25];
+        const QImage& b = g.window->img[30];
+        QVERIFY(!a.isNull() && !b.isNull());
+        a.setPixelColor(0, 0, Qt::black);
+        QCOMPARE(b.pixelColor(0, 0).rgb(), fixture::colourOf(25).rgb());
+        a = QImage();
+        QVERIFY(!b.isNull());
+    }
+
+    void theMenuSheetDrawnTallShowsOnlyItsUpperRows() {
+        LoadedGame g;
+        // Row 599 of the sheet is its plain background; scaled, it would show the bands below.
+        for (int x : {5, 100, 300, 500, 700}) QCOMPARE(g.pixel(x, 599), fixture::colourOf(18).rgb());
+    }
+
+    void aPartOfAPictureLandsPixelExact() {
+        LoadedGame g;
+        QImage grid(800, 600, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x) grid.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 16));
+        g.window->img[20] = grid;
+        g.window->drawPicPart(20, 123, 45, 67, 89, 123, 45, 67, 89);
+        g.window->drawPicPart(20, 300, 400, 10, 10, 11, 22, 10, 10);
+        for (int y = 44; y <= 134; ++y)
+            for (int x = 122; x <= 190; ++x) {
+                const bool inside = x >= 123 && x < 190 && y >= 45 && y < 134;
+                if (inside) QCOMPARE(g.pixel(x, y), grid.pixel(x, y));
+            }
+        QCOMPARE(g.pixel(300, 400), grid.pixel(11, 22));
+        QCOMPARE(g.pixel(309, 409), grid.pixel(20, 31));
+        QVERIFY(g.pixel(310, 410) != grid.pixel(21, 32));
+    }
+
+    void theMarkerAloneDecidesTheLanguageAndIsEmptiedOnACzechStart() {
+        ProgramFolder folder;
+        folder.write(QStringLiteral("AtToMluvi.Cesky"), "left over");
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        QVERIFY(w.czech);
+        QFile marker(folder.file(QStringLiteral("AtToMluvi.Cesky")));
+        QVERIFY(marker.exists());
+        QCOMPARE(marker.size(), 0);
+        QVERIFY(p.helpPages.last().endsWith(QStringLiteral("help/napoveda.html")));
+    }
+
+    void aMissingQuestionFileStopsStartUpWithAMessage() {
+        ProgramFolder folder;
+        QFile::remove(folder.file(QStringLiteral("q.dat")));
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(!w.FormLoad());
+        QCOMPARE(p.errors.size(), 1);
+        QVERIFY(p.errors.first().contains(QStringLiteral("q.dat")));
+        QVERIFY(w.mode != modeMenu);
+    }
+
+    void closingTheWindowSavesTheSettingsAndReleasesThePictures() {
+        LoadedGame g;
+        g.window->Text1->setText(QStringLiteral("Eva"));
+        g.window->close();
+        QVERIFY(g.window->isUnloaded());
+        for (const QImage& pic : g.window->img) QVERIFY(pic.isNull());
+        QFile n(g.folder->file(QStringLiteral("n.dat")));
+        QVERIFY(n.open(QIODevice::ReadOnly));
+        QCOMPARE(n.readAll(), QByteArray("Eva\r\nTamvel II.\r\n10000\r\n(  )\r\n(  )\r\n(  )\r\n"));
+        QVERIFY(g.platform->fullScreen.empty());
+    }
+
+    void fullScreenFromTheSettingsFileIsRestoredAtExit() {
+        ProgramFolder folder;
+        folder.write(QStringLiteral("n.dat"), "A\r\nB\r\n5000\r\n(  )\r\n(  )\r\n(o)\r\n");
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        QCOMPARE(p.fullScreen, std::vector<bool>({true}));
+        QCOMPARE(w.Label3->text(), QStringLiteral("(o)"));
+        w.Form_Unload();
+        QCOMPARE(p.fullScreen, std::vector<bool>({true, false}));
+    }
+
+    void awkwardNamesSurviveARestart_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("comma") << QStringLiteral("Eva, the best");
+        QTest::newRow("double quotes") << QStringLiteral("\"Big\" Tom");
+        QTest::newRow("leading spaces") << QStringLiteral("   Jan");
+        QTest::newRow("Czech letters") << QStringLiteral("Žluťoučký kůň Řehoř");
+        QTest::newRow("empty") << QString();
+    }
+    void awkwardNamesSurviveARestart() {
+        QFETCH(QString, name);
+        ProgramFolder folder;
+        {
+            FakePlatform p;
+            frmMain w(p, folder.path());
+            QVERIFY(w.FormLoad());
+            w.Text1->setText(name);
+            w.Text3->setText(QStringLiteral("7500"));
+            w.Label1_Click();
+            w.Form_Unload();
+        }
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        QCOMPARE(w.Text1->text(), name);
+        QCOMPARE(w.Text2->text(), QStringLiteral("Tamvel II."));
+        QCOMPARE(w.Text3->text(), QStringLiteral("7500"));
+        QCOMPARE(w.Label1->text(), QStringLiteral("(o)"));
+        QCOMPARE(w.Label2->text(), QStringLiteral("(  )"));
+    }
+
+    void missingOrShortSettingsFilesTakeDefaults_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("name1");
+        QTest::newRow("no file") << QByteArray() << false << QStringLiteral("Tamvel I.");
+        QTest::newRow("empty file") << QByteArray() << true << QString();
+        QTest::newRow("one item") << QByteArray("Eva\r\n") << true << QStringLiteral("Eva");
+    }
+    void missingOrShortSettingsFilesTakeDefaults() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        QFETCH(QString, name1);
+        ProgramFolder folder;
+        if (present) folder.write(QStringLiteral("n.dat"), content);
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        QVERIFY(p.errors.isEmpty());
+        if (!name1.isNull()) QCOMPARE(w.Text1->text(), name1);
+        QCOMPARE(w.Text2->text(), QStringLiteral("Tamvel II."));
+        QCOMPARE(w.Text3->text(), QStringLiteral("10000"));
+        for (auto* l : {w.Label1, w.Label2, w.Label3}) QCOMPARE(l->text(), QStringLiteral("(  )"));
+    }
+
+    void aFailedSaveIsReportedAndTheProgramStillEnds() {
+        LoadedGame g;
+        QDir(g.folder->path()).mkdir(QStringLiteral("n.dat")); // a folder where the file should go
+        g.window->Form_Unload();
+        QCOMPARE(g.platform->errors.size(), 1);
+        QVERIFY(g.platform->errors.first().contains(QStringLiteral("n.dat")));
+        for (const QImage& pic : g.window->img) QVERIFY(pic.isNull());
+    }
+
+    void aReadOnlyProgramFolderKeepsTheSettingsInTheConfigFolder() {
+        ProgramFolder folder;
+        const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QFile::remove(cfg + QStringLiteral("/n.dat"));
+        // Root ignores permission bits, but not the immutable flag.
+        const bool immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder.path()}) == 0;
+        if (!immutable) QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        auto restore = qScopeGuard([&] {
+            if (immutable) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder.path()});
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::remove(cfg + QStringLiteral("/n.dat"));
+        });
+        if (QFileInfo(folder.path()).isWritable()) QSKIP("this file system cannot make a folder read-only here");
+        {
+            FakePlatform p;
+            frmMain w(p, folder.path());
+            QVERIFY(w.FormLoad());
+            w.Text2->setText(QStringLiteral("Read-only Rita"));
+            w.Form_Unload();
+            QVERIFY(p.errors.isEmpty());
+        }
+        QVERIFY(QFile::exists(cfg + QStringLiteral("/n.dat")));
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("n.dat"))));
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        QCOMPARE(w.Text2->text(), QStringLiteral("Read-only Rita"));
+    }
+
+    void languageSwitchCreatesAndDeletesTheMarker() {
+        LoadedGame g;
+        const QString marker = g.folder->file(QStringLiteral("AtToMluvi.Cesky"));
+        g.window->switchLng();
+        QVERIFY(g.window->czech);
+        QVERIFY(QFile::exists(marker));
+        g.window->switchLng();
+        QVERIFY(!g.window->czech);
+        QVERIFY(!QFile::exists(marker));
+        QCOMPARE(g.window->mode, modeMenu);
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

@@ -1,0 +1,60 @@
+// A recording platform for tests: no real sleeping, dialogs answered from a script, everything logged.
+#pragma once
+
+#include "platform.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+class FakePlatform : public Platform {
+public:
+    std::vector<int> sleeps;
+    int refreshes = 0;
+    QStringList prompts;        // questions asked, in order
+    std::deque<bool> answers;   // scripted answers; when empty, defaultAnswer
+    bool defaultAnswer = false;
+    QStringList errors;
+    QStringList sounds;         // file names of the effects started, without folder
+    QStringList music;          // "start <track file name>" or "stop"
+    QStringList helpPages;
+    std::vector<bool> fullScreen;
+    bool isFullScreen = false;
+
+    void sleep(int ms) override { sleeps.push_back(ms); }
+    void refresh(QWidget&) override { ++refreshes; }
+    bool askYesNo(QWidget*, const QString& prompt) override {
+        prompts << prompt;
+        if (answers.empty()) return defaultAnswer;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void showError(QWidget*, const QString& message) override { errors << message; }
+    void playSound(const QString& wavPath) override { sounds << wavPath.section(u'/', -1); }
+    void startMusic(const QString& trackPath) override {
+        music << QStringLiteral("start ") + trackPath.section(u'/', -1);
+    }
+    void stopMusic() override { music << QStringLiteral("stop"); }
+    void loadHelpPage(QTextBrowser&, const QString& htmlPath) override { helpPages << htmlPath; }
+    void setFullScreen(QWidget&, bool on) override {
+        fullScreen.push_back(on);
+        isFullScreen = on;
+    }
+
+    int totalSleep() const {
+        int t = 0;
+        for (int s : sleeps) t += s;
+        return t;
+    }
+    void clear() {
+        sleeps.clear();
+        refreshes = 0;
+        prompts.clear();
+        errors.clear();
+        sounds.clear();
+        music.clear();
+        helpPages.clear();
+        fullScreen.clear();
+    }
+};

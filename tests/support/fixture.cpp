@@ -1,0 +1,93 @@
+#include "fixture.h"
+
+#include "fakeplatform.h"
+#include "frmMain.h"
+#include "random.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace fixture {
+
+const std::array<Picture, 31> kPictures = {{
+    {"pod.png", 542, 496},          {"pole1.png", 64, 70},        {"p1/male.png", 64, 70},
+    {"p2/male.png", 64, 70},        {"pole0h.png", 64, 70},       {"pole0a.png", 128, 134},
+    {"p1/velke.png", 128, 134},     {"p2/velke.png", 128, 134},   {"p1/hrac.png", 116, 106},
+    {"p2/hrac.png", 116, 106},      {"natahu.png", 147, 139},     {"rucicka.png", 13, 66},
+    {"preload.jpg", 16, 16},        {"gratulace.png", 237, 142},  {"p1/gratulace.png", 265, 206},
+    {"p2/gratulace.png", 265, 206}, {"sipka.png", 90, 90},        {"help.jpg", 800, 600},
+    {"uvod.jpg", 800, 900},         {"vitez.png", 96, 102},       {"pozadi.png", 800, 600},
+    {"levy.png", 313, 202},         {"pravy.png", 313, 202},      {"leva.png", 313, 202},
+    {"prava.png", 313, 202},        {"moznost.png", 200, 47},     {"moznosta.png", 200, 47},
+    {"moznosts.png", 200, 47},      {"moznostd.png", 200, 47},    {"exit.png", 30, 30},
+    {"moznost.png", 200, 47},
+}};
+
+QColor colourOf(int index) {
+    if (index == 30) index = 25;
+    // Well apart in hue and value, and never pure black or white.
+    return QColor::fromHsv((index * 47) % 360, 200, index % 2 ? 150 : 230);
+}
+
+QString ProgramFolder::defaultQuestions() {
+    return QStringLiteral("What is red?\\Blood\\Grass\\Sky\\Snow\n"
+                          "Co je zelené?\\Tráva\\Krev\\Nebe\\Sníh\n"
+                          "Which number is even?\\Two\\One\\Three\\Five\n"
+                          "Kolik je dva a dva?\\Čtyři\\Tři\\Pět\\Šest\n");
+}
+
+ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) {
+    QDir root(dir_.path());
+    root.mkpath(QStringLiteral("graphics/p1"));
+    root.mkpath(QStringLiteral("graphics/p2"));
+    root.mkpath(QStringLiteral("help"));
+    root.mkpath(QStringLiteral("Sound/music"));
+    for (int i = 0; i < 30; ++i) {
+        const Picture& p = kPictures[static_cast<std::size_t>(i)];
+        if (omit.contains(QString::fromLatin1(p.file))) continue;
+        QImage pic(p.width, p.height, QImage::Format_RGB32);
+        pic.fill(colourOf(i));
+        if (i == 18) {
+            // The menu sheet: every item look gets its own colour, told apart by the tests.
+            QImage sheet(800, 900, QImage::Format_RGB32);
+            sheet.fill(colourOf(18));
+            for (int band = 0; band < 3; ++band)
+                for (int item = 0; item < 4; ++item)
+                    for (int y = 0; y < (item == 3 ? 58 : 98); ++y)
+                        for (int x = 0; x < 158; ++x)
+                            sheet.setPixelColor(1 + 160 * item + x, 601 + 100 * band + y,
+                                                QColor::fromHsv((band * 90 + item * 20) % 360, 255, 255));
+            pic = sheet;
+        }
+        // PNG data whatever the name says, so colours stay exact; the loader sniffs the format.
+        pic.save(root.filePath(QStringLiteral("graphics/") + QString::fromLatin1(p.file)), "PNG");
+    }
+    write(QStringLiteral("q.dat"), questions.toUtf8());
+    write(QStringLiteral("help/help.html"), "<html><body>Help</body></html>");
+    write(QStringLiteral("help/napoveda.html"), "<html><body>Napoveda</body></html>");
+    for (const char* s : {"select", "select2", "good", "bad", "winner", "time"})
+        write(QStringLiteral("Sound/%1.wav").arg(QLatin1String(s)), "RIFF");
+    for (const char* t : {"a.wav", "b.wav", "c.wav"}) write(QStringLiteral("Sound/music/") + QLatin1String(t), "RIFF");
+}
+
+void ProgramFolder::write(const QString& name, const QByteArray& bytes) const {
+    QFile f(dir_.filePath(name));
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+LoadedGame::LoadedGame(const QString& questions, const QStringList& omit)
+    : folder(std::make_unique<ProgramFolder>(questions, omit)), platform(std::make_unique<FakePlatform>()),
+      window(std::make_unique<frmMain>(*platform, folder->path())) {
+    rnd::pin(12345);
+    loaded = window->FormLoad();
+    platform->clear();
+}
+
+LoadedGame::~LoadedGame() {
+    window.reset();
+    rnd::unpin();
+}
+
+QRgb LoadedGame::pixel(int x, int y) const { return window->surface().pixel(x, y); }
+
+} // namespace fixture

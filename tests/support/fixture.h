@@ -1,0 +1,51 @@
+// A throw-away program folder for window tests: pictures of flat distinct colours at their real sizes,
+// so that one sampled pixel tells which picture lies where, plus q.dat, help pages and sound files.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <array>
+#include <memory>
+
+class FakePlatform;
+class frmMain;
+
+namespace fixture {
+
+struct Picture {
+    const char* file;
+    int width, height;
+};
+extern const std::array<Picture, 31> kPictures;
+
+// The flat colour of picture index i (indexes 25 and 30 share the file and so the colour).
+QColor colourOf(int index);
+
+// The shipped sub-pictures of uvod.jpg are told apart by their own colours.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const QString& questions = defaultQuestions(), const QStringList& omit = {});
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const;
+    static QString defaultQuestions();
+
+private:
+    QTemporaryDir dir_;
+};
+
+// A window on a fixture folder after FormLoad, with the fake platform's log cleared.
+struct LoadedGame {
+    explicit LoadedGame(const QString& questions = ProgramFolder::defaultQuestions(), const QStringList& omit = {});
+    ~LoadedGame();
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<frmMain> window;
+    bool loaded = false;
+    QRgb pixel(int x, int y) const;
+};
+
+} // namespace fixture
