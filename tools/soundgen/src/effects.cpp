@@ -80,6 +80,7 @@ Mono fmBlip(double freq, double len) {
         pc += freq / kSr;
         pm += 2.0 * freq / kSr;
     }
+    fadeOut(s, at(0.04));
     return s;
 }
 
@@ -88,17 +89,20 @@ Mono cellSelect() {
     mixInto(s, fmBlip(1318.5, 0.25), 0.0, 0.8);   // E6
     mixInto(s, fmBlip(1975.5, 0.24), 0.055, 0.7); // B6
     // Rising band-passed noise: the "whoosh" under the blips.
+    // Two cascaded band-passes keep the sweep audible as a pitch-like rise.
     Rng rng(23);
-    Biquad bp;
+    Biquad bp1, bp2;
     const std::size_t n = at(0.3);
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / kSr;
         if (i % 32 == 0) {
             const double x = std::min(1.0, t / 0.22);
-            bp.setBandpass(kSr, 800.0 * std::pow(6000.0 / 800.0, x), 2.0);
+            const double fc = 700.0 * std::pow(5000.0 / 700.0, x);
+            bp1.setBandpass(kSr, fc, 2.5);
+            bp2.setBandpass(kSr, fc, 2.5);
         }
-        const double env = t < 0.1 ? std::sin(0.5 * kPi * t / 0.1) : std::pow(1.0 - (t - 0.1) / 0.2, 2.0);
-        s[i] += static_cast<float>(bp.process(rng.bi()) * 0.9 * env);
+        const double env = t < 0.12 ? std::sin(0.5 * kPi * t / 0.12) : std::pow(1.0 - (t - 0.12) / 0.18, 2.0);
+        s[i] += static_cast<float>(bp2.process(bp1.process(rng.bi())) * 2.2 * env);
     }
     finish(s, 0.3, 0.03);
     return s;
@@ -142,9 +146,12 @@ Mono wrongAnswer() {
             for (int k = 1; k * f < 4000.0; ++k) {
                 const double r = k * f / fc;
                 const double g = 1.0 / std::sqrt((1.0 - r * r) * (1.0 - r * r) + (r / 2.5) * (r / 2.5));
-                v += g / k * sinCycles(phase * k);
+                const double edge = std::min(1.0, (4000.0 - k * f) / 500.0); // no partials popping in
+                v += edge * g / k * sinCycles(phase * k);
             }
-            const double env = std::min(1.0, t / 0.025) * std::min(1.0, (nt.len - t) / 0.06);
+            // The level follows the wah a little and sags over the note: softer, less buzzy.
+            const double swell = (0.6 + 0.4 * bump) * (1.0 - 0.45 * x);
+            const double env = swell * std::min(1.0, t / 0.025) * std::min(1.0, (nt.len - t) / 0.06);
             s[off + i] += static_cast<float>(v * env);
             phase += f / kSr;
             if (phase >= 1.0)
@@ -176,7 +183,7 @@ Mono fanfare() {
     mixInto(s, inst::timpani(kSr, 98.0, 0.8, 31), 0.0, 0.5);
     mixInto(s, inst::timpani(kSr, 98.0, 0.8, 32), 0.42, 0.5);
     mixInto(s, inst::timpani(kSr, 130.8, 1.0, 33), 0.92, 0.6);
-    mixInto(s, inst::cymbal(kSr, 0.35, 0.7, 34), 0.92, 1.0);
+    mixInto(s, inst::cymbal(kSr, 0.35, 0.6, 34), 0.92, 0.6);
     const std::array<double, 4> sparkle = {84, 88, 91, 96};
     for (std::size_t i = 0; i < sparkle.size(); ++i)
         mixInto(s, inst::bell(kSr, midiToHz(sparkle[i]), 0.35, 0.3), 1.0 + 0.06 * static_cast<double>(i), 0.3);

@@ -356,17 +356,14 @@ Mono tambourine(double sr, double vel, std::uint64_t seed) {
     Rng rng(seed);
     Biquad hp;
     hp.setHighpass(sr, std::min(6000.0, sr * 0.35), 0.7);
-    std::array<double, 3> ph = {rng.uni(), rng.uni(), rng.uni()};
-    const std::array<double, 3> fr = {4900.0, 6300.0, 7700.0};
+    // Jingles: a random inharmonic cluster per hit, so repeated hits do not form a steady whistle.
+    std::vector<Partial> jingles;
+    for (int j = 0; j < 8; ++j)
+        jingles.push_back({4500.0 + rng.uni() * 5000.0, 0.08, 0.03 + 0.04 * rng.uni()});
+    const Mono ring = additive(sr, 1.0, 0.3, jingles, seed + 5, true);
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / sr;
-        double s = hp.process(rng.bi()) * (1.0 + 0.6 * std::sin(kTwoPi * 40.0 * t));
-        for (std::size_t j = 0; j < ph.size(); ++j) {
-            if (fr[j] < sr * 0.45)
-                s += 0.3 * sinCycles(ph[j]);
-            ph[j] += fr[j] / sr;
-            wrap(ph[j]);
-        }
+        const double s = hp.process(rng.bi()) * (1.0 + 0.6 * std::sin(kTwoPi * 40.0 * t)) + ring[i];
         out[i] = static_cast<float>(s * vel * std::exp(-t / 0.07) * attack(t, 0.002));
     }
     fadeOut(out, frames(0.05, sr));
@@ -392,9 +389,9 @@ Mono ride(double sr, double vel, std::uint64_t seed) {
     Rng rng(seed);
     std::vector<Partial> parts;
     const std::array<double, 6> fr = {3150.0, 3720.0, 4410.0, 5230.0, 6170.0, 7280.0};
-    const std::array<double, 6> taus = {0.9, 0.7, 0.6, 0.5, 0.4, 0.35};
+    const std::array<double, 6> taus = {0.5, 0.45, 0.4, 0.35, 0.3, 0.25};
     for (std::size_t i = 0; i < fr.size(); ++i)
-        parts.push_back({fr[i], 1.0 / std::sqrt(static_cast<double>(i) + 1.0), taus[i]});
+        parts.push_back({fr[i] * (1.0 + 0.03 * rng.bi()), 1.0 / std::sqrt(static_cast<double>(i) + 1.0), taus[i]});
     Mono out = additive(sr, 1.0, 1.5, parts, seed, true);
     Biquad hp;
     hp.setHighpass(sr, std::min(5000.0, sr * 0.35), 0.7);
@@ -471,8 +468,8 @@ Mono cymbal(double sr, double vel, double decay, std::uint64_t seed) {
     out.resize(n, 0.0f);
     Biquad hp;
     hp.setHighpass(sr, std::min(4000.0, sr * 0.35), 0.7);
-    OnePoleLowpass lp;
-    lp.set(sr, std::min(9000.0, sr * 0.4));
+    Biquad lp; // keeps the wash silky rather than hissy
+    lp.setLowpass(sr, std::min(8000.0, sr * 0.4), 0.7);
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / sr;
         const double noise = hp.process(rng.bi()) * std::exp(-t / decay);

@@ -222,8 +222,8 @@ Stereo loungeTrack() {
         }
 
         // Brushes: swishes on 2 and 4, taps on 1 and 3; a feathered kick for the pulse.
-        song.add(b + 4, swishes.next(), song.randomVelocity(0.12, 0.1), -0.2, 0.25, 0.0);
-        song.add(b + 12, swishes.next(), song.randomVelocity(0.12, 0.1), -0.2, 0.25, 0.0);
+        song.add(b + 4, swishes.next(), song.randomVelocity(0.08, 0.1), -0.2, 0.25, 0.0);
+        song.add(b + 12, swishes.next(), song.randomVelocity(0.08, 0.1), -0.2, 0.25, 0.0);
         song.add(b, taps.next(), song.randomVelocity(0.1, 0.1), -0.2, 0.2, 0.0);
         song.add(b + 8, taps.next(), song.randomVelocity(0.1, 0.1), -0.2, 0.2, 0.0);
         song.add(b, softKick, 0.2, 0.0, 0.05, 0.0);

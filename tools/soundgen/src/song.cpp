@@ -12,9 +12,10 @@ Song::Song(double sampleRate, double stepSeconds, int stepsPerBar, int bars, std
       dryL_(n_, 0.0f), dryR_(n_, 0.0f), revL_(n_, 0.0f), revR_(n_, 0.0f), dly_(n_, 0.0f) {}
 
 double Song::stepToFrame(double step) const {
+    // Decide by the grid step, so strummed (fractionally offset) notes swing together.
     double s = step;
-    const double inBeat = std::fmod(step, 4.0);
-    if (swing_ > 0.0 && std::fabs(inBeat - 2.0) < 1e-9)
+    const auto gridStep = static_cast<long long>(std::floor(step + 1e-9));
+    if (swing_ > 0.0 && gridStep % 4 == 2)
         s += swing_;
     return s * stepSec_ * sr_;
 }
@@ -96,9 +97,9 @@ Stereo Song::render(const MixSettings& mix) const {
         }
     }
 
-    // Start the file where both channels are close to zero (within a few ms of the downbeat),
+    // Start the file where both channels are close to zero (within 30 ms of the downbeat),
     // so even the very first play-through begins without a click.
-    const auto window = static_cast<long long>(0.005 * sr_);
+    const auto window = static_cast<long long>(0.03 * sr_);
     const auto nn = static_cast<long long>(n_);
     long long best = 0;
     double bestLevel = 1e9;

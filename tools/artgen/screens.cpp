@@ -1,0 +1,671 @@
+#include "screens.h"
+
+#include "pieces.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+namespace art {
+
+const MenuSlot kMenuSlots[4] = {
+    {QRect(71, 401, 158, 98), 1},
+    {QRect(321, 401, 158, 98), 161},
+    {QRect(571, 401, 158, 98), 321},
+    {QRect(541, 131, 158, 58), 481},
+};
+
+namespace {
+
+void drawFloor(QPainter& p, int w, int h, qreal top)
+{
+    const QPointF c(w / 2.0, h + 30);
+    QRadialGradient g(c, w * 0.55);
+    g.setColorAt(0, QColor(150, 110, 255, 110));
+    g.setColorAt(0.6, QColor(90, 60, 220, 40));
+    g.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(0, top, w, h - top), g);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 5; ++i) {
+        const qreal rx = w * (0.18 + 0.11 * i), ry = (h - top) * (0.35 + 0.22 * i);
+        p.setPen(QPen(QColor(180, 160, 255, 50 - 8 * i), 1.5));
+        p.drawEllipse(c, rx, ry);
+    }
+}
+
+void hexGrid(QPainter& p, int w, int h, qreal cw, QColor color)
+{
+    const qreal ch = cw * 70 / 64, step = ch * 55 / 70;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(color, 1.2));
+    for (int r = -1; r * step < h + ch; ++r)
+        for (int c = -1; c * cw < w + cw; ++c)
+            p.drawPath(hexPath(QRectF(c * cw + ((r & 1) ? cw / 2 : 0), r * step, cw, ch), 3, 4));
+}
+
+QPolygonF boardHull()
+{
+    return QPolygonF({QPointF(336, 96), QPointF(144, 426), QPointF(144, 560), QPointF(656, 560), QPointF(656, 426),
+                      QPointF(464, 96)});
+}
+
+void podium(QPainter& p, const QRectF& r, int id)
+{
+    const PlayerStyle s = player(id);
+    QPainterPath outer;
+    outer.addRoundedRect(r.adjusted(1, 1, -1, -1), 22, 22);
+    softShadow(p, outer, QPointF(0, 4), 6, QColor(0, 0, 10, 180));
+    p.fillPath(outer, vgrad3(r.top(), r.bottom(), s.light, s.base, s.dark));
+    p.strokePath(outer, QPen(s.deep, 1.6));
+    QPainterPath inner;
+    const QRectF ir = r.adjusted(7, 7, -7, -7);
+    inner.addRoundedRect(ir, 16, 16);
+    QRadialGradient g(ir.center() + QPointF(0, -14), 80);
+    g.setColorAt(0, id == 1 ? QColor(120, 70, 150) : QColor(60, 80, 190));
+    g.setColorAt(0.6, QColor(40, 20, 100));
+    g.setColorAt(1, QColor(16, 8, 50));
+    p.fillPath(inner, g);
+    // Dial ticks: the clock hand sweeps over this face.
+    p.save();
+    p.setClipPath(inner);
+    const QPointF c = r.center();
+    for (int i = 0; i < 12; ++i) {
+        const qreal a = i * M_PI / 6;
+        const bool major = i % 3 == 0;
+        const QPointF d(std::sin(a), -std::cos(a));
+        p.setPen(QPen(QColor(255, 255, 255, major ? 170 : 90), major ? 3 : 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c + d * (major ? 51 : 55), c + d * 61);
+    }
+    QRadialGradient floor(QPointF(c.x(), ir.bottom()), 60);
+    floor.setColorAt(0, QColor(255, 255, 255, 50));
+    floor.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillRect(ir, floor);
+    p.restore();
+    p.strokePath(inner, QPen(QColor(0, 0, 20, 160), 2));
+    p.strokePath(inner.translated(0, 1), QPen(QColor(255, 255, 255, 50), 1));
+}
+
+QPainterPath plateShape()
+{
+    return roundedPolygon(insetPolygon(boardHull(), -13), 18);
+}
+
+enum class Item { Settings, NewGame, Help, Language };
+
+void drawMenuButton(QPainter& p, QRectF cell, Item it, bool czech, bool hi)
+{
+    const bool lang = it == Item::Language;
+    const QRectF body = cell.adjusted(lang ? 5 : 6, lang ? 5 : 6, lang ? -5 : -6, lang ? -5 : -6);
+    QPainterPath path;
+    path.addRoundedRect(body, lang ? 16 : 20, lang ? 16 : 20);
+    if (hi)
+        glow(p, path, 5, QColor(255, 220, 80, 255), 2);
+    softShadow(p, path, QPointF(0, 4), 4, QColor(0, 0, 20, 190));
+    if (hi)
+        p.fillPath(path, vgrad3(body.top(), body.bottom(), QColor(186, 166, 255), QColor(122, 92, 255),
+                                QColor(70, 40, 200)));
+    else
+        p.fillPath(path, vgrad3(body.top(), body.bottom(), QColor(126, 98, 255), QColor(76, 48, 214),
+                                QColor(40, 20, 140)));
+    p.save();
+    p.setClipPath(path);
+    QPainterPath gloss;
+    gloss.addRoundedRect(QRectF(body.left() + 4, body.top() + 3, body.width() - 8, body.height() * 0.42), 14, 14);
+    p.fillPath(gloss, vgrad(body.top(), body.top() + body.height() * 0.45, QColor(255, 255, 255, hi ? 150 : 110),
+                            QColor(255, 255, 255, 12)));
+    p.restore();
+    p.strokePath(path, QPen(QColor(14, 6, 50), 4));
+    p.strokePath(path, QPen(vgrad(body.top(), body.bottom(), hi ? QColor(255, 255, 230) : QColor(255, 232, 150),
+                                  hi ? QColor(255, 200, 40) : QColor(196, 124, 30)),
+                            2.4));
+
+    const QPointF ic = lang ? QPointF(cell.left() + 32, cell.center().y()) : QPointF(cell.center().x(), cell.top() + 35);
+    const qreal ir = lang ? 17 : 21;
+    p.setPen(QPen(QColor(20, 10, 70), 1.5));
+    p.setBrush(vgrad(ic.y() - ir, ic.y() + ir, QColor(255, 255, 255), hi ? QColor(255, 240, 170) : QColor(200, 206, 255)));
+    p.drawEllipse(ic, ir, ir);
+    switch (it) {
+    case Item::Settings:
+        drawGear(p, ic, ir * 0.78, QColor(0, 150, 160));
+        break;
+    case Item::NewGame: {
+        const QRectF hr(ic.x() - ir * 0.72, ic.y() - ir * 0.79, ir * 1.44, ir * 1.58);
+        drawHexPiece(p, hr, Piece::P1);
+        break;
+    }
+    case Item::Help: {
+        const QPainterPath q = textPath(QStringLiteral("?"), uiFont(int(ir * 1.45), true), ic);
+        fancyText(p, q, vgrad(ic.y() - ir, ic.y() + ir, QColor(90, 220, 100), QColor(20, 130, 40)),
+                  QColor(10, 60, 20), 2.5, QColor(0, 0, 0, 0), 0, false);
+        break;
+    }
+    case Item::Language:
+        drawGlobe(p, ic, ir * 0.78, QColor(40, 140, 230));
+        break;
+    }
+    static const char* const en[] = {"Settings", "New game", "Help", "\u010cesky"};
+    static const char* const cz[] = {"Nastaven\u00ed", "Nov\u00e1 hra", "N\u00e1pov\u011bda", "English"};
+    const QString label = QString::fromUtf8((czech ? cz : en)[int(it)]);
+    const QPointF tc = lang ? QPointF((cell.left() + 52 + body.right()) / 2, cell.center().y())
+                            : QPointF(cell.center().x(), cell.top() + 74);
+    const QPainterPath t = textPath(label, uiFont(lang ? 19 : 18, true), tc);
+    fancyText(p, t, hi ? QColor(255, 250, 190) : QColor(255, 255, 255), QColor(20, 8, 70), 3.2,
+              QColor(0, 0, 20, 170), 2, false);
+}
+
+void drawBackButton(QPainter& p, bool hi)
+{
+    const QPointF c(45, 45);
+    QPainterPath disc;
+    disc.addEllipse(c, 32, 32);
+    if (hi)
+        glow(p, disc, 5, QColor(255, 220, 80, 255), 2);
+    softShadow(p, disc, QPointF(0, 3), 4, QColor(0, 0, 20, 190));
+    QRadialGradient g(c + QPointF(-8, -12), 46);
+    g.setColorAt(0, hi ? QColor(196, 176, 255) : QColor(140, 110, 255));
+    g.setColorAt(1, hi ? QColor(80, 50, 210) : QColor(44, 22, 150));
+    p.fillPath(disc, g);
+    p.fillPath(disc.intersected([&] {
+        QPainterPath e;
+        e.addEllipse(QRectF(20, 15, 50, 28));
+        return e;
+    }()),
+               vgrad(15, 43, QColor(255, 255, 255, hi ? 150 : 110), QColor(255, 255, 255, 10)));
+    p.strokePath(disc, QPen(QColor(14, 6, 50), 4));
+    p.strokePath(disc, QPen(vgrad(13, 77, hi ? QColor(255, 255, 230) : QColor(255, 232, 150),
+                                  hi ? QColor(255, 200, 40) : QColor(196, 124, 30)),
+                            2.4));
+    drawArrowLeft(p, c + QPointF(-1, 0), 19, hi ? QColor(255, 230, 120) : QColor(190, 200, 255));
+}
+
+QImage helpBase()
+{
+    QImage img = studioImage(800, 600, false);
+    QPainter p(&img);
+    prepare(p);
+    // Right side: dark calm area for labels, inputs and the help pane.
+    QLinearGradient side(300, 0, 360, 0);
+    side.setColorAt(0, QColor(6, 6, 30, 0));
+    side.setColorAt(1, QColor(6, 6, 30, 170));
+    p.fillRect(QRectF(300, 0, 500, 600), side);
+    QPainterPath pane;
+    pane.addRoundedRect(QRectF(338, 96, 454, 490), 18, 18);
+    softShadow(p, pane, QPointF(0, 4), 8, QColor(0, 0, 0, 180));
+    p.fillPath(pane, vgrad(96, 586, QColor(22, 28, 88), QColor(10, 12, 48)));
+    p.strokePath(pane, QPen(QColor(140, 150, 255, 110), 1.5));
+
+    drawLogo(p, QPointF(575, 50), 40);
+
+    drawFloor(p, 340, 600, 420);
+    const struct {
+        QPointF c;
+        Piece kind;
+    } hexes[] = {{{120, 200}, Piece::Active}, {{212, 200}, Piece::Free}, {{74, 276}, Piece::P1},
+                 {{166, 276}, Piece::Hover}, {{258, 276}, Piece::P2}};
+    for (const auto& h : hexes) {
+        const QRectF r(h.c.x() - 44, h.c.y() - 48, 88, 96);
+        softShadow(p, hexPath(r, 2, 5), QPointF(0, 5), 6, QColor(0, 0, 20, 170));
+        drawHexPiece(p, r, h.kind);
+    }
+    drawGear(p, QPointF(212, 202), 24, QColor(0, 150, 160));
+    drawGlobe(p, QPointF(166, 278), 20, QColor(40, 140, 230));
+    drawFox(p, QRectF(22, 400, 150, 137));
+    drawOwl(p, QRectF(174, 404, 146, 133));
+    return img;
+}
+
+void drawWinnerCardBase(QPainter& p, int id)
+{
+    const PlayerStyle s = player(id);
+    QPainterPath card;
+    card.addRoundedRect(QRectF(3, 3, 259, 200), 24, 24);
+    p.fillPath(card, vgrad3(3, 203, s.light, s.base, s.deep));
+    p.save();
+    p.setClipPath(card);
+    // Sunburst rays behind the caption.
+    const QPointF c(132, 70);
+    for (int i = 0; i < 24; i += 2) {
+        QPainterPath ray;
+        ray.moveTo(c);
+        const qreal a0 = i * M_PI / 12, a1 = (i + 1) * M_PI / 12;
+        ray.lineTo(c + QPointF(std::cos(a0), std::sin(a0)) * 300);
+        ray.lineTo(c + QPointF(std::cos(a1), std::sin(a1)) * 300);
+        ray.closeSubpath();
+        p.fillPath(ray, QColor(255, 255, 255, 34));
+    }
+    QPainterPath capBox;
+    capBox.addRoundedRect(QRectF(12, 27, 241, 75), 16, 16);
+    p.fillPath(capBox, QColor(s.deep.red(), s.deep.green(), s.deep.blue(), 150));
+    Rng rng(id == 1 ? 11 : 29);
+    const QColor conf[] = {QColor(255, 230, 60), QColor(255, 90, 140), QColor(90, 230, 255), QColor(140, 255, 120),
+                           QColor(255, 255, 255), QColor(200, 120, 255)};
+    for (int i = 0; i < 70; ++i) {
+        const QPointF pt(rng.range(6, 259), rng.range(6, 200));
+        const QColor col = conf[int(rng.range(0, 6)) % 6];
+        const qreal rot = rng.range(0, 180), len = rng.range(4, 8);
+        const bool round = rng.next() < 0.3;
+        // Keep the caption and name readable.
+        if ((pt.y() > 30 && pt.y() < 100 && pt.x() > 22 && pt.x() < 243) || (pt.y() > 104 && pt.y() < 160))
+            continue;
+        p.save();
+        p.translate(pt);
+        p.rotate(rot);
+        p.setPen(Qt::NoPen);
+        p.setBrush(col);
+        if (round)
+            p.drawEllipse(QPointF(0, 0), 2.6, 2.6);
+        else
+            p.drawRect(QRectF(-len / 2, -1.8, len, 3.6));
+        p.restore();
+    }
+    p.restore();
+    // Ribbon for the winner's name.
+    QPolygonF rib({QPointF(-2, 108), QPointF(267, 108), QPointF(255, 131.5), QPointF(267, 155), QPointF(-2, 155),
+                   QPointF(10, 131.5)});
+    QPainterPath ribbon;
+    ribbon.addPolygon(rib);
+    ribbon.closeSubpath();
+    ribbon = ribbon.intersected(card);
+    softShadow(p, ribbon, QPointF(0, 3), 4, QColor(0, 0, 0, 150));
+    p.fillPath(ribbon, vgrad3(108, 155, QColor(60, 30, 90), QColor(30, 12, 56), QColor(14, 6, 30)));
+    p.setPen(QPen(QColor(255, 210, 80), 2));
+    p.drawLine(QPointF(3, 109.5), QPointF(262, 109.5));
+    p.drawLine(QPointF(3, 153.5), QPointF(262, 153.5));
+    const QPointF stars[] = {{96, 180}, {132, 177}, {168, 180}};
+    for (int i = 0; i < 3; ++i) {
+        const qreal r = i == 1 ? 17 : 12;
+        const QPainterPath st = starPath(stars[i], r, r * 0.45);
+        softShadow(p, st, QPointF(0, 2), 2, QColor(0, 0, 0, 140));
+        p.strokePath(st, QPen(QColor(110, 50, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.fillPath(st, vgrad(stars[i].y() - r, stars[i].y() + r, QColor(255, 255, 210), QColor(255, 180, 20)));
+    }
+    sparkle(p, QPointF(40, 178), 8, QColor(255, 255, 230, 230));
+    sparkle(p, QPointF(226, 182), 9, QColor(255, 255, 230, 230));
+    p.strokePath(card, QPen(s.deep, 4));
+    p.strokePath(card, QPen(vgrad(3, 203, QColor(255, 248, 190), QColor(220, 150, 30)), 2.4));
+}
+
+}  // namespace
+
+QRectF boardCell(int row, int i)
+{
+    return QRectF(400 - 32 * (row + 1) + 64 * i, 128 + 55 * row, 64, 70);
+}
+
+QImage studioImage(int w, int h, bool calm)
+{
+    QImage img = canvas(w, h, Qt::black);
+    QPainter p(&img);
+    prepare(p);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, QColor(16, 8, 56));
+    g.setColorAt(0.42, QColor(46, 22, 120));
+    g.setColorAt(0.74, QColor(28, 14, 86));
+    g.setColorAt(1, QColor(10, 6, 36));
+    p.fillRect(img.rect(), g);
+    QRadialGradient rg(QPointF(w / 2.0, h * 0.4), w * 0.62);
+    rg.setColorAt(0, QColor(130, 80, 255, 110));
+    rg.setColorAt(0.5, QColor(80, 40, 200, 50));
+    rg.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(img.rect(), rg);
+
+    QImage beams = canvas(w, h);
+    {
+        QPainter b(&beams);
+        prepare(b);
+        const struct {
+            qreal x0, x1, width;
+            QColor c;
+        } list[] = {{w * 0.06, w * 0.40, 110, QColor(200, 180, 255)}, {w * 0.94, w * 0.60, 110, QColor(200, 180, 255)},
+                    {w * 0.28, w * 0.02, 80, QColor(120, 220, 255)}, {w * 0.72, w * 0.98, 80, QColor(255, 160, 230)}};
+        for (const auto& bm : list) {
+            QPolygonF poly({QPointF(bm.x0 - 5, -5), QPointF(bm.x0 + 5, -5), QPointF(bm.x1 + bm.width / 2, h),
+                            QPointF(bm.x1 - bm.width / 2, h)});
+            QColor a = bm.c, z = bm.c;
+            a.setAlpha(calm ? 34 : 56);
+            z.setAlpha(0);
+            b.setPen(Qt::NoPen);
+            b.setBrush(vgrad(0, h * 0.85, a, z));
+            b.drawPolygon(poly);
+        }
+    }
+    p.drawImage(0, 0, blur(beams, 8));
+
+    QImage grid = canvas(w, h);
+    {
+        QPainter q(&grid);
+        prepare(q);
+        hexGrid(q, w, h, 46, QColor(170, 160, 255, 40));
+        q.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        QRadialGradient fg(QPointF(w / 2.0, h * 0.45), std::max(w, h) * 0.62);
+        fg.setColorAt(0, QColor(0, 0, 0, calm ? 20 : 40));
+        fg.setColorAt(1, QColor(0, 0, 0, 255));
+        q.fillRect(grid.rect(), fg);
+    }
+    p.drawImage(0, 0, grid);
+
+    Rng rng(calm ? 5 : 7);
+    const QColor bokeh[] = {QColor(255, 120, 220), QColor(120, 220, 255), QColor(190, 150, 255)};
+    for (int i = 0; i < 30; ++i) {
+        const QPointF c(rng.range(0, w), rng.range(0, h));
+        const qreal r = rng.range(4, 16);
+        QColor col = bokeh[i % 3];
+        col.setAlpha(int(rng.range(18, 46)));
+        if (calm && c.y() > 170 && c.y() < 420)
+            continue;
+        QRadialGradient bg(c, r);
+        bg.setColorAt(0, col);
+        bg.setColorAt(0.8, QColor(col.red(), col.green(), col.blue(), col.alpha() / 2));
+        bg.setColorAt(1, QColor(col.red(), col.green(), col.blue(), 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(bg);
+        p.drawEllipse(c, r, r);
+    }
+    QRadialGradient vg(QPointF(w / 2.0, h / 2.0), std::hypot(w, h) * 0.55);
+    vg.setColorAt(0.55, QColor(0, 0, 0, 0));
+    vg.setColorAt(1, QColor(0, 0, 16, 150));
+    p.fillRect(img.rect(), vg);
+    return img;
+}
+
+void drawLogo(QPainter& p, QPointF c, int px)
+{
+    const QFont f = uiFont(px, true);
+    const QFontMetricsF fm(f);
+    const QString a = QStringLiteral("Tamvel"), b = QString::fromUtf8("Kv\u00edz");
+    QPainterPath pa, pb;
+    pa.addText(0, 0, f, a);
+    pb.addText(fm.horizontalAdvance(a) + px * 0.03, 0, f, b);
+    const QRectF br = (pa + pb).boundingRect();
+    const QPointF off(c.x() - br.center().x(), c.y() + fm.capHeight() / 2);
+    pa.translate(off);
+    pb.translate(off);
+    const QPainterPath all = pa + pb;
+    QPainterPathStroker st;
+    st.setWidth(px * 0.34);
+    st.setJoinStyle(Qt::RoundJoin);
+    st.setCapStyle(Qt::RoundCap);
+    const QPainterPath halo = (st.createStroke(all) + all).simplified();
+    softShadow(p, halo, QPointF(0, px * 0.08), px * 0.12, QColor(0, 0, 20, 220));
+    const QRectF ab = all.boundingRect();
+    p.fillPath(halo, vgrad(ab.top(), ab.bottom(), QColor(60, 30, 150), QColor(24, 8, 70)));
+    p.strokePath(all, QPen(Qt::white, px * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(pa, vgrad3(ab.top(), ab.bottom(), QColor(255, 246, 170), QColor(255, 190, 50), QColor(240, 110, 0)));
+    p.fillPath(pb, vgrad3(ab.top(), ab.bottom(), QColor(200, 245, 255), QColor(80, 180, 255), QColor(20, 90, 220)));
+    p.save();
+    p.setClipPath(all);
+    p.fillRect(QRectF(ab.left(), ab.top(), ab.width(), ab.height() * 0.45),
+               vgrad(ab.top(), ab.top() + ab.height() * 0.45, QColor(255, 255, 255, 160), QColor(255, 255, 255, 20)));
+    p.restore();
+    sparkle(p, QPointF(ab.right() - px * 0.05, ab.top() + px * 0.02), px * 0.22, QColor(255, 255, 230, 240));
+    sparkle(p, QPointF(ab.left() + px * 0.1, ab.bottom() - px * 0.02), px * 0.14, QColor(255, 255, 230, 200));
+}
+
+void drawMiniBoard(QPainter& p, QPointF apex, qreal cw, const char* pattern)
+{
+    const qreal ch = cw * 70 / 64, step = ch * 55 / 70;
+    const qreal bottom = apex.y() + 6 * step + ch;
+    QPolygonF hull({QPointF(apex.x() - cw / 2, apex.y()), QPointF(apex.x() + cw / 2, apex.y()),
+                    QPointF(apex.x() + 3.5 * cw, bottom - ch * 0.8), QPointF(apex.x() + 3.5 * cw, bottom),
+                    QPointF(apex.x() - 3.5 * cw, bottom), QPointF(apex.x() - 3.5 * cw, bottom - ch * 0.8)});
+    const QPainterPath plate = roundedPolygon(insetPolygon(hull, -cw * 0.3), cw * 0.3);
+    softShadow(p, plate, QPointF(0, 5), 8, QColor(0, 0, 10, 170));
+    p.fillPath(plate, vgrad(apex.y(), bottom, QColor(60, 40, 150), QColor(22, 12, 70)));
+    p.strokePath(plate, QPen(QColor(10, 4, 30), 4));
+    p.strokePath(plate, QPen(vgrad(apex.y(), bottom, QColor(255, 230, 150), QColor(190, 120, 30)), 2.4));
+    QPainterPath cells;
+    int k = 0;
+    for (int r = 0; r < 7; ++r)
+        for (int i = 0; i <= r; ++i)
+            cells.addPath(hexPath(QRectF(apex.x() - cw * (r + 1) / 2 + i * cw, apex.y() + r * step, cw, ch), -2, 3));
+    glow(p, cells.simplified(), cw * 0.15, QColor(90, 200, 255, 200));
+    p.fillPath(cells, QColor(10, 6, 34));
+    for (int r = 0; r < 7; ++r)
+        for (int i = 0; i <= r; ++i) {
+            const char c = pattern[k++];
+            const Piece kind = c == '1' ? Piece::P1 : c == '2' ? Piece::P2 : c == 'h' ? Piece::Hover
+                               : c == 'a' ? Piece::Active : Piece::Free;
+            drawHexPiece(p, QRectF(apex.x() - cw * (r + 1) / 2 + i * cw, apex.y() + r * step, cw, ch), kind);
+        }
+}
+
+QImage gameBackground()
+{
+    QImage img = studioImage(800, 600, true);
+    QPainter p(&img);
+    prepare(p);
+    drawFloor(p, 800, 600, 420);
+    drawLogo(p, QPointF(400, 44), 34);
+    // Name bar joins both podiums; its ends hide under the frames.
+    QPainterPath bar;
+    bar.addRoundedRect(QRectF(120, 96.5, 560, 23), 8, 8);
+    softShadow(p, bar, QPointF(0, 3), 3, QColor(0, 0, 10, 170));
+    p.fillPath(bar, vgrad3(96, 120, QColor(255, 255, 250), QColor(255, 250, 228), QColor(236, 226, 190)));
+    p.setPen(QPen(QColor(220, 160, 40), 1.5));
+    p.drawLine(QPointF(120, 97), QPointF(680, 97));
+    p.setPen(QPen(QColor(150, 100, 20), 1.5));
+    p.drawLine(QPointF(120, 119.2), QPointF(680, 119.2));
+    podium(p, QRectF(6, 40, 147, 139), 1);
+    podium(p, QRectF(648, 40, 147, 139), 2);
+    return img.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage boardPlate()
+{
+    QImage img = canvas(542, 496);
+    QPainter p(&img);
+    prepare(p);
+    p.translate(-129, -77);
+    const QPainterPath plate = plateShape();
+    softShadow(p, plate, QPointF(0, 5), 7, QColor(0, 0, 10, 190));
+    QLinearGradient g(0, 83, 0, 573);
+    g.setColorAt(0, QColor(70, 46, 170));
+    g.setColorAt(0.5, QColor(40, 24, 112));
+    g.setColorAt(1, QColor(22, 12, 70));
+    p.fillPath(plate, g);
+    p.save();
+    p.setClipPath(plate);
+    QRadialGradient lg(QPointF(400, 260), 300);
+    lg.setColorAt(0, QColor(150, 120, 255, 80));
+    lg.setColorAt(1, QColor(150, 120, 255, 0));
+    p.fillRect(QRectF(129, 77, 542, 496), lg);
+    p.translate(129, 77);
+    hexGrid(p, 542, 496, 32, QColor(190, 180, 255, 26));
+    p.translate(-129, -77);
+    // The name bar casts a shadow onto the plate.
+    p.fillRect(QRectF(129, 118, 542, 10), vgrad(118, 128, QColor(0, 0, 10, 130), QColor(0, 0, 10, 0)));
+    p.restore();
+    p.strokePath(plate, QPen(QColor(10, 4, 30), 5));
+    p.strokePath(plate, QPen(vgrad(83, 573, QColor(255, 236, 160), QColor(196, 124, 30)), 3));
+    const QPainterPath track = roundedPolygon(insetPolygon(boardHull(), -6.5), 12);
+    p.strokePath(track, QPen(QColor(255, 255, 255, 30), 1));
+    // Marquee bulbs around the stage.
+    const qreal len = track.length();
+    const int n = int(len / 21);
+    for (int i = 0; i < n; ++i) {
+        const QPointF b = track.pointAtPercent(track.percentAtLength(len * i / n));
+        if (b.y() < 124)
+            continue;
+        const bool warm = i % 2 == 0;
+        QRadialGradient bg(b, 6);
+        bg.setColorAt(0, warm ? QColor(255, 230, 150, 200) : QColor(200, 230, 255, 160));
+        bg.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(bg);
+        p.drawEllipse(b, 6, 6);
+        p.setBrush(warm ? QColor(255, 250, 220) : QColor(220, 240, 255));
+        p.drawEllipse(b, 1.9, 1.9);
+    }
+    QPainterPath cells, sockets;
+    for (int r = 0; r < 7; ++r)
+        for (int i = 0; i <= r; ++i) {
+            cells.addPath(hexPath(boardCell(r, i), -4, 5));
+            sockets.addPath(hexPath(boardCell(r, i), -0.5, 3));
+        }
+    cells = cells.simplified();
+    glow(p, cells, 10, QColor(90, 200, 255, 220), 1);
+    p.fillPath(sockets.simplified(), QColor(10, 6, 34));
+    // Keep the name strip and the podium edges see-through.
+    p.resetTransform();
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillRect(QRect(21, 21, 500, 20), Qt::transparent);
+    p.fillRect(QRect(0, 0, 25, 103), Qt::transparent);
+    p.fillRect(QRect(518, 0, 24, 103), Qt::transparent);
+    return img;
+}
+
+QImage menuSheet()
+{
+    QImage base = studioImage(800, 600, false);
+    {
+        QPainter p(&base);
+        prepare(p);
+        drawFloor(p, 800, 600, 380);
+        drawLogo(p, QPointF(400, 70), 66);
+        drawMiniBoard(p, QPointF(400, 142), 38,
+                      "1" "2." ".12" "2.1." "1..2." "..21.." "2.1..12");
+        QPainterPath spot;
+        spot.addEllipse(QPointF(160, 380), 80, 14);
+        p.fillPath(spot, QColor(200, 170, 255, 60));
+        p.fillPath(spot.translated(480, 0), QColor(200, 170, 255, 60));
+        drawFox(p, QRectF(72, 214, 180, 164));
+        drawOwl(p, QRectF(548, 222, 176, 160));
+    }
+    QImage sheet = canvas(800, 900, QColor(20, 10, 60));
+    QPainter p(&sheet);
+    prepare(p);
+    p.drawImage(0, 0, base);
+    const Item items[] = {Item::Settings, Item::NewGame, Item::Help, Item::Language};
+    for (int i = 0; i < 4; ++i) {
+        const QRect d = kMenuSlots[i].dest;
+        drawMenuButton(p, QRectF(d), items[i], false, false);
+        // Bands: the same background under each item, then the item in its other look.
+        const struct {
+            int y;
+            bool czech, hi;
+        } bands[] = {{601, false, true}, {701, true, false}, {801, true, true}};
+        for (const auto& b : bands) {
+            const QRect cell(kMenuSlots[i].bandX, b.y, d.width(), d.height());
+            p.save();
+            p.setClipRect(cell);
+            p.drawImage(cell.topLeft(), base, d);
+            p.translate(cell.topLeft() - d.topLeft());
+            drawMenuButton(p, QRectF(d), items[i], b.czech, b.hi);
+            p.restore();
+        }
+    }
+    return sheet.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage helpBackground()
+{
+    QImage img = helpBase();
+    QPainter p(&img);
+    prepare(p);
+    drawBackButton(p, false);
+    return img.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage backHighlight()
+{
+    QImage img = helpBase().copy(0, 0, 90, 90);
+    QPainter p(&img);
+    prepare(p);
+    drawBackButton(p, true);
+    return img;
+}
+
+QImage splash()
+{
+    QImage img = studioImage(800, 600, false);
+    QPainter p(&img);
+    prepare(p);
+    drawFloor(p, 800, 600, 400);
+    drawMiniBoard(p, QPointF(400, 200), 44, "a" "12" "2.1" ".21." "1.2.1" "2..1.2" "1.2h.21");
+    drawFox(p, QRectF(40, 300, 210, 191));
+    drawOwl(p, QRectF(552, 304, 206, 188));
+    drawLogo(p, QPointF(400, 110), 82);
+    const QPainterPath t = textPath(QString::fromUtf8("Na\u010d\u00edt\u00e1m\u2026  \u00b7  Loading\u2026"),
+                                    uiFont(22, true), QPointF(400, 548));
+    fancyText(p, t, QColor(255, 255, 255), QColor(20, 8, 70), 3, QColor(0, 0, 0, 160), 2, false);
+    for (int i = 0; i < 7; ++i) {
+        const QRectF r(400 - 3.5 * 22 + i * 22, 566, 18, 20);
+        p.fillPath(hexPath(r, 1, 2), i < 3 ? QColor(255, 200, 60) : QColor(255, 255, 255, 60));
+    }
+    return img.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage congratsCaption()
+{
+    QImage img = canvas(237, 142);
+    QPainter p(&img);
+    prepare(p);
+    const QString texts[] = {QStringLiteral("Congratulations!"), QString::fromUtf8("Gratulujeme!")};
+    for (int i = 0; i < 2; ++i) {
+        int px = 40;
+        QPainterPath t;
+        do {
+            t = textPath(texts[i], uiFont(px, true, 90), QPointF(118.5, 35.5 + 71 * i));
+            --px;
+        } while (t.boundingRect().width() > 218 || t.boundingRect().height() > 46);
+        const QRectF b = t.boundingRect();
+        fancyText(p, t, vgrad3(b.top(), b.bottom(), QColor(255, 255, 200), QColor(255, 210, 50), QColor(240, 130, 0)),
+                  QColor(70, 20, 0), 5, QColor(0, 0, 0, 170), 3, true);
+        sparkle(p, QPointF(b.left() + 2, b.top() + 1), 8, QColor(255, 255, 230, 240));
+        sparkle(p, QPointF(b.right() - 2, b.bottom() - 3), 7, QColor(255, 255, 230, 220));
+    }
+    return img;
+}
+
+QImage winnerCard(int id)
+{
+    QImage img = canvas(265, 206);
+    QPainter p(&img);
+    prepare(p);
+    drawWinnerCardBase(p, id);
+    return img;
+}
+
+QImage appIcon(int size)
+{
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    prepare(p);
+    QPainterPath bg;
+    const qreal rad = size * 0.18;
+    bg.addRoundedRect(QRectF(0, 0, size, size), rad, rad);
+    p.fillPath(bg, vgrad(0, size, QColor(84, 56, 200), QColor(26, 12, 80)));
+    // Each size has its own hand-picked grid so edges land on whole pixels.
+    const int rows = size < 24 ? 2 : 3;
+    const qreal cw = size == 16 ? 7 : size == 32 ? 10 : 14;
+    const qreal ch = size == 16 ? 8 : size == 32 ? 11 : 15;
+    const qreal step = size == 16 ? 6 : size == 32 ? 8.5 : 11.5;
+    const qreal top = std::round((size - ((rows - 1) * step + ch)) / 2);
+    const char* pattern = rows == 2 ? "121" : "1212" "12";
+    const qreal cx = size / 2.0;
+    int k = 0;
+    for (int r = 0; r < rows; ++r)
+        for (int i = 0; i <= r; ++i) {
+            const QRectF rc(cx - cw * (r + 1) / 2 + i * cw, top + r * step, cw, ch);
+            const int who = pattern[k++] - '0';
+            if (size >= 48) {
+                drawHexPiece(p, rc, who == 1 ? Piece::P1 : Piece::P2);
+                continue;
+            }
+            const PlayerStyle s = player(who);
+            const QPainterPath h = hexPath(rc, 0.5, 0.8);
+            p.fillPath(h, vgrad(rc.top(), rc.bottom(), s.light, who == 1 ? s.base : s.dark));
+            p.strokePath(h, QPen(QColor(10, 4, 30), 1));
+        }
+    return img;
+}
+
+QImage preloadImage()
+{
+    QImage img = canvas(16, 16);
+    QPainter p(&img);
+    p.fillRect(img.rect(), vgrad(0, 16, QColor(46, 22, 120), QColor(16, 8, 56)));
+    return img;
+}
+
+}  // namespace art

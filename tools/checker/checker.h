@@ -1,0 +1,48 @@
+// Checks a question file the way the game reads and shows it, and says what a writer should fix.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace checker {
+
+enum class Severity { Note, Warning, Error };
+
+enum class Language { Unknown, English, Czech };
+
+struct Finding {
+    int line = 0; // 1-based; 0 for the file as a whole
+    Severity severity = Severity::Error;
+    QString message;
+};
+
+struct CheckReport {
+    QString fileName;
+    std::vector<Finding> findings; // in line order
+    int questions = 0;             // lines the game loads
+    int english = 0;               // of those, dealt in the English game
+    int czech = 0;
+    int errors() const;
+    int warnings() const;
+};
+
+// The language a question's words suggest, whatever the game makes of it; Unknown unless clear.
+struct LanguageGuess {
+    Language language = Language::Unknown;
+    QStringList evidence; // the words that decided it
+};
+LanguageGuess guessLanguage(const QString& question);
+
+// intended is the language the whole file is meant for (Unknown: each question's words decide).
+// Needs a QGuiApplication: text is measured in the game's font.
+CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName,
+                              Language intended = Language::Unknown);
+
+// "q.dat:12: error: ..." (no line number for findings about the whole file).
+QString formatFinding(const QString& fileName, const Finding& finding);
+// "120 questions: 60 English, 60 Czech; 0 errors, 2 warnings"
+QString formatSummary(const CheckReport& report);
+
+} // namespace checker
