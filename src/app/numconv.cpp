@@ -1,6 +1,8 @@
 #include "numconv.h"
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace numconv {
@@ -52,7 +54,9 @@ double Val(const QString& text) {
         }
         if (expDigit) s += e;
     }
-    const double v = std::strtod(s.c_str(), nullptr);
+    // Always a decimal point: QCoreApplication adopts the user's locale, which may use a comma.
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+    const double v = strtod_l(s.c_str(), nullptr, cLocale);
     return std::isfinite(v) ? v : (v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest());
 }
 

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class FakePlatform : public Platform {
@@ -20,9 +21,13 @@ public:
     QStringList helpPages;
     std::vector<bool> fullScreen;
     bool isFullScreen = false;
+    std::function<void()> onRefresh; // lets a test look at every frame of an animation
 
     void sleep(int ms) override { sleeps.push_back(ms); }
-    void refresh(QWidget&) override { ++refreshes; }
+    void refresh(QWidget&) override {
+        ++refreshes;
+        if (onRefresh) onRefresh();
+    }
     bool askYesNo(QWidget*, const QString& prompt) override {
         prompts << prompt;
         if (answers.empty()) return defaultAnswer;

@@ -29,6 +29,8 @@ QColor colourOf(int index) {
     return QColor::fromHsv((index * 47) % 360, 200, index % 2 ? 150 : 230);
 }
 
+QColor czechCaptionColour() { return QColor(10, 200, 120); }
+
 QString ProgramFolder::defaultQuestions() {
     return QStringLiteral("What is red?\\Blood\\Grass\\Sky\\Snow\n"
                           "Co je zelené?\\Tráva\\Krev\\Nebe\\Sníh\n"
@@ -58,6 +60,11 @@ ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) 
                             sheet.setPixelColor(1 + 160 * item + x, 601 + 100 * band + y,
                                                 QColor::fromHsv((band * 90 + item * 20) % 360, 255, 255));
             pic = sheet;
+        }
+        if (i == 13) {
+            // The caption sheet: English strip above, Czech below.
+            for (int y = 71; y < 142; ++y)
+                for (int x = 0; x < 237; ++x) pic.setPixelColor(x, y, czechCaptionColour());
         }
         // PNG data whatever the name says, so colours stay exact; the loader sniffs the format.
         pic.save(root.filePath(QStringLiteral("graphics/") + QString::fromLatin1(p.file)), "PNG");

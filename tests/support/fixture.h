@@ -23,6 +23,8 @@ extern const std::array<Picture, 31> kPictures;
 
 // The flat colour of picture index i (indexes 25 and 30 share the file and so the colour).
 QColor colourOf(int index);
+// gratulace.png holds the English caption in its upper strip (colourOf(13)) and the Czech one in this colour.
+QColor czechCaptionColour();
 
 // The shipped sub-pictures of uvod.jpg are told apart by their own colours.
 class ProgramFolder {

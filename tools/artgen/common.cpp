@@ -75,8 +75,15 @@ QPolygonF insetPolygon(const QPolygonF& poly, qreal d)
     return out;
 }
 
-QPainterPath roundedPolygon(const QPolygonF& poly, qreal radius)
+QPainterPath roundedPolygon(const QPolygonF& input, qreal radius)
 {
+    // Repeated points (e.g. a closing point) would give zero-length edges.
+    QPolygonF poly;
+    for (const QPointF& pt : input)
+        if (poly.isEmpty() || QLineF(poly.last(), pt).length() > 1e-6)
+            poly << pt;
+    while (poly.size() > 1 && QLineF(poly.first(), poly.last()).length() <= 1e-6)
+        poly.removeLast();
     QPainterPath path;
     const int n = int(poly.size());
     if (radius <= 0) {

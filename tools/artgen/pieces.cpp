@@ -130,9 +130,9 @@ QImage clockHand()
     QPainter p(&img);
     prepare(p);
     QPainterPath needle;
-    needle.moveTo(6.5, 2.0);
-    needle.lineTo(9.0, 58);
-    needle.lineTo(4.0, 58);
+    needle.moveTo(6.5, 1.8);
+    needle.lineTo(9.8, 58);
+    needle.lineTo(3.2, 58);
     needle.closeSubpath();
     const QPen light(QColor(255, 248, 225), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.strokePath(needle, light);
@@ -142,13 +142,13 @@ QImage clockHand()
     g.setColorAt(1, QColor(50, 0, 0));
     p.fillPath(needle, g);
     // Hub sits almost on the pivot (6, 64) so it barely wobbles while turning.
-    const QPointF hub(6.5, 62.2);
+    const QPointF hub(6.5, 61.6);
     p.setPen(light);
     p.setBrush(QColor(40, 0, 0));
-    p.drawEllipse(hub, 3.4, 3.4);
+    p.drawEllipse(hub, 3.7, 3.7);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 200, 60));
-    p.drawEllipse(hub, 1.3, 1.3);
+    p.drawEllipse(hub, 1.5, 1.5);
     return img;
 }
 
@@ -192,7 +192,11 @@ QPainterPath questionPanelShape()
     QPolygonF body({QPointF(8, 14), QPointF(305, 14), QPointF(305, 42), QPointF(206, 186), QPointF(8, 186)});
     QPainterPath path = roundedPolygon(body, 14);
     // Short tail pointing up to the player's portrait above the panel.
-    QPainterPath tail = roundedPolygon(QPolygonF({QPointF(44, 20), QPointF(38, 1), QPointF(86, 20)}), 3);
+    QPainterPath tail;
+    tail.moveTo(42, 22);
+    tail.quadTo(42, 10, 30, 1.5);
+    tail.quadTo(62, 6, 96, 22);
+    tail.closeSubpath();
     return path.united(tail).simplified();
 }
 
@@ -213,6 +217,9 @@ QImage questionPanel(int id, bool complete)
     p.strokePath(shape, QPen(s.dark, 14));
     p.strokePath(shape, QPen(QColor(255, 255, 255), 11));
     p.strokePath(shape, QPen(vgrad(0, 200, s.light, s.base), 9));
+    // Soft inner shade under the top rim gives the card some depth.
+    p.fillRect(QRectF(0, 14, 313, 16), vgrad(18, 30, QColor(s.deep.red(), s.deep.green(), s.deep.blue(), 40),
+                                             QColor(s.deep.red(), s.deep.green(), s.deep.blue(), 0)));
     if (complete) {
         QPainterPath gloss;
         gloss.addRoundedRect(QRectF(10, 8, 293, 40), 14, 14);

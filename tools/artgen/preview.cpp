@@ -264,7 +264,7 @@ void writePreviews(const ImageSet& g, const ImageSet& b, const QString& dir)
                                "rucicka.png", "vitez.png", "exit.png", "moznost.png", "moznosta.png",
                                "moznosts.png", "moznostd.png", "gratulace.png", "levy.png", "pravy.png",
                                "p1/gratulace.png", "p2/gratulace.png", "sipka.png"};
-        QImage img = checker(1400, 1400);
+        QImage img = checker(1400, 2400);
         QPainter p(&img);
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         int x = 10, y = 10, rowH = 0;

@@ -99,7 +99,7 @@ void drawMenuButton(QPainter& p, QRectF cell, Item it, bool czech, bool hi)
     QPainterPath path;
     path.addRoundedRect(body, lang ? 16 : 20, lang ? 16 : 20);
     if (hi)
-        glow(p, path, 5, QColor(255, 220, 80, 255), 2);
+        glow(p, path, 6, QColor(255, 220, 80, 255), 3);
     softShadow(p, path, QPointF(0, 4), 4, QColor(0, 0, 20, 190));
     if (hi)
         p.fillPath(path, vgrad3(body.top(), body.bottom(), QColor(186, 166, 255), QColor(122, 92, 255),
@@ -119,6 +119,10 @@ void drawMenuButton(QPainter& p, QRectF cell, Item it, bool czech, bool hi)
                                   hi ? QColor(255, 200, 40) : QColor(196, 124, 30)),
                             2.4));
 
+    if (hi) {
+        sparkle(p, body.topRight() + QPointF(-8, 6), 9, QColor(255, 255, 230, 240));
+        sparkle(p, body.bottomLeft() + QPointF(9, -7), 6, QColor(255, 255, 230, 200));
+    }
     const QPointF ic = lang ? QPointF(cell.left() + 32, cell.center().y()) : QPointF(cell.center().x(), cell.top() + 35);
     const qreal ir = lang ? 17 : 21;
     p.setPen(QPen(QColor(20, 10, 70), 1.5));
@@ -267,7 +271,9 @@ void drawWinnerCardBase(QPainter& p, int id)
     ribbon.closeSubpath();
     ribbon = ribbon.intersected(card);
     softShadow(p, ribbon, QPointF(0, 3), 4, QColor(0, 0, 0, 150));
-    p.fillPath(ribbon, vgrad3(108, 155, QColor(60, 30, 90), QColor(30, 12, 56), QColor(14, 6, 30)));
+    const QColor d = s.deep;
+    p.fillPath(ribbon, vgrad3(108, 155, d.lighter(130), d.darker(150), d.darker(300)));
+    p.fillPath(ribbon, QColor(20, 8, 50, 110));
     p.setPen(QPen(QColor(255, 210, 80), 2));
     p.drawLine(QPointF(3, 109.5), QPointF(262, 109.5));
     p.drawLine(QPointF(3, 153.5), QPointF(262, 153.5));
@@ -530,6 +536,9 @@ QImage menuSheet()
         p.fillPath(spot.translated(480, 0), QColor(200, 170, 255, 60));
         drawFox(p, QRectF(72, 214, 180, 164));
         drawOwl(p, QRectF(548, 222, 176, 160));
+        const QPainterPath tag = textPath(QString::fromUtf8("Kvíz pro dva  \u2605  A quiz for two"), uiFont(17, true),
+                                          QPointF(400, 548));
+        fancyText(p, tag, QColor(230, 220, 255), QColor(20, 8, 70), 3, QColor(0, 0, 0, 150), 2, false);
     }
     QImage sheet = canvas(800, 900, QColor(20, 10, 60));
     QPainter p(&sheet);

@@ -37,8 +37,7 @@ std::int16_t toPcm(float x) {
 
 bool writeWav(const std::string& path, const std::vector<std::int16_t>& pcm, int channels, int sampleRate) {
     std::ofstream f(path, std::ios::binary);
-    if (!f)
-        return false;
+    if (!f) return false;
     const auto dataBytes = static_cast<std::uint32_t>(pcm.size() * 2);
     const auto ch = static_cast<std::uint16_t>(channels);
     const auto sr = static_cast<std::uint32_t>(sampleRate);
@@ -67,8 +66,7 @@ double sinCycles(double cycles) {
     const double frac = cycles - std::floor(cycles);
     const double x = frac * static_cast<double>(kTableSize);
     auto i = static_cast<std::size_t>(x);
-    if (i >= kTableSize)
-        i = kTableSize - 1;
+    if (i >= kTableSize) i = kTableSize - 1;
     const double f = x - static_cast<double>(i);
     return t[i] + (t[i + 1] - t[i]) * f;
 }
@@ -106,16 +104,14 @@ double Reverb::Comb::process(double x, double feedback, double damp) {
     const double out = buf[idx];
     store = out * (1.0 - damp) + store * damp;
     buf[idx] = static_cast<float>(x + store * feedback);
-    if (++idx >= buf.size())
-        idx = 0;
+    if (++idx >= buf.size()) idx = 0;
     return out;
 }
 
 double Reverb::Allpass::process(double x) {
     const double b = buf[idx];
     buf[idx] = static_cast<float>(x + b * 0.5);
-    if (++idx >= buf.size())
-        idx = 0;
+    if (++idx >= buf.size()) idx = 0;
     return b - x;
 }
 
@@ -155,7 +151,8 @@ void Reverb::process(double inL, double inR, double& outL, double& outR) {
 void fadeIn(Mono& s, std::size_t n) {
     n = std::min(n, s.size());
     for (std::size_t i = 0; i < n; ++i)
-        s[i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(n)));
+        s[i] *=
+            static_cast<float>(0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(n)));
 }
 
 void fadeOut(Mono& s, std::size_t n) {
@@ -177,8 +174,7 @@ double peakOf(const Mono& s) {
 
 void normalisePeak(Mono& s, double dbfs) {
     const double p = peakOf(s);
-    if (p <= 0.0)
-        return;
+    if (p <= 0.0) return;
     const double g = dbToGain(dbfs) / p;
     for (float& v : s)
         v = static_cast<float>(v * g);

@@ -23,12 +23,20 @@ struct Stereo {
 // sin(2*pi*cycles) from a table; std::sin is too slow for the many additive partials.
 double sinCycles(double cycles);
 
-inline double midiToHz(double midi) { return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0); }
-inline double dbToGain(double db) { return std::pow(10.0, db / 20.0); }
-inline double gainToDb(double g) { return g > 0.0 ? 20.0 * std::log10(g) : -200.0; }
+inline double midiToHz(double midi) {
+    return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0);
+}
+inline double dbToGain(double db) {
+    return std::pow(10.0, db / 20.0);
+}
+inline double gainToDb(double g) {
+    return g > 0.0 ? 20.0 * std::log10(g) : -200.0;
+}
 
 // Per-sample multiplier that makes a value fall to 1/e after tau seconds.
-inline double decayFactor(double tau, double sr) { return std::exp(-1.0 / (tau * sr)); }
+inline double decayFactor(double tau, double sr) {
+    return std::exp(-1.0 / (tau * sr));
+}
 
 // splitmix64: tiny, fast and fully deterministic across platforms.
 class Rng {

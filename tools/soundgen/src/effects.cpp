@@ -11,12 +11,13 @@ namespace {
 constexpr double kSr = kEffectRate;
 constexpr double kPeakDb = -3.0;
 
-std::size_t at(double seconds) { return static_cast<std::size_t>(std::llround(seconds * kSr)); }
+std::size_t at(double seconds) {
+    return static_cast<std::size_t>(std::llround(seconds * kSr));
+}
 
 void mixInto(Mono& dst, const Mono& src, double startSec, double gain) {
     const std::size_t start = at(startSec);
-    if (dst.size() < start + src.size())
-        dst.resize(start + src.size(), 0.0f);
+    if (dst.size() < start + src.size()) dst.resize(start + src.size(), 0.0f);
     for (std::size_t i = 0; i < src.size(); ++i)
         dst[start + i] += static_cast<float>(src[i] * gain);
 }
@@ -137,7 +138,8 @@ Mono wrongAnswer() {
         for (std::size_t i = 0; i < n && off + i < s.size(); ++i) {
             const double t = static_cast<double>(i) / kSr;
             const double x = t / nt.len;
-            const double vib = 1.0 + 0.012 * std::clamp((t - 0.15) / 0.15, 0.0, 1.0) * std::sin(kTwoPi * 5.0 * t);
+            const double vib =
+                1.0 + 0.012 * std::clamp((t - 0.15) / 0.15, 0.0, 1.0) * std::sin(kTwoPi * 5.0 * t);
             const double f = (nt.f0 + (nt.f1 - nt.f0) * x * x) * vib;
             // The "wah": a resonant low-pass that opens after the onset and slowly closes.
             const double bump = std::exp(-std::pow((t - 0.09) / 0.06, 2.0));
@@ -154,8 +156,7 @@ Mono wrongAnswer() {
             const double env = swell * std::min(1.0, t / 0.025) * std::min(1.0, (nt.len - t) / 0.06);
             s[off + i] += static_cast<float>(v * env);
             phase += f / kSr;
-            if (phase >= 1.0)
-                phase -= 1.0;
+            if (phase >= 1.0) phase -= 1.0;
         }
     }
     OnePoleLowpass lp;
@@ -172,8 +173,12 @@ Mono fanfare() {
     struct Note {
         double start, dur, midi;
     };
-    const std::array<Note, 6> melody = {
-        {{0.0, 0.12, 67}, {0.14, 0.12, 72}, {0.28, 0.12, 76}, {0.42, 0.3, 79}, {0.78, 0.12, 76}, {0.92, 1.5, 79}}};
+    const std::array<Note, 6> melody = {{{0.0, 0.12, 67},
+                                         {0.14, 0.12, 72},
+                                         {0.28, 0.12, 76},
+                                         {0.42, 0.3, 79},
+                                         {0.78, 0.12, 76},
+                                         {0.92, 1.5, 79}}};
     for (const Note& n : melody)
         mixInto(s, inst::brass(kSr, midiToHz(n.midi), n.dur, 0.9), n.start, 0.5);
     for (const double m : {55.0, 60.0, 64.0})
@@ -186,7 +191,8 @@ Mono fanfare() {
     mixInto(s, inst::cymbal(kSr, 0.35, 0.6, 34), 0.92, 0.6);
     const std::array<double, 4> sparkle = {84, 88, 91, 96};
     for (std::size_t i = 0; i < sparkle.size(); ++i)
-        mixInto(s, inst::bell(kSr, midiToHz(sparkle[i]), 0.35, 0.3), 1.0 + 0.06 * static_cast<double>(i), 0.3);
+        mixInto(s, inst::bell(kSr, midiToHz(sparkle[i]), 0.35, 0.3), 1.0 + 0.06 * static_cast<double>(i),
+                0.3);
     addReverb(s, 0.25, 0.6, 0.4);
     finish(s, 2.9, 0.35);
     return s;
@@ -208,8 +214,8 @@ Mono clockTick() {
 } // namespace
 
 std::vector<Effect> renderEffects() {
-    return {{"select.wav", menuClick()},  {"select2.wav", cellSelect()}, {"good.wav", rightAnswer()},
-            {"bad.wav", wrongAnswer()},   {"winner.wav", fanfare()},     {"time.wav", clockTick()}};
+    return {{"select.wav", menuClick()}, {"select2.wav", cellSelect()}, {"good.wav", rightAnswer()},
+            {"bad.wav", wrongAnswer()},  {"winner.wav", fanfare()},     {"time.wav", clockTick()}};
 }
 
 } // namespace tk

@@ -14,24 +14,20 @@ std::size_t frames(double seconds, double sr) {
 
 // Smooth start; a few ms are enough to avoid a click without softening the attack.
 double attack(double t, double a) {
-    if (t >= a)
-        return 1.0;
+    if (t >= a) return 1.0;
     const double x = t / a;
     return x * x * (3.0 - 2.0 * x);
 }
 
 // Damper after note-off, reaching zero at dur + rel.
 double release(double t, double dur, double rel) {
-    if (t <= dur)
-        return 1.0;
-    if (t >= dur + rel)
-        return 0.0;
+    if (t <= dur) return 1.0;
+    if (t >= dur + rel) return 0.0;
     return 0.5 + 0.5 * std::cos(kPi * (t - dur) / rel);
 }
 
 void wrap(double& phase) {
-    if (phase >= 1.0)
-        phase -= std::floor(phase);
+    if (phase >= 1.0) phase -= std::floor(phase);
 }
 
 // A set of decaying sine partials: the basis of most mallet and plucked sounds here.
@@ -48,8 +44,7 @@ Mono additive(double sr, double freq, double len, const std::vector<Partial>& pa
     Rng rng(seed);
     for (const Partial& p : parts) {
         const double f = freq * p.ratio;
-        if (f >= sr * 0.45)
-            continue; // would alias
+        if (f >= sr * 0.45) continue; // would alias
         double phase = randomPhase ? rng.uni() : 0.0;
         const double inc = f / sr;
         double a = p.amp;
@@ -59,8 +54,7 @@ Mono additive(double sr, double freq, double len, const std::vector<Partial>& pa
             phase += inc;
             wrap(phase);
             a *= k;
-            if (a < 1e-6)
-                break;
+            if (a < 1e-6) break;
         }
     }
     return out;
@@ -112,8 +106,8 @@ Mono pluck(double sr, double freq, double dur, double vel, double brightness) {
     for (int k = 1; k <= 12; ++k) {
         const double kd = k;
         // Plucked near the end of the string: a comb-shaped, falling spectrum.
-        const double a = std::fabs(std::sin(kPi * kd * 0.18)) / std::pow(kd, 1.3) *
-                         std::pow(brightness, kd - 1.0);
+        const double a =
+            std::fabs(std::sin(kPi * kd * 0.18)) / std::pow(kd, 1.3) * std::pow(brightness, kd - 1.0);
         parts.push_back({kd, a, tau1 / (1.0 + 0.45 * (kd - 1.0))});
     }
     Mono out = additive(sr, freq, noteOff + rel, parts, 0, false);
@@ -192,8 +186,8 @@ Mono bass(double sr, double freq, double dur, double vel, double tone) {
     const double rel = 0.06;
     const double tau1 = 1.2;
     const double noteOff = std::min(dur, 3.0 * tau1);
-    const std::array<double, 6> amps = {1.0, 0.15 + 0.5 * tone, 0.25 * tone, 0.12 * tone, 0.06 * tone,
-                                        0.03 * tone};
+    const std::array<double, 6> amps = {1.0,         0.15 + 0.5 * tone, 0.25 * tone,
+                                        0.12 * tone, 0.06 * tone,       0.03 * tone};
     std::vector<Partial> parts;
     for (std::size_t k = 0; k < amps.size(); ++k) {
         const double kd = static_cast<double>(k + 1);
@@ -308,10 +302,8 @@ Mono clap(double sr, double vel, std::uint64_t seed) {
         const double t = static_cast<double>(i) / sr;
         double env = 0.0;
         for (const double start : {0.0, 0.011, 0.022})
-            if (t >= start)
-                env += std::exp(-(t - start) / 0.004);
-        if (t >= 0.028)
-            env += 0.8 * std::exp(-(t - 0.028) / 0.07);
+            if (t >= start) env += std::exp(-(t - start) / 0.004);
+        if (t >= 0.028) env += 0.8 * std::exp(-(t - 0.028) / 0.07);
         out[i] = static_cast<float>(bp.process(rng.bi()) * env * vel * attack(t, 0.0005));
     }
     fadeOut(out, frames(0.03, sr));
@@ -391,7 +383,8 @@ Mono ride(double sr, double vel, std::uint64_t seed) {
     const std::array<double, 6> fr = {3150.0, 3720.0, 4410.0, 5230.0, 6170.0, 7280.0};
     const std::array<double, 6> taus = {0.5, 0.45, 0.4, 0.35, 0.3, 0.25};
     for (std::size_t i = 0; i < fr.size(); ++i)
-        parts.push_back({fr[i] * (1.0 + 0.03 * rng.bi()), 1.0 / std::sqrt(static_cast<double>(i) + 1.0), taus[i]});
+        parts.push_back(
+            {fr[i] * (1.0 + 0.03 * rng.bi()), 1.0 / std::sqrt(static_cast<double>(i) + 1.0), taus[i]});
     Mono out = additive(sr, 1.0, 1.5, parts, seed, true);
     Biquad hp;
     hp.setHighpass(sr, std::min(5000.0, sr * 0.35), 0.7);
@@ -420,8 +413,7 @@ Mono woodBlock(double sr, double freq, double vel, std::uint64_t seed) {
         const double f = freq * (1.0 + 0.08 * std::exp(-t / 0.004));
         double s = 0.0;
         for (std::size_t j = 0; j < ph.size(); ++j) {
-            if (f * ratio[j] < sr * 0.45)
-                s += amp[j] * std::exp(-t / tau[j]) * sinCycles(ph[j]);
+            if (f * ratio[j] < sr * 0.45) s += amp[j] * std::exp(-t / tau[j]) * sinCycles(ph[j]);
             ph[j] += f * ratio[j] / sr;
             wrap(ph[j]);
         }

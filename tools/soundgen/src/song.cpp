@@ -15,19 +15,19 @@ double Song::stepToFrame(double step) const {
     // Decide by the grid step, so strummed (fractionally offset) notes swing together.
     double s = step;
     const auto gridStep = static_cast<long long>(std::floor(step + 1e-9));
-    if (swing_ > 0.0 && gridStep % 4 == 2)
-        s += swing_;
+    if (swing_ > 0.0 && gridStep % 4 == 2) s += swing_;
     return s * stepSec_ * sr_;
 }
 
-double Song::randomVelocity(double v, double spread) { return std::clamp(v * (1.0 + spread * rng_.bi()), 0.0, 1.0); }
+double Song::randomVelocity(double v, double spread) {
+    return std::clamp(v * (1.0 + spread * rng_.bi()), 0.0, 1.0);
+}
 
 void Song::add(double step, const Mono& v, double gain, double pan, double reverbSend, double delaySend) {
     const double jitter = jitter_ > 0.0 ? rng_.bi() * jitter_ * sr_ : 0.0;
     const auto nn = static_cast<long long>(n_);
     long long start = std::llround(stepToFrame(step) + jitter) % nn;
-    if (start < 0)
-        start += nn;
+    if (start < 0) start += nn;
     // Equal-power pan.
     const double angle = (std::clamp(pan, -1.0, 1.0) + 1.0) * kPi / 4.0;
     const double gl = gain * std::cos(angle) * std::sqrt(2.0);
@@ -41,8 +41,7 @@ void Song::add(double step, const Mono& v, double gain, double pan, double rever
         revL_[idx] += static_cast<float>(l * reverbSend);
         revR_[idx] += static_cast<float>(r * reverbSend);
         dly_[idx] += static_cast<float>(x * gain * delaySend);
-        if (++idx == n_)
-            idx = 0; // the loop's tail wraps onto its start
+        if (++idx == n_) idx = 0; // the loop's tail wraps onto its start
     }
 }
 
@@ -51,7 +50,8 @@ Stereo Song::render(const MixSettings& mix) const {
     out.l.assign(n_, 0.0f);
     out.r.assign(n_, 0.0f);
     Reverb reverb(sr_, mix.roomSize, mix.damping);
-    const auto delayLen = static_cast<std::size_t>(std::max(1LL, std::llround(mix.delaySteps * stepSec_ * sr_)));
+    const auto delayLen =
+        static_cast<std::size_t>(std::max(1LL, std::llround(mix.delaySteps * stepSec_ * sr_)));
     std::vector<double> dl(delayLen, 0.0), dr(delayLen, 0.0);
     std::size_t di = 0;
     OnePoleLowpass fbL, fbR;
@@ -68,8 +68,7 @@ Stereo Song::render(const MixSettings& mix) const {
             const double echoR = dr[di];
             dl[di] = dly_[i] + fbR.process(echoR) * mix.delayFeedback; // ping-pong
             dr[di] = fbL.process(echoL) * mix.delayFeedback;
-            if (++di == delayLen)
-                di = 0;
+            if (++di == delayLen) di = 0;
             double wl = 0.0, wr = 0.0;
             reverb.process(revL_[i] + 0.3 * echoL, revR_[i] + 0.3 * echoR, wl, wr);
             const double l = dryL_[i] + mix.reverbWet * wl + mix.delayWet * echoL;
@@ -86,7 +85,8 @@ Stereo Song::render(const MixSettings& mix) const {
     double sumSq = 0.0, peak = 0.0;
     for (std::size_t i = 0; i < n_; ++i) {
         sumSq += static_cast<double>(out.l[i]) * out.l[i] + static_cast<double>(out.r[i]) * out.r[i];
-        peak = std::max({peak, static_cast<double>(std::fabs(out.l[i])), static_cast<double>(std::fabs(out.r[i]))});
+        peak = std::max(
+            {peak, static_cast<double>(std::fabs(out.l[i])), static_cast<double>(std::fabs(out.r[i]))});
     }
     const double rms = std::sqrt(sumSq / (2.0 * static_cast<double>(n_)));
     if (rms > 0.0) {
@@ -106,8 +106,8 @@ Stereo Song::render(const MixSettings& mix) const {
     for (long long k = -window; k <= window; ++k) {
         const auto a = static_cast<std::size_t>((k + nn) % nn);
         const auto b = static_cast<std::size_t>((k - 1 + 2 * nn) % nn);
-        const double level = std::max({std::fabs(out.l[a]), std::fabs(out.r[a]), std::fabs(out.l[b]),
-                                       std::fabs(out.r[b])});
+        const double level =
+            std::max({std::fabs(out.l[a]), std::fabs(out.r[a]), std::fabs(out.l[b]), std::fabs(out.r[b])});
         if (level < bestLevel) {
             bestLevel = level;
             best = k;
@@ -142,15 +142,13 @@ std::vector<LineNote> parseLine(std::string_view text) {
     while (pos < text.size()) {
         while (pos < text.size() && (text[pos] == ' ' || text[pos] == '|'))
             ++pos;
-        if (pos >= text.size())
-            break;
+        if (pos >= text.size()) break;
         std::size_t end = pos;
         while (end < text.size() && text[end] != ' ' && text[end] != '|')
             ++end;
         const std::string_view tok = text.substr(pos, end - pos);
         const std::size_t colon = tok.find(':');
-        if (colon == std::string_view::npos)
-            throw std::invalid_argument("bad token: " + std::string(tok));
+        if (colon == std::string_view::npos) throw std::invalid_argument("bad token: " + std::string(tok));
         const std::string_view name = tok.substr(0, colon);
         const double steps = std::stod(std::string(tok.substr(colon + 1)));
         out.push_back({name == "-" ? -1 : noteNumber(name), steps});

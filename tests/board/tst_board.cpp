@@ -1,0 +1,400 @@
+// Drawing the board, the turn display, game start, capturing a cell and the winner screen.
+#include "clicklabel.h"
+#include "fakeplatform.h"
+#include "fixture.h"
+#include "frmMain.h"
+#include "modes.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace boardmodel;
+using fixture::colourOf;
+using fixture::LoadedGame;
+
+namespace {
+QRgb rgb(int index) { return colourOf(index).rgb(); }
+
+void fillFree(frmMain& w) {
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col) w.board.set(col, row, cellFree);
+}
+
+// Rows of the triangle top to bottom, one character a cell: '.' free, '1' and '2' the players' cells.
+void setBoard(frmMain& w, const QStringList& rows) {
+    for (int row = 0; row < kRows; ++row) {
+        const QString cells = rows[row].simplified().remove(u' ');
+        for (int col = firstCol(row); col <= lastCol(row); ++col) {
+            const QChar c = cells[col - firstCol(row)];
+            w.board.set(col, row, c == u'1' ? cellPlayer1 : c == u'2' ? cellPlayer2 : cellFree);
+        }
+    }
+}
+
+// Starts a game and puts it into the question phase of player p on (col, row) with the options drawn.
+void questionOf(frmMain& w, int p, int col, int row) {
+    w.gameStart();
+    w.player = p;
+    w.mode = p;
+    w.chosenCol = col;
+    w.chosenRow = row;
+    for (int s = 1; s <= 4; ++s) w.question.Answer[static_cast<std::size_t>(s)] = QStringLiteral("answer");
+    w.question.Correct = 2;
+    w.drawPic(p == 1 ? 23 : 24, p == 1 ? 22 : 467, 198, 313, 202);
+    for (int s = 1; s <= 4; ++s) w.DrawVar(p, s, optionNormal);
+}
+
+struct OptionBox {
+    int x, y;
+};
+OptionBox optionBox(int side, int slot) {
+    return {side == 1 ? 500 + 32 * (slot - 1) : 100 - 32 * (slot - 1), 180 + 54 * (slot - 1)};
+}
+} // namespace
+
+class TestBoard : public QObject {
+    Q_OBJECT
+private slots:
+    void drawFieldLaysLaterStatesOverEarlierOnes_data() {
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::newRow("player 1 over free") << int(cellFree) << int(cellPlayer1);
+        QTest::newRow("player 2 over player 1") << int(cellPlayer1) << int(cellPlayer2);
+        QTest::newRow("highlight over player 2") << int(cellPlayer2) << int(cellHover);
+    }
+    void drawFieldLaysLaterStatesOverEarlierOnes() {
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        for (bool upperAbove : {false, true}) {
+            LoadedGame g;
+            fillFree(*g.window);
+            // (3, 2) lies above (3, 3); their pictures share the rows y 293 to 307 around x 416.
+            g.window->board.set(3, 2, static_cast<std::uint8_t>(upperAbove ? upper : lower));
+            g.window->board.set(3, 3, static_cast<std::uint8_t>(upperAbove ? lower : upper));
+            g.window->DrawField(true);
+            QCOMPARE(g.pixel(416, 300), rgb(upper));
+            QCOMPARE(g.platform->refreshes, 1);
+        }
+    }
+
+    void drawFieldPaintsThePlateAndOnlyTheTriangle() {
+        LoadedGame g;
+        fillFree(*g.window);
+        g.window->DrawField(false);
+        QCOMPARE(g.platform->refreshes, 0);
+        QCOMPARE(g.pixel(130, 78), rgb(0));
+        QCOMPARE(g.pixel(670, 572), rgb(0));
+        // (0, 0) and (6, 5) are inside the square of the grid but not in the triangle.
+        QCOMPARE(g.pixel(176 + 32, 128 + 35), rgb(0));
+        QCOMPARE(g.pixel(176 + 32 + 64 * 6 + 32, 128 + 55 * 5 + 35), rgb(0));
+        QCOMPARE(g.pixel(400, 163), rgb(1));
+    }
+
+    void cellsLieWhereTheirRectanglesSay_data() {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::newRow("top cell") << 3 << 0 << 368 << 128;
+        QTest::newRow("left end of row 5") << 0 << 5 << 208 << 403;
+        QTest::newRow("bottom right corner") << 6 << 6 << 560 << 458;
+    }
+    void cellsLieWhereTheirRectanglesSay() {
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        LoadedGame g;
+        g.window->board.set(col, row, cellPlayer1);
+        g.window->DrawPole(col, row);
+        QCOMPARE(g.pixel(left, top), rgb(2));
+        QCOMPARE(g.pixel(left + 63, top + 69), rgb(2));
+        QVERIFY(g.pixel(left - 1, top) != rgb(2));
+        QVERIFY(g.pixel(left + 64, top + 69) != rgb(2));
+        QVERIFY(g.pixel(left, top + 70) != rgb(2));
+    }
+
+    void drawPoleOutsideTheTriangleDrawsNothing() {
+        LoadedGame g;
+        fillFree(*g.window);
+        const QImage before = g.window->surface().copy();
+        for (auto [c, r] : {std::pair{-1, 5}, {4, 1}, {0, 0}, {6, 5}, {7, 6}, {-10, -10}, {18, 18}}) g.window->DrawPole(c, r);
+        QCOMPARE(g.window->surface(), before);
+    }
+
+    void openingAnimationOpensTheBackgroundInNineteenFrames() {
+        LoadedGame g;
+        int frame = 0;
+        bool framesRight = true;
+        g.platform->onRefresh = [&] {
+            if (frame < 19) {
+                const int i = 10 + 5 * frame;
+                const auto& s = g.window->surface();
+                // This frame's rectangle shows the background; just beyond it, the menu is still there.
+                framesRight = framesRight && s.pixel(400 - 4 * i, 400 - 4 * i) == rgb(20) &&
+                              s.pixel(400 + 4 * i - 1, 400 + 2 * i - 1) == rgb(20) &&
+                              (i == 100 || s.pixel(400 + 4 * i, 400 + 2 * i) != rgb(20));
+            }
+            ++frame;
+        };
+        g.window->gameStart();
+        QVERIFY(framesRight);
+        QVERIFY(g.platform->sleeps.size() >= 19);
+        QCOMPARE(std::vector<int>(g.platform->sleeps.begin(), g.platform->sleeps.begin() + 19), std::vector<int>(19, 20));
+        QCOMPARE(g.platform->sleeps.size(), std::size_t(19));
+        QCOMPARE(frame, 20); // 19 frames and the finished board
+        QCOMPARE(g.window->mode, modeBoard);
+        for (int row = 0; row < kRows; ++row)
+            for (int col = firstCol(row); col <= lastCol(row); ++col) QCOMPARE(g.window->board.at(col, row), cellFree);
+    }
+
+    void theFirstGameShowsPlayerTwoOnTurnOnTheLeft() {
+        LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {QStringLiteral("natahu.png")});
+        g.window->gameStart();
+        QCOMPARE(g.window->player, 2);
+        QCOMPARE(g.pixel(25, 60), rgb(9));    // large portrait of player 2
+        QCOMPARE(g.pixel(670, 75), rgb(8));   // small portrait of player 1
+        QCOMPARE(g.pixel(775, 158), rgb(20)); // where only a large right portrait would be
+        QCOMPARE(g.pixel(785, 30), rgb(29));  // close control
+    }
+
+    void theOnTurnFrameFollowsThePlayer() {
+        for (int p : {1, 2}) {
+            LoadedGame g;
+            g.window->player = p;
+            g.window->DrawPlayer();
+            QCOMPARE(g.pixel(p == 1 ? 700 : 80, 100), rgb(10));
+            QVERIFY(g.pixel(p == 1 ? 80 : 700, 45) != rgb(10));
+        }
+    }
+
+    void playerOnesNameEndsAtX647InTheFontItIsPrintedIn_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("player");
+        QTest::newRow("short, bold") << QStringLiteral("Al") << 1;
+        QTest::newRow("long, bold") << QStringLiteral("Žluťoučký Řehoř Novák") << 1;
+        QTest::newRow("short, regular") << QStringLiteral("Al") << 2;
+        QTest::newRow("long, regular") << QStringLiteral("Maximilian Wolfgang") << 2;
+    }
+    void playerOnesNameEndsAtX647InTheFontItIsPrintedIn() {
+        QFETCH(QString, name);
+        QFETCH(int, player);
+        LoadedGame g;
+        g.window->player = player;
+        g.window->Text2->setText(QString());
+        g.window->SelectPlayer();
+        const QImage without = g.window->surface().copy();
+        g.window->Text2->setText(name);
+        g.window->SelectPlayer();
+        QVERIFY(qAbs(g.window->CurrentX - 647.0f) < 0.01f);
+        // The rightmost ink is at x 647, give or take the glyph's edge smoothing.
+        int rightmost = 0;
+        for (int y = 98; y < 118; ++y)
+            for (int x = 600; x < 700; ++x)
+                if (g.pixel(x, y) != without.pixel(x, y)) rightmost = qMax(rightmost, x);
+        QVERIFY2(rightmost >= 642 && rightmost <= 648, qPrintable(QString::number(rightmost)));
+        QCOMPARE(g.window->FontSize, 11.0);
+        QCOMPARE(g.window->FontBold, player == 1);
+    }
+
+    void anEmptyNamePrintsNothing() {
+        LoadedGame g;
+        g.window->Text1->setText(QString());
+        g.window->SelectPlayer();
+        for (int x = 154; x < 400; x += 3)
+            for (int y = 98; y < 118; y += 2) QCOMPARE(g.pixel(x, y), rgb(20));
+    }
+
+    void selectPlayerTwiceDrawsTheSamePictureAsOnce() {
+        LoadedGame g;
+        g.window->gameStart();
+        g.window->SelectPlayer();
+        const QImage once = g.window->surface().copy();
+        g.window->SelectPlayer();
+        QCOMPARE(g.window->surface(), once);
+    }
+
+    void captures_data() {
+        QTest::addColumn<int>("player");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<int>("growth");
+        QTest::addColumn<int>("owner");
+        QTest::addColumn<int>("nextPlayer");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("right answer of player 2 on (3, 3)") << 2 << 3 << 3 << true << 64 << 2 << 1 << "good.wav";
+        QTest::newRow("wrong answer of player 1 on (0, 6)") << 1 << 0 << 6 << false << 48 << 2 << 1 << "bad.wav";
+        QTest::newRow("right answer of player 1 on (2, 1)") << 1 << 2 << 1 << true << 20 << 1 << 2 << "good.wav";
+        QTest::newRow("wrong answer of player 2 on (4, 4)") << 2 << 4 << 4 << false << 64 << 1 << 2 << "bad.wav";
+    }
+    void captures() {
+        QFETCH(int, player);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(bool, right);
+        QFETCH(int, growth);
+        QFETCH(int, owner);
+        QFETCH(int, nextPlayer);
+        QFETCH(QString, sound);
+        LoadedGame g;
+        g.window->Label1_Click();
+        questionOf(*g.window, player, col, row);
+        g.platform->clear();
+        const RectF r = cellRect(col, row);
+        std::vector<QRgb> firstAndLast;
+        g.platform->onRefresh = [&] {
+            if (g.platform->refreshes == 1 || g.platform->refreshes == 17) {
+                // The new owner's large piece, grown by the zoom growth on the first frame.
+                const double d = g.platform->refreshes == 1 ? growth : 0;
+                firstAndLast.push_back(g.window->surface().pixel(int(r.left - d / 2 + 1), int(r.top - d / 2 + 1)));
+            }
+        };
+        g.window->Spravne(col, row, right, 2);
+        QCOMPARE(g.platform->sounds, QStringList{sound});
+        QCOMPARE(g.window->player, nextPlayer);
+        QCOMPARE(int(g.window->board.at(col, row)), owner + 1);
+        QCOMPARE(firstAndLast, (std::vector<QRgb>{rgb(5 + owner), rgb(5 + owner)}));
+        std::vector<int> pauses{500};
+        pauses.insert(pauses.end(), 16, 40);
+        pauses.push_back(100);
+        QCOMPARE(g.platform->sleeps, pauses);
+        QCOMPARE(g.window->mode, modeBoard);
+        QCOMPARE(g.pixel(int(r.left + 32), int(r.top + 35)), rgb(owner + 1));
+        QCOMPARE(g.pixel(10, 300), rgb(20)); // the question band is cleared
+    }
+
+    void optionsVanishFromTheFourthUpwardsDuringTheCapture_data() {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::newRow("time-out on (2, 1), growth 20") << 0 << 2 << 1;
+        QTest::newRow("option 3 clicked on (3, 3)") << 3 << 3 << 3;
+        QTest::newRow("option 1 clicked on (3, 0)") << 1 << 3 << 0;
+    }
+    void optionsVanishFromTheFourthUpwardsDuringTheCapture() {
+        QFETCH(int, slot);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        LoadedGame g;
+        questionOf(*g.window, 1, col, row);
+        g.platform->clear();
+        // For every refresh, which of the four options are cleared to the background.
+        std::vector<QString> frames;
+        g.platform->onRefresh = [&] {
+            QString cleared;
+            for (int s = 1; s <= 4; ++s) {
+                const OptionBox b = optionBox(1, s);
+                if (g.window->surface().pixel(b.x + 199, b.y + 46) == rgb(20)) cleared += QString::number(s);
+            }
+            frames.push_back(cleared);
+        };
+        g.window->Spravne(col, row, false, slot);
+        QVERIFY(frames.size() >= 18);
+        QString expected; // cleared so far, frame by frame
+        for (int f = 1; f <= 17; ++f) {
+            const int k = f == 2 ? 4 : f == 6 ? 3 : f == 10 ? 2 : f == 14 ? 1 : 0;
+            if (k && k != slot) expected += QString::number(k);
+            QString sorted = expected;
+            std::sort(sorted.begin(), sorted.end());
+            QCOMPARE(frames[static_cast<std::size_t>(f - 1)], sorted);
+        }
+        QCOMPARE(frames[17], QStringLiteral("1234")); // the clicked option goes after the animation
+    }
+
+    void theQuestionPanelIsRepairedOnlyOnTheAnsweringPlayersSide() {
+        for (int p : {1, 2}) {
+            LoadedGame g;
+            questionOf(*g.window, p, 1, 4);
+            g.platform->clear();
+            bool repaired = true, coveredByPiece = true;
+            g.platform->onRefresh = [&] {
+                if (g.platform->refreshes > 17) return;
+                const QRgb px = g.window->surface().pixel(240, 340);
+                repaired = repaired && px == rgb(23);
+                coveredByPiece = coveredByPiece && px != rgb(23);
+            };
+            g.window->Spravne(1, 4, true, 1);
+            if (p == 1) QVERIFY(repaired);
+            else QVERIFY(coveredByPiece);
+        }
+    }
+
+    void wins_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("winner");
+        QTest::newRow("chain from the top to the bottom")
+            << QStringList{"1", "1.", "1..", ".1..", ".1...", ".1....", ".1....."} << 3 << 0 << 1;
+        QTest::newRow("the left edge") << QStringList{"2", "2.", "2..", "2...", "2....", "2.....", "2......"} << 0 << 6 << 2;
+        QTest::newRow("the bottom row") << QStringList{".", "..", "...", "....", ".....", "......", "1111111"} << 3 << 6 << 1;
+        QTest::newRow("left and bottom only") << QStringList{".", "..", "...", "1...", "1....", "1.....", "1......"} << 1 << 3
+                                              << 0;
+        QTest::newRow("two groups not yet joined")
+            << QStringList{"2", ".2", "..2", "...2", "....2", ".....2", "22222.."} << 5 << 5 << 0;
+        QTest::newRow("the joining cell completes")
+            << QStringList{"2", ".2", "..2", "...2", "....2", ".....2", "222222."} << 5 << 6 << 2;
+        QTest::newRow("the other player's cell blocks")
+            << QStringList{"2", ".2", "..2", "...2", "....2", ".....2", "222221."} << 5 << 5 << 0;
+    }
+    void wins() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(int, winner);
+        LoadedGame g;
+        g.window->Label1_Click();
+        g.window->gameStart();
+        setBoard(*g.window, rows);
+        g.window->DrawField(true);
+        g.window->mode = modeBoard;
+        g.platform->clear();
+        g.window->test(col, row);
+        QCOMPARE(g.window->mode, winner ? modeWinner : modeBoard);
+        QCOMPARE(g.platform->sounds, winner ? QStringList{QStringLiteral("winner.wav")} : QStringList{});
+        QCOMPARE(g.platform->sleeps, winner ? std::vector<int>{1000} : std::vector<int>{});
+        if (!winner) return;
+        QCOMPARE(g.pixel(300, 480), rgb(12 + winner + 1));
+        // Every cell of the winner carries the mark, the loser's do not.
+        for (int r = 0; r < kRows; ++r)
+            for (int c = firstCol(r); c <= lastCol(r); ++c) {
+                const RectF cr = cellRect(c, r);
+                const bool mine = g.window->board.at(c, r) == winner + 1;
+                if (mine && (cr.left + 80 < 268 || cr.left - 16 > 533 || cr.top - 16 > 506 || cr.top + 86 < 300))
+                    QCOMPARE(g.pixel(int(cr.left - 15), int(cr.top - 15)), rgb(19));
+            }
+    }
+
+    void theWinnerScreenShowsTheCaptionOfTheLanguageAndTheName() {
+        for (bool czech : {false, true}) {
+            LoadedGame g;
+            if (czech) g.window->switchLng();
+            g.window->Text2->setText(QStringLiteral("Winnie"));
+            g.window->gameStart();
+            setBoard(*g.window, {"1", ".1", "..1", "...1", "....1", ".....1", "......1"});
+            g.window->test(6, 6);
+            QCOMPARE(g.pixel(290, 340), czech ? fixture::czechCaptionColour().rgb() : rgb(13));
+            bool white = false, grey = false;
+            for (int y = 410; y < 450; ++y)
+                for (int x = 330; x < 470; ++x) {
+                    white = white || g.pixel(x, y) == qRgb(255, 255, 255);
+                    grey = grey || g.pixel(x, y) == qRgb(80, 80, 80);
+                }
+            QVERIFY(white && grey);
+        }
+    }
+
+    void theOpponentWinsThroughAWrongAnswer() {
+        LoadedGame g;
+        questionOf(*g.window, 1, 6, 6);
+        setBoard(*g.window, {"2", ".2", "..2", "...2", "....2", ".....2", "1......"});
+        g.window->Spravne(6, 6, false, 3);
+        QCOMPARE(g.window->mode, modeWinner);
+        QCOMPARE(g.window->player, 1); // the loser begins the next game
+        QCOMPARE(g.pixel(300, 480), rgb(15));
+    }
+};
+
+QTEST_MAIN(TestBoard)
+#include "tst_board.moc"

@@ -1,0 +1,253 @@
+// Number conversions, text decoding and the n.dat settings format.
+#include "numconv.h"
+#include "settingsfile.h"
+#include "textcodec.h"
+
+#include <QtTest>
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+using settingsfile::kOff;
+using settingsfile::kOn;
+
+class NumConvTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void valReadsTheLeadingNumber_data();
+    void valReadsTheLeadingNumber();
+    void valIgnoresTheDecimalCommaOfTheUsersLocale();
+    void roundingTakesExactHalvesToTheEvenNeighbour_data();
+    void roundingTakesExactHalvesToTheEvenNeighbour();
+    void formatNumberWritesPlainDecimal_data();
+    void formatNumberWritesPlainDecimal();
+
+    void utf8AndWindows1250DecodeToTheSameText_data();
+    void utf8AndWindows1250DecodeToTheSameText();
+    void byteOrderMarkIsDropped();
+    void splitLinesEndsLinesAtAnyLineEnd_data();
+    void splitLinesEndsLinesAtAnyLineEnd();
+
+    void settingsFileReads_data();
+    void settingsFileReads();
+    void itemsSurviveWriteAndRead_data();
+    void itemsSurviveWriteAndRead();
+    void plainItemsAreWrittenAsLinesWithCrLf();
+};
+
+void NumConvTest::valReadsTheLeadingNumber_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("digits followed by letters") << "12abc" << 12.0;
+    QTest::newRow("no leading number") << "abc" << 0.0;
+    QTest::newRow("spaces between digits are skipped") << " 1 2" << 12.0;
+    QTest::newRow("sign, fraction and exponent") << "-3.5e2x" << -350.0;
+    QTest::newRow("exponent without digits is not part of it") << "1e" << 1.0;
+    QTest::newRow("exponent with a sign but no digits") << "7e-x" << 7.0;
+    QTest::newRow("empty text") << "" << 0.0;
+    QTest::newRow("a lone point") << "." << 0.0;
+    QTest::newRow("a lone minus") << "-" << 0.0;
+    QTest::newRow("fraction without integer part") << ".25" << 0.25;
+    QTest::newRow("second point ends the number") << "1.5.3" << 1.5;
+    QTest::newRow("comma ends the number") << "3,7" << 3.0;
+    QTest::newRow("space between sign and digits") << "- 5" << -5.0;
+    QTest::newRow("negative exponent") << "25E-1" << 2.5;
+    QTest::newRow("overflow stays finite") << "1e999" << std::numeric_limits<double>::max();
+}
+
+void NumConvTest::valReadsTheLeadingNumber() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(numconv::Val(text), value);
+}
+
+// QCoreApplication adopts the user's locale on Unix; a Czech user has a decimal comma.
+void NumConvTest::valIgnoresTheDecimalCommaOfTheUsersLocale() {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const char* commaLocale = nullptr;
+    for (const char* name : {"cs_CZ.UTF-8", "cs_CZ.utf8", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name)) {
+            commaLocale = name;
+            break;
+        }
+    }
+    if (!commaLocale) QSKIP("no locale with a decimal comma is installed");
+    const double value = numconv::Val(QStringLiteral("12.75"));
+    const double big = numconv::Val(QStringLiteral("1e999"));
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    QCOMPARE(value, 12.75);
+    QCOMPARE(big, std::numeric_limits<double>::max());
+}
+
+void NumConvTest::roundingTakesExactHalvesToTheEvenNeighbour_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("rounded");
+    QTest::newRow("0.5 to 0") << 0.5 << qint64(0);
+    QTest::newRow("1.5 to 2") << 1.5 << qint64(2);
+    QTest::newRow("2.5 to 2") << 2.5 << qint64(2);
+    QTest::newRow("-0.5 to 0") << -0.5 << qint64(0);
+    QTest::newRow("-1.5 to -2") << -1.5 << qint64(-2);
+    QTest::newRow("-2.5 to -2") << -2.5 << qint64(-2);
+    QTest::newRow("just below a half rounds down") << 2.4999999 << qint64(2);
+    QTest::newRow("just above a half rounds up") << 2.5000001 << qint64(3);
+    QTest::newRow("negative just beyond a half") << -0.6 << qint64(-1);
+}
+
+void NumConvTest::roundingTakesExactHalvesToTheEvenNeighbour() {
+    QFETCH(double, value);
+    QFETCH(qint64, rounded);
+    QCOMPARE(numconv::roundHalfEven(value), rounded);
+}
+
+void NumConvTest::formatNumberWritesPlainDecimal_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole number") << 10000.0 << "10000";
+    QTest::newRow("fraction") << 12.5 << "12.5";
+    QTest::newRow("negative") << -3.0 << "-3";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("no binary noise") << 0.1 + 0.2 << "0.3";
+}
+
+void NumConvTest::formatNumberWritesPlainDecimal() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(numconv::formatNumber(value), text);
+}
+
+void NumConvTest::utf8AndWindows1250DecodeToTheSameText_data() {
+    QTest::addColumn<QByteArray>("windows1250");
+    QTest::addColumn<QString>("text");
+    // Adjacent literals stop a hex escape from swallowing the letters after it.
+    QTest::newRow("all Czech letters") << QByteArray("P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl "
+                                                     "\xEF\xE1"
+                                                     "belsk\xE9 \xF3"
+                                                     "dy \x8A\xC8\xD8\x8E\xDD\xC1\xCD\xC9\xDA\xD9\xCF\x8D\xD2")
+                                       << QString::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy ŠČŘŽÝÁÍÉÚŮĎŤŇ");
+    QTest::newRow("ending in a Czech letter") << QByteArray("K\xE8") << QString::fromUtf8("Kč");
+    QTest::newRow("plain ASCII") << QByteArray("Tamvel I.\r\n") << QStringLiteral("Tamvel I.\r\n");
+}
+
+void NumConvTest::utf8AndWindows1250DecodeToTheSameText() {
+    QFETCH(QByteArray, windows1250);
+    QFETCH(QString, text);
+    QCOMPARE(textcodec::decode(text.toUtf8()), text);
+    QCOMPARE(textcodec::decode(windows1250), text);
+}
+
+void NumConvTest::byteOrderMarkIsDropped() {
+    const QString text = QString::fromUtf8("Kdo napsal Babičku?");
+    QCOMPARE(textcodec::decode("\xEF\xBB\xBF" + text.toUtf8()), text);
+}
+
+void NumConvTest::splitLinesEndsLinesAtAnyLineEnd_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("line feeds") << "a\nb\n" << QStringList{"a", "b"};
+    QTest::newRow("carriage returns") << "a\rb\r" << QStringList{"a", "b"};
+    QTest::newRow("CR LF is one line end") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("LF CR is two line ends") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("last line without line end") << "a\r\nb" << QStringList{"a", "b"};
+    QTest::newRow("empty lines are kept") << "\r\na\r\n\r\n\nb\r\n" << QStringList{"", "a", "", "", "b"};
+    QTest::newRow("one line end is one empty line") << "\r\n" << QStringList{""};
+    QTest::newRow("spaces make no line end") << "  " << QStringList{"  "};
+    QTest::newRow("empty text has no lines") << "" << QStringList{};
+}
+
+void NumConvTest::splitLinesEndsLinesAtAnyLineEnd() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(textcodec::splitLines(text), lines);
+}
+
+void NumConvTest::settingsFileReads_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name1");
+    QTest::addColumn<QString>("name2");
+    QTest::addColumn<QString>("timeBase");
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("music");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<int>("items");
+
+    QTest::newRow("file of the original program")
+        << "Eva\r\nAdam\r\n10000\r\n(o)\r\n(  )\r\n(o)\r\n" << "Eva" << "Adam" << "10000" << true << false << true << 6;
+    QTest::newRow("time base with letters keeps its number")
+        << "Eva\r\nAdam\r\n12abc\r\n(  )\r\n(o)\r\n(  )\r\n" << "Eva" << "Adam" << "12" << false << true << false << 6;
+    QTest::newRow("time base without a number gives 0")
+        << "Eva\r\nAdam\r\nabc\r\n(  )\r\n(  )\r\n(  )\r\n" << "Eva" << "Adam" << "0" << false << false << false << 6;
+    QTest::newRow("fractional time base") << "Eva\r\nAdam\r\n7.50\r\n(  )\r\n(  )\r\n(  )\r\n"
+                                          << "Eva" << "Adam" << "7.5" << false << false << false << 6;
+    QTest::newRow("capital O counts as off")
+        << "Eva\r\nAdam\r\n10000\r\n(O)\r\n(O)\r\n(O)\r\n" << "Eva" << "Adam" << "10000" << false << false << false << 6;
+    QTest::newRow("spaces around the o count as off") << "Eva\r\nAdam\r\n10000\r\n( o )\r\n(o )\r\n( o)\r\n"
+                                                      << "Eva" << "Adam" << "10000" << false << false << false << 6;
+    QTest::newRow("leading spaces of unquoted items are dropped")
+        << "   Eva\r\n Adam\r\n  500\r\n  (o)\r\n (  )\r\n(  )\r\n" << "Eva" << "Adam" << "500" << true << false << false
+        << 6;
+    QTest::newRow("unquoted comma splits a name and shifts the later items")
+        << "Eva, Adam\r\nPetr\r\n10000\r\n(o)\r\n(o)\r\n(o)\r\n" << "Eva" << "Adam" << "0" << false << true << true << 6;
+    QTest::newRow("quoted name keeps its comma") << "\"Eva, Adam\"\r\nPetr\r\n10000\r\n(o)\r\n(  )\r\n(  )\r\n"
+                                                 << "Eva, Adam" << "Petr" << "10000" << true << false << false << 6;
+    QTest::newRow("empty line is an empty name") << "\r\nAdam\r\n10000\r\n(  )\r\n(  )\r\n(o)\r\n"
+                                                 << "" << "Adam" << "10000" << false << false << true << 6;
+    QTest::newRow("line feeds only, no final line end")
+        << "Eva\nAdam\n300\n(o)\n(o)\n(o)" << "Eva" << "Adam" << "300" << true << true << true << 6;
+    QTest::newRow("carriage returns only")
+        << "Eva\rAdam\r300\r(o)\r(o)\r(o)\r" << "Eva" << "Adam" << "300" << true << true << true << 6;
+    QTest::newRow("short file keeps the missing items at their defaults")
+        << "Eva\r\nAdam\r\n" << "Eva" << "Adam" << "10000" << false << false << false << 2;
+    QTest::newRow("empty text keeps every default")
+        << "" << "Tamvel I." << "Tamvel II." << "10000" << false << false << false << 0;
+}
+
+void NumConvTest::settingsFileReads() {
+    QFETCH(QString, file);
+    const settingsfile::Settings s = settingsfile::read(file);
+    QTEST(s.name1, "name1");
+    QTEST(s.name2, "name2");
+    QTEST(s.timeBase, "timeBase");
+    QTEST(s.sound, "sound");
+    QTEST(s.music, "music");
+    QTEST(s.fullScreen, "fullScreen");
+    QTEST(s.itemsRead, "items");
+}
+
+void NumConvTest::itemsSurviveWriteAndRead_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain name") << "Tamvel I.";
+    QTest::newRow("comma") << "Eva, Adam";
+    QTest::newRow("double quote inside") << "Eva \"Bláha\" Nová";
+    QTest::newRow("double quote first") << "\"Eva\"";
+    QTest::newRow("lone double quote") << "\"";
+    QTest::newRow("leading spaces") << "   Eva";
+    QTest::newRow("trailing spaces") << "Eva  ";
+    QTest::newRow("only spaces") << "  ";
+    QTest::newRow("Czech letters") << QString::fromUtf8("Šárka Žluťoučká");
+    QTest::newRow("looks like a switch") << "(o)";
+    QTest::newRow("empty") << "";
+}
+
+// Each name goes through both name items, and the file passes through its bytes as the program stores it.
+void NumConvTest::itemsSurviveWriteAndRead() {
+    QFETCH(QString, name);
+    const QString file = settingsfile::write({name, "X" + name, "2500", kOn, kOff, kOn});
+    const settingsfile::Settings s = settingsfile::read(textcodec::decode(file.toUtf8()));
+    QCOMPARE(s.name1, name);
+    QCOMPARE(s.name2, "X" + name);
+    QCOMPARE(s.timeBase, QStringLiteral("2500"));
+    QCOMPARE(s.sound, true);
+    QCOMPARE(s.music, false);
+    QCOMPARE(s.fullScreen, true);
+    QCOMPARE(s.itemsRead, 6);
+}
+
+void NumConvTest::plainItemsAreWrittenAsLinesWithCrLf() {
+    const QString file = settingsfile::write({"Tamvel I.", "Tamvel II.", "10000", kOn, kOff, kOff});
+    QCOMPARE(file, QStringLiteral("Tamvel I.\r\nTamvel II.\r\n10000\r\n(o)\r\n(  )\r\n(  )\r\n"));
+}
+
+QTEST_GUILESS_MAIN(NumConvTest)
+#include "tst_numconv.moc"
