@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
@@ -41,7 +43,13 @@ int Main(int argc, char** argv) {
         window->move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
     }
     window->show();
+    // The window system must map the window before the splash can be painted on it.
+    QElapsedTimer mapping;
+    mapping.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && mapping.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
     window->repaint();
+    QGuiApplication::sync(); // push the painted splash to the screen before the pause
     platform.sleep(1500);
     if (!window->FormLoad()) {
         window->setAttribute(Qt::WA_DeleteOnClose, false);

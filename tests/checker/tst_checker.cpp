@@ -1,0 +1,262 @@
+// The question-file checker: what it reports on small files, and how the tool exits.
+#include "checker.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using checker::CheckReport;
+using checker::Language;
+using checker::Severity;
+
+namespace {
+
+// "2 error, 5 warning": the line and severity of each finding except notes, in report order.
+QString linesAndSeverities(const CheckReport& report) {
+    QStringList out;
+    for (const checker::Finding& f : report.findings) {
+        if (f.severity == Severity::Note) continue;
+        out << QStringLiteral("%1 %2").arg(QString::number(f.line),
+                                          f.severity == Severity::Error ? QStringLiteral("error")
+                                                                        : QStringLiteral("warning"));
+    }
+    return out.join(QStringLiteral(", "));
+}
+
+QString allMessages(const CheckReport& report) {
+    QStringList out;
+    for (const checker::Finding& f : report.findings) out << checker::formatFinding(report.fileName, f);
+    return out.join(u'\n');
+}
+
+const QByteArray kEnglish = "Which planet is closest to the Sun?\\Mercury\\Venus\\Mars\\Earth\n";
+const QByteArray kCzech = "Který hrad je nejstarší v Česku?\\Pražský hrad\\Karlštejn\\Křivoklát\\Loket\n";
+
+// Windows-1250 bytes of the few Czech letters the fixture uses.
+QByteArray windows1250(const QString& text) {
+    const QHash<QChar, char> high = {{u'á', '\xE1'}, {u'í', '\xED'}, {u'ě', '\xEC'}, {u'š', '\x9A'},
+                                     {u'ž', '\x9E'}, {u'ý', '\xFD'}, {u'Č', '\xC8'}, {u'ř', '\xF8'}};
+    QByteArray out;
+    for (QChar c : text) out += c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : high.value(c, '?');
+    return out;
+}
+
+} // namespace
+
+class CheckerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findingsOfSmallFiles_data();
+    void findingsOfSmallFiles();
+    void languageOfTheFileOverridesTheGuess_data();
+    void languageOfTheFileOverridesTheGuess();
+    void windows1250FileIsReadRight();
+    void summaryCountsQuestionsPerLanguage();
+    void executableExitStatus_data();
+    void executableExitStatus();
+    void shippedQuestionBankIsClean();
+};
+
+void CheckerTest::findingsOfSmallFiles_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("mentioned");
+
+    QTest::newRow("good English and Czech questions") << kEnglish + kCzech << "" << "";
+    QTest::newRow("good English question beginning with Which") << kEnglish << "" << "";
+    QTest::newRow("good Czech question beginning with Který") << kCzech << "" << "";
+    QTest::newRow("empty lines are not questions") << "\n\n" + kEnglish + "\r\n\r\n" + kCzech << "" << "";
+    QTest::newRow("line with three answers is skipped")
+        << kEnglish + "Kolik je 2 + 2?\\4\\3\\5\n" << "2 error" << "3 answer field(s), needs 4";
+    QTest::newRow("line with an empty answer is skipped")
+        << kEnglish + "Kolik je 2 + 2?\\4\\\\5\\6\n" << "2 error" << "empty answer field";
+    QTest::newRow("line of spaces is skipped") << kEnglish + "   \n" << "2 error" << "the game skips this line";
+    QTest::newRow("slashes instead of backslashes")
+        << QByteArray("Kolik je 2 + 2?/4/3/5/6\n") + kEnglish << "1 error" << "not \"/\"";
+    QTest::newRow("lone carriage returns end lines")
+        << kEnglish.chopped(1) + "\r" + kCzech.chopped(1) + "\rKolik je 2 + 2?\\4\r" << "3 error" << "";
+    QTest::newRow("duplicate question ignoring case and surrounding spaces")
+        << kEnglish + kCzech + "WHICH PLANET IS CLOSEST TO THE SUN? \\Mercury\\Venus\\Mars\\Earth\n"
+        << "3 error, 3 warning" << "first at line 1";
+    QTest::newRow("empty question text") << QByteArray("\\Mercury\\Venus\\Mars\\Earth\n") << "1 error" << "empty";
+    QTest::newRow("answer too wide for its box")
+        << QByteArray("Co obíhá kolem Země?\\Mezinárodní vesmírná stanice na oběžné dráze\\Měsíc\\Mars\\Venuše\n")
+        << "1 error" << "the right answer";
+    QTest::newRow("two-line answer that fits")
+        << QByteArray("Co obíhá kolem Země?\\Mezinárodní vesmírná|stanice\\Měsíc\\Mars\\Venuše\n") << "" << "";
+    QTest::newRow("two-line answer with a line too wide")
+        << QByteArray("Co obíhá kolem Země?\\Měsíc\\ISS|Mezinárodní vesmírná stanice na oběžné dráze\\Mars\\Venuše\n")
+        << "1 error" << "second line of wrong answer 1";
+    QTest::newRow("third part after a second bar")
+        << QByteArray("Co obíhá kolem Země?\\Mezinárodní|vesmírná|stanice\\Měsíc\\Mars\\Venuše\n") << "1 error"
+        << "\"stanice\"";
+    QTest::newRow("answer measured with the names filled in")
+        << QByteArray("Kdo dnes vyhraje?\\%1% a %2% a %1%\\nikdo\\oba\\pes\n") << "1 error" << "Tamvel I.";
+    QTest::newRow("question longer than eight lines")
+        << "Kolik je " + QByteArray("velmi ").repeated(60) + "dlouhá otázka?\\1\\2\\3\\4\n" << "1 error"
+        << "does not fit the 8 lines";
+    QTest::newRow("long question that fits")
+        << QByteArray("Kolik kusů ovoce máme, když k sedmi jablkům přidáme ještě pět hrušek a potom tři švestky, "
+                      "a nakonec dvě jablka sníme?\\13\\15\\17\\11\n")
+        << "" << "";
+    QTest::newRow("word wider than a line")
+        << QByteArray("Co jsou nejpravděpodobnějšímipříležitostmi?\\a\\b\\c\\d\n") << "1 error" << "runs over the edge";
+    QTest::newRow("English question beginning with In which")
+        << QByteArray("In which year did the Second World War end?\\1945\\1944\\1946\\1939\n") << "1 warning"
+        << "begins with \"In which\" — the game deals it as Czech";
+    QTest::newRow("English question beginning with lowercase what")
+        << QByteArray("what is the capital of Peru?\\Lima\\Quito\\Bogota\\La Paz\n") << "1 warning"
+        << "capital letter";
+    QTest::newRow("English question beginning with Name")
+        << QByteArray("Name the largest ocean of the world.\\Pacific\\Atlantic\\Indian\\Arctic\n") << "1 warning"
+        << "reads as English";
+    QTest::newRow("Czech question beginning with W")
+        << QByteArray("Wolfgang Amadeus Mozart se narodil ve kterém městě?\\Salcburk\\Vídeň\\Praha\\Linec\n")
+        << "1 warning" << "the game deals it as English, but it reads as Czech";
+    QTest::newRow("Czech question beginning with How")
+        << QByteArray("Howard Carter objevil hrobku kterého faraona v roce 1922?\\Tutanchamona\\Ramesse\\Chufua\\Džosera\n")
+        << "1 warning" << "reads as Czech";
+    QTest::newRow("no warning when the language is unclear")
+        << QByteArray("Eiffel Tower?\\Paris\\Rome\\Berlin\\Madrid\n") << "" << "";
+    QTest::newRow("extra fields are ignored")
+        << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\7\n") << "1 warning" << "after the fifth are ignored";
+    QTest::newRow("backslash after the last answer")
+        << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\\n") << "1 warning" << "after the last answer";
+    QTest::newRow("trailing space in an answer")
+        << QByteArray("Kolik je 2 + 2?\\4 \\3\\5\\6\n") << "1 warning" << "\"4 \" has a trailing space";
+    QTest::newRow("answer of spaces only") << QByteArray("Kolik je 2 + 2?\\4\\  \\5\\6\n") << "1 error" << "only spaces";
+    QTest::newRow("question equal to an answer")
+        << QByteArray("Praha\\Praha\\Brno\\Ostrava\\Plzeň\n") << "1 warning" << "the question text and the right answer";
+    QTest::newRow("two identical answers")
+        << QByteArray("Kolik je 2 + 2?\\4\\5\\5\\6\n") << "1 warning" << "wrong answer 1 and wrong answer 2";
+    QTest::newRow("right answer repeated as a wrong one ignoring case")
+        << QByteArray("Hlavní město Francie?\\Paříž\\Lyon\\PAŘÍŽ \\Nice\n") << "1 warning, 1 warning"
+        << "the right answer and wrong answer 2";
+    QTest::newRow("placeholder in the question text")
+        << QByteArray("Kolik bodů má %1%?\\5\\3\\4\\6\n") << "1 warning" << "only in answers";
+    QTest::newRow("empty file") << QByteArray() << "0 error" << "no question";
+}
+
+void CheckerTest::findingsOfSmallFiles() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+    QFETCH(QString, mentioned);
+    const CheckReport report = checker::checkQuestionFile(file, QStringLiteral("q.dat"));
+    QCOMPARE(linesAndSeverities(report), expected);
+    if (!mentioned.isEmpty()) QVERIFY2(allMessages(report).contains(mentioned), qPrintable(allMessages(report)));
+}
+
+void CheckerTest::languageOfTheFileOverridesTheGuess_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Language>("intended");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("mentioned");
+
+    QTest::newRow("English file, question the game deals as Czech")
+        << kEnglish + "Kolik je 2 + 2?\\4\\3\\5\\6\n" << Language::English << "2 warning"
+        << "but this file is for English (--lang en)";
+    QTest::newRow("Czech file, question the game deals as English")
+        << kCzech + kEnglish << Language::Czech << "2 warning" << "the game deals it as English";
+    QTest::newRow("Czech file, English question the game deals as Czech")
+        << kCzech + "In which year did the Second World War end?\\1945\\1944\\1946\\1939\n" << Language::Czech
+        << "2 warning" << "reads as English (in, which, year, did), but this file is for Czech";
+    QTest::newRow("English file of English questions")
+        << kEnglish + "How many legs has a spider?\\8\\6\\10\\4\n" << Language::English << ""
+        << "q.dat: note: 2 question(s) go to the English game";
+}
+
+void CheckerTest::languageOfTheFileOverridesTheGuess() {
+    QFETCH(QByteArray, file);
+    QFETCH(Language, intended);
+    QFETCH(QString, expected);
+    QFETCH(QString, mentioned);
+    const CheckReport report = checker::checkQuestionFile(file, QStringLiteral("q.dat"), intended);
+    QCOMPARE(linesAndSeverities(report), expected);
+    QVERIFY2(allMessages(report).contains(mentioned), qPrintable(allMessages(report)));
+    // The counts of both languages are noted whenever the file's language is given.
+    QVERIFY(allMessages(report).contains(QStringLiteral("q.dat: note: %1 question(s) go to the English game")
+                                             .arg(report.english)));
+    QVERIFY(allMessages(report).contains(QStringLiteral("q.dat: note: %1 question(s) go to the Czech game")
+                                             .arg(report.czech)));
+}
+
+void CheckerTest::windows1250FileIsReadRight() {
+    const QByteArray bytes =
+        windows1250(QStringLiteral(u"Jak se jmenuje nejvyšší hora Česka?\\Sněžka \\Praděd\\Lysá hora\\Klínovec\r\n"));
+    const CheckReport report = checker::checkQuestionFile(bytes, QStringLiteral("q.dat"));
+    QCOMPARE(report.questions, 1);
+    QCOMPARE(report.czech, 1);
+    QCOMPARE(linesAndSeverities(report), QStringLiteral("1 warning"));
+    QVERIFY2(allMessages(report).contains(QStringLiteral(u"\"Sněžka \" has a trailing space")),
+             qPrintable(allMessages(report)));
+}
+
+void CheckerTest::summaryCountsQuestionsPerLanguage() {
+    const QByteArray file = kEnglish + "How many legs has a spider?\\8\\6\\10\\4\n" + kCzech +
+                            "Kolik je 2 + 2?\\4\\3\\5\\6 \n" + "Kolik nohou má pavouk?\\8\\6\\4\n" +
+                            "Jaká řeka teče Prahou?\\Vltava\\Labe\\Morava\\Odra\n";
+    const CheckReport report = checker::checkQuestionFile(file, QStringLiteral("q.dat"));
+    QCOMPARE(checker::formatSummary(report), QStringLiteral("5 questions: 2 English, 3 Czech; 1 error, 1 warning"));
+}
+
+void CheckerTest::executableExitStatus_data() {
+    QTest::addColumn<QByteArray>("qdat"); // written as q.dat in the working folder unless null
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // expected in stdout, or stderr when the exit code is 2
+
+    const QByteArray withError = kEnglish + "Kolik je 2 + 2?\\4\\3\n";
+    QTest::newRow("clean file") << kEnglish + kCzech << QStringList{"q.dat"} << 0
+                                << "2 questions: 1 English, 1 Czech; 0 errors, 0 warnings\n";
+    QTest::newRow("file with errors") << withError << QStringList{"q.dat"} << 1
+                                      << "q.dat:2: error: the game skips this line";
+    QTest::newRow("q.dat of the current folder by default") << withError << QStringList{} << 1 << "q.dat:2: error:";
+    QTest::newRow("warnings alone exit cleanly")
+        << kEnglish + kCzech << QStringList{"--lang", "en", "q.dat"} << 0
+        << "q.dat:2: warning: begins with \"Který hrad\" — the game deals it as Czech, but this file is for English";
+    QTest::newRow("missing file") << QByteArray() << QStringList{"missing.dat"} << 2
+                                  << "cannot read missing.dat: No such file or directory";
+    QTest::newRow("unknown language") << kEnglish << QStringList{"--lang", "de", "q.dat"} << 2 << "cs or en";
+    QTest::newRow("help shows the line format")
+        << QByteArray() << QStringList{"--help"} << 0 << "question\\right answer\\wrong\\wrong\\wrong";
+}
+
+void CheckerTest::executableExitStatus() {
+    QFETCH(QByteArray, qdat);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    if (!qdat.isNull()) {
+        QFile f(dir.filePath(QStringLiteral("q.dat")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(qdat);
+    }
+    QProcess tool;
+    tool.setWorkingDirectory(dir.path());
+    tool.start(QStringLiteral(TK_CHECKER_EXE), arguments);
+    QVERIFY2(tool.waitForFinished(), qPrintable(tool.errorString()));
+    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+    const QString err = QString::fromUtf8(tool.readAllStandardError());
+    QCOMPARE(tool.exitCode(), exitCode);
+    QVERIFY2((exitCode == 2 ? err : out).contains(output), qPrintable(out + err));
+}
+
+void CheckerTest::shippedQuestionBankIsClean() {
+    QFile file(QStringLiteral(TK_SHIPPED_QDAT));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+    const CheckReport report = checker::checkQuestionFile(file.readAll(), QStringLiteral("q.dat"));
+    QStringList errors;
+    for (const checker::Finding& f : report.findings)
+        if (f.severity == Severity::Error && errors.size() < 20) errors << checker::formatFinding(report.fileName, f);
+    QVERIFY2(report.errors() == 0, qPrintable(errors.join(u'\n')));
+    QVERIFY(report.english > 0);
+    QVERIFY(report.czech > 0);
+}
+
+QTEST_MAIN(CheckerTest)
+#include "tst_checker.moc"

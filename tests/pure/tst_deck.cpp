@@ -1,0 +1,289 @@
+// The question deck: reading q.dat, answer order, dealing and reshuffling.
+#include "modOt.h"
+#include "random.h"
+#include "textcodec.h"
+
+#include <QtTest>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+QString line(const QString& text, const QString& right, const QString& w1, const QString& w2, const QString& w3) {
+    return QStringList{text, right, w1, w2, w3}.join(u'\\');
+}
+
+// A deck file of n questions "Q<i>" whose right answer is "R<i>".
+QString numberedDeck(int n) {
+    QString file;
+    for (int i = 0; i < n; ++i) {
+        const QString k = QString::number(i);
+        file += line("Q" + k, "R" + k, "A" + k, "B" + k, "C" + k) + "\r\n";
+    }
+    return file;
+}
+
+QStringList answersOf(const modOt::Question& q) { return {q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]}; }
+
+QStringList sorted(QStringList l) {
+    l.sort();
+    return l;
+}
+
+QStringList dealPass() {
+    QStringList texts;
+    for (int i = 0; i <= modOt::questionCount; ++i) texts << modOt::NextQuestion().Text;
+    return texts;
+}
+
+QStringList deckTexts() {
+    QStringList texts;
+    for (int i = 0; i <= modOt::questionCount; ++i) texts << modOt::questions[static_cast<std::size_t>(i)].Text;
+    return texts;
+}
+
+// The 24 orders of four labels, each as one joined key.
+QStringList allOrders(QStringList labels) {
+    std::sort(labels.begin(), labels.end());
+    QStringList keys;
+    do keys << labels.join(u','); while (std::next_permutation(labels.begin(), labels.end()));
+    return keys;
+}
+
+double chiSquare(const QHash<QString, int>& counts, const QStringList& keys, int draws) {
+    const double expected = static_cast<double>(draws) / keys.size();
+    double chi = 0;
+    for (const QString& k : keys) {
+        const double d = counts.value(k) - expected;
+        chi += d * d / expected;
+    }
+    return chi;
+}
+
+// Chi-square bound for 23 degrees of freedom at the 99.9% quantile.
+constexpr double kChi23At999 = 49.73;
+
+} // namespace
+
+class DeckTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void emptyDeckDealsTheEmptyRecordForever_data();
+    void emptyDeckDealsTheEmptyRecordForever();
+    void deckOfOneDealsItOnEveryCall();
+    void linesEndAtCrLfCrOrLf();
+    void malformedLinesAreSkippedAndReportedWithTheirNumbers();
+    void fieldsAfterTheFifthAreLost();
+    void spacesStayAsRead();
+    void correctNamesTheSlotHoldingTheRightAnswer();
+    void moreThan10001LinesLoadWhole();
+    void aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast();
+    void utf8AndWindows1250FilesReadTheSame();
+    void isEnglish_data();
+    void isEnglish();
+    void answerOrdersAreUniform();
+    void deckOrdersAreUniform();
+};
+
+void DeckTest::cleanup() { rnd::unpin(); }
+
+void DeckTest::emptyDeckDealsTheEmptyRecordForever_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("empty file") << "";
+    QTest::newRow("only empty lines") << "\r\n\r\n\n\r";
+}
+
+void DeckTest::emptyDeckDealsTheEmptyRecordForever() {
+    QFETCH(QString, file);
+    modOt::LoadQuestions(numberedDeck(3)); // a previous deck must not linger
+    QVERIFY(modOt::LoadQuestions(file).empty());
+    QCOMPARE(modOt::questionCount, -1);
+    for (int call = 0; call < 3; ++call) {
+        const modOt::Question q = modOt::NextQuestion();
+        QCOMPARE(q.Text, QString());
+        QCOMPARE(q.Correct, 0);
+        for (const QString& a : q.Answer) QCOMPARE(a, QString());
+        QCOMPARE(modOt::nextIndex, 0);
+    }
+}
+
+void DeckTest::deckOfOneDealsItOnEveryCall() {
+    modOt::LoadQuestions(line("Kdo?", "Eva", "Adam", "Petr", "Jana"));
+    QCOMPARE(modOt::questionCount, 0);
+    const modOt::Question first = modOt::NextQuestion();
+    QCOMPARE(first.Text, QStringLiteral("Kdo?"));
+    for (int call = 0; call < 5; ++call) {
+        const modOt::Question q = modOt::NextQuestion();
+        QCOMPARE(q.Text, first.Text);
+        QCOMPARE(answersOf(q), answersOf(first)); // the answer order is fixed at loading
+        QCOMPARE(q.Correct, first.Correct);
+    }
+}
+
+void DeckTest::linesEndAtCrLfCrOrLf() {
+    const QString file = line("A", "1", "2", "3", "4") + "\r\n" + line("B", "1", "2", "3", "4") + "\r" +
+                         line("C", "1", "2", "3", "4") + "\n" + line("D", "1", "2", "3", "4");
+    QVERIFY(modOt::LoadQuestions(file).empty());
+    QCOMPARE(modOt::questionCount, 3);
+    QCOMPARE(sorted(dealPass()), (QStringList{"A", "B", "C", "D"}));
+}
+
+void DeckTest::malformedLinesAreSkippedAndReportedWithTheirNumbers() {
+    const QString file = line("Q1", "a", "b", "c", "d") + "\r\n" // 1
+                         + "Q2\\a\\b\\c\r\n"                     // 2: three answer fields
+                         + "\r\n"                                // 3: empty, skipped silently
+                         + "Q4\\a\\\\c\\d\n"                     // 4: empty answer field
+                         + "   \r"                               // 5: only spaces, no answers
+                         + "Q6\\a\\b\\c\\\r\n"                   // 6: empty last answer field
+                         + line("Q7", "a", "b", "c", "d");       // 7
+    const std::vector<modOt::LoadIssue> issues = modOt::LoadQuestions(file);
+    QList<int> lines;
+    for (const modOt::LoadIssue& issue : issues) {
+        lines << issue.line;
+        QVERIFY(!issue.reason.isEmpty());
+    }
+    QCOMPARE(lines, (QList<int>{2, 4, 5, 6}));
+    QCOMPARE(modOt::questionCount, 1);
+    QCOMPARE(sorted(dealPass()), (QStringList{"Q1", "Q7"}));
+}
+
+void DeckTest::fieldsAfterTheFifthAreLost() {
+    modOt::LoadQuestions("Q\\a\\b\\c\\d\\e\\f\r\n");
+    const modOt::Question q = modOt::NextQuestion();
+    QCOMPARE(sorted(answersOf(q)), (QStringList{"a", "b", "c", "d"}));
+    QCOMPARE(q.Answer[q.Correct], QStringLiteral("a"));
+    for (int slot = 5; slot <= 8; ++slot) QCOMPARE(q.Answer[static_cast<std::size_t>(slot)], QString());
+}
+
+void DeckTest::spacesStayAsRead() {
+    modOt::LoadQuestions(line(" Kdo  ", " Eva", "Adam ", "  Petr  ", "Jana") + "\r\n");
+    const modOt::Question q = modOt::NextQuestion();
+    QCOMPARE(q.Text, QStringLiteral(" Kdo  "));
+    QCOMPARE(sorted(answersOf(q)), sorted({" Eva", "Adam ", "  Petr  ", "Jana"}));
+    QCOMPARE(q.Answer[q.Correct], QStringLiteral(" Eva"));
+}
+
+void DeckTest::correctNamesTheSlotHoldingTheRightAnswer() {
+    rnd::pin(7);
+    constexpr int n = 500;
+    modOt::LoadQuestions(numberedDeck(n));
+    QCOMPARE(modOt::questionCount, n - 1);
+    for (int i = 0; i < n; ++i) {
+        const modOt::Question& q = modOt::questions[static_cast<std::size_t>(i)];
+        const QString k = q.Text.mid(1);
+        QVERIFY(q.Correct >= 1 && q.Correct <= 4);
+        QCOMPARE(q.Answer[q.Correct], "R" + k);
+        QCOMPARE(sorted(answersOf(q)), (QStringList{"A" + k, "B" + k, "C" + k, "R" + k}));
+    }
+}
+
+void DeckTest::moreThan10001LinesLoadWhole() {
+    constexpr int n = 12000;
+    QVERIFY(modOt::LoadQuestions(numberedDeck(n)).empty());
+    QCOMPARE(modOt::questionCount, n - 1);
+    const QStringList pass = dealPass();
+    QCOMPARE(QSet<QString>(pass.begin(), pass.end()).size(), n);
+}
+
+void DeckTest::aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast() {
+    rnd::pin(11);
+    constexpr int n = 6;
+    modOt::LoadQuestions(numberedDeck(n));
+    const QStringList all = sorted(deckTexts());
+    int reorderedByLastDeal = 0;
+    int lastOpensNextPass = 0;
+    QString previousLast;
+    for (int pass = 0; pass < 30; ++pass) {
+        QCOMPARE(modOt::nextIndex, 0);
+        QStringList dealt;
+        for (int i = 0; i < n - 1; ++i) dealt << modOt::NextQuestion().Text;
+        QCOMPARE(modOt::nextIndex, n - 1);
+        const QStringList before = deckTexts();
+        dealt << modOt::NextQuestion().Text;
+        QCOMPARE(modOt::nextIndex, 0);
+        if (deckTexts() != before) ++reorderedByLastDeal;
+        QCOMPARE(sorted(dealt), all);
+        if (dealt.first() == previousLast) ++lastOpensNextPass;
+        previousLast = dealt.last();
+    }
+    QVERIFY(reorderedByLastDeal > 0);
+    QVERIFY(lastOpensNextPass > 0); // only possible when the deck is reshuffled between passes
+}
+
+void DeckTest::utf8AndWindows1250FilesReadTheSame() {
+    const QString expectedText = QString::fromUtf8("Kdo napsal Babičku?");
+    const QStringList expectedAnswers = sorted(QString::fromUtf8("Božena Němcová|Karel Čapek|Jan Neruda|Alois Jirásek").split(u'|'));
+    const QByteArray utf8 = line(expectedText, QString::fromUtf8("Božena Němcová"), QString::fromUtf8("Karel Čapek"),
+                                 "Jan Neruda", QString::fromUtf8("Alois Jirásek"))
+                                .toUtf8() +
+                            "\r\n";
+    // Adjacent literals stop a hex escape from swallowing the letters after it.
+    const QByteArray windows1250("Kdo napsal Babi\xE8ku?\\Bo\x9E"
+                                 "ena N\xEC"
+                                 "mcov\xE1\\Karel \xC8"
+                                 "apek\\Jan Neruda\\Alois Jir\xE1sek\r\n");
+    for (const QByteArray& bytes : {utf8, windows1250}) {
+        modOt::LoadQuestions(textcodec::decode(bytes));
+        const modOt::Question q = modOt::NextQuestion();
+        QCOMPARE(q.Text, expectedText);
+        QCOMPARE(sorted(answersOf(q)), expectedAnswers);
+        QCOMPARE(q.Answer[q.Correct], QString::fromUtf8("Božena Němcová"));
+    }
+}
+
+void DeckTest::isEnglish_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("What") << "What is the capital of France?" << true;
+    QTest::newRow("How") << "How many legs has a spider?" << true;
+    QTest::newRow("Why") << "Why is the sky blue?" << true;
+    QTest::newRow("Howard") << "Howard Carter found whose tomb?" << true;
+    QTest::newRow("Kdo") << "Kdo napsal Babičku?" << false;
+    QTest::newRow("lower-case what") << "what is it?" << false;
+    QTest::newRow("Ho without w") << "Ho Chi Minh was born where?" << false;
+    QTest::newRow("leading space") << " What?" << false;
+    QTest::newRow("empty text") << "" << false;
+}
+
+void DeckTest::isEnglish() {
+    QFETCH(QString, text);
+    QFETCH(bool, english);
+    QCOMPARE(modOt::isEnglish(text), english);
+}
+
+void DeckTest::answerOrdersAreUniform() {
+    rnd::pin(20240601);
+    constexpr int n = 4800;
+    modOt::LoadQuestions(numberedDeck(n));
+    const QStringList keys = allOrders({"A", "B", "C", "R"});
+    QHash<QString, int> counts;
+    for (int i = 0; i < n; ++i) {
+        QStringList order;
+        for (const QString& a : answersOf(modOt::questions[static_cast<std::size_t>(i)])) order << a.left(1);
+        ++counts[order.join(u',')];
+    }
+    QCOMPARE(counts.size(), keys.size());
+    const double chi = chiSquare(counts, keys, n);
+    QVERIFY2(chi < kChi23At999, qPrintable(QStringLiteral("chi-square %1").arg(chi)));
+}
+
+void DeckTest::deckOrdersAreUniform() {
+    rnd::pin(99);
+    constexpr int runs = 4800;
+    const QString file = numberedDeck(4);
+    const QStringList keys = allOrders({"Q0", "Q1", "Q2", "Q3"});
+    QHash<QString, int> counts;
+    for (int run = 0; run < runs; ++run) {
+        modOt::LoadQuestions(file);
+        ++counts[dealPass().join(u',')];
+    }
+    QCOMPARE(counts.size(), keys.size());
+    const double chi = chiSquare(counts, keys, runs);
+    QVERIFY2(chi < kChi23At999, qPrintable(QStringLiteral("chi-square %1").arg(chi)));
+}
+
+QTEST_GUILESS_MAIN(DeckTest)
+#include "tst_deck.moc"
