@@ -97,6 +97,12 @@ void CheckerTest::findingsOfSmallFiles_data() {
     QTest::newRow("question longer than eight lines")
         << "Kolik je " + QByteArray("velmi ").repeated(60) + "dlouhá otázka?\\1\\2\\3\\4\n" << "1 error"
         << "does not fit the 8 lines";
+    // "velmi " is about 51 px in bold: 23 of them fill rows 0 to 6, the 24th starts row 7.
+    QTest::newRow("question of exactly eight lines fits")
+        << "Kolik je " + QByteArray("velmi ").repeated(24) + "otázka?\\1\\2\\3\\4\n" << "" << "";
+    QTest::newRow("question one line too long")
+        << "Kolik je " + QByteArray("velmi ").repeated(27) + "otázka?\\1\\2\\3\\4\n" << "1 error"
+        << "never shown: \"velmi otázka?\"";
     QTest::newRow("long question that fits")
         << QByteArray("Kolik kusů ovoce máme, když k sedmi jablkům přidáme ještě pět hrušek a potom tři švestky, "
                       "a nakonec dvě jablka sníme?\\13\\15\\17\\11\n")
