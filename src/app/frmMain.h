@@ -54,6 +54,7 @@ public:
     void switchMusic(); // the music half of Label2_Click
     QString soundDir() const;
     QStringList musicTracks() const;
+    int musicNumber() const { return musicNumber_; } // the last number drawn by the music switch
 
     // --- screens and input (src/screens)
     void Form_MouseDown(int Button, int Shift, int X, int Y);

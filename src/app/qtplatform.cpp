@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "effectplayer.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -12,7 +14,6 @@
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTextBrowser>
 #include <QThread>
 #include <QUrl>
@@ -59,25 +60,15 @@ void QtPlatform::showError(QWidget* parent, const QString& message) {
     box.exec();
 }
 
-QSoundEffect* QtPlatform::effect(const QString& path) {
-    for (auto& [p, e] : effects_)
-        if (p == path) return e;
-    auto* e = new QSoundEffect(qApp);
-    e->setSource(QUrl::fromLocalFile(path));
-    effects_.emplace_back(path, e);
-    return e;
-}
-
 void QtPlatform::playSound(const QString& wavPath) {
     if (!audioChecked_) {
         audioChecked_ = true;
         // Without an audio device effects never finish; the game stays silent instead.
         audioAvailable_ = !QMediaDevices::audioOutputs().isEmpty();
     }
-    if (!audioAvailable_ || !QFileInfo::exists(wavPath)) return;
-    if (playing_) playing_->stop();
-    playing_ = effect(wavPath);
-    playing_->play();
+    if (!audioAvailable_) return;
+    if (!effects_) effects_ = std::make_unique<EffectPlayer>();
+    effects_->play(wavPath);
 }
 
 void QtPlatform::ensureMusicPlayer() {

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <memory>
 
-class QSoundEffect;
+class EffectPlayer;
 class QMediaPlayer;
 class QAudioOutput;
 class QGraphicsView;
@@ -29,11 +29,9 @@ public:
     void setFullScreen(QWidget& window, bool on) override;
 
 private:
-    QSoundEffect* effect(const QString& path);
     void ensureMusicPlayer();
 
-    std::vector<std::pair<QString, QSoundEffect*>> effects_;
-    QSoundEffect* playing_ = nullptr;
+    std::unique_ptr<EffectPlayer> effects_;
     std::unique_ptr<QMediaPlayer> music_;
     std::unique_ptr<QAudioOutput> musicOut_;
     std::unique_ptr<QGraphicsScene> scene_;

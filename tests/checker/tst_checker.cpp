@@ -17,8 +17,8 @@ QString linesAndSeverities(const CheckReport& report) {
     QStringList out;
     for (const checker::Finding& f : report.findings) {
         if (f.severity == Severity::Note) continue;
-        out << QStringLiteral("%1 %2").arg(QString::number(f.line),
-                                          f.severity == Severity::Error ? QStringLiteral("error")
+        out << QStringLiteral("%1 %2").arg(QString::number(f.line), f.severity == Severity::Error
+                                                                        ? QStringLiteral("error")
                                                                         : QStringLiteral("warning"));
     }
     return out.join(QStringLiteral(", "));
@@ -26,7 +26,8 @@ QString linesAndSeverities(const CheckReport& report) {
 
 QString allMessages(const CheckReport& report) {
     QStringList out;
-    for (const checker::Finding& f : report.findings) out << checker::formatFinding(report.fileName, f);
+    for (const checker::Finding& f : report.findings)
+        out << checker::formatFinding(report.fileName, f);
     return out.join(u'\n');
 }
 
@@ -38,7 +39,8 @@ QByteArray windows1250(const QString& text) {
     const QHash<QChar, char> high = {{u'á', '\xE1'}, {u'í', '\xED'}, {u'ě', '\xEC'}, {u'š', '\x9A'},
                                      {u'ž', '\x9E'}, {u'ý', '\xFD'}, {u'Č', '\xC8'}, {u'ř', '\xF8'}};
     QByteArray out;
-    for (QChar c : text) out += c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : high.value(c, '?');
+    for (QChar c : text)
+        out += c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : high.value(c, '?');
     return out;
 }
 
@@ -61,48 +63,63 @@ private slots:
 
 void CheckerTest::findingsOfSmallFiles_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("mentioned");
+    QTest::addColumn<QString>("expected");  // line and severity of each finding
+    QTest::addColumn<QString>("mentioned"); // in one of the messages, unless empty
 
-    QTest::newRow("good English and Czech questions") << kEnglish + kCzech << "" << "";
-    QTest::newRow("good English question beginning with Which") << kEnglish << "" << "";
-    QTest::newRow("good Czech question beginning with Který") << kCzech << "" << "";
-    QTest::newRow("empty lines are not questions") << "\n\n" + kEnglish + "\r\n\r\n" + kCzech << "" << "";
+    // clang-format off
+    QTest::newRow("good English and Czech questions")
+        << kEnglish + kCzech << "" << "";
+    QTest::newRow("good English question beginning with Which")
+        << kEnglish << "" << "";
+    QTest::newRow("good Czech question beginning with Který")
+        << kCzech << "" << "";
+    QTest::newRow("empty lines are not questions")
+        << "\n\n" + kEnglish + "\r\n\r\n" + kCzech << "" << "";
     QTest::newRow("line with three answers is skipped")
         << kEnglish + "Kolik je 2 + 2?\\4\\3\\5\n" << "2 error" << "3 answer field(s), needs 4";
     QTest::newRow("line with an empty answer is skipped")
         << kEnglish + "Kolik je 2 + 2?\\4\\\\5\\6\n" << "2 error" << "empty answer field";
-    QTest::newRow("line of spaces is skipped") << kEnglish + "   \n" << "2 error" << "the game skips this line";
+    QTest::newRow("line of spaces is skipped")
+        << kEnglish + "   \n" << "2 error" << "the game skips this line";
     QTest::newRow("slashes instead of backslashes")
-        << QByteArray("Kolik je 2 + 2?/4/3/5/6\n") + kEnglish << "1 error" << "not \"/\"";
+        << "Kolik je 2 + 2?/4/3/5/6\n" + kEnglish << "1 error" << "not \"/\"";
     QTest::newRow("lone carriage returns end lines")
         << kEnglish.chopped(1) + "\r" + kCzech.chopped(1) + "\rKolik je 2 + 2?\\4\r" << "3 error" << "";
     QTest::newRow("duplicate question ignoring case and surrounding spaces")
         << kEnglish + kCzech + "WHICH PLANET IS CLOSEST TO THE SUN? \\Mercury\\Venus\\Mars\\Earth\n"
         << "3 error, 3 warning" << "first at line 1";
-    QTest::newRow("empty question text") << QByteArray("\\Mercury\\Venus\\Mars\\Earth\n") << "1 error" << "empty";
+    QTest::newRow("empty question text")
+        << QByteArray("\\Mercury\\Venus\\Mars\\Earth\n") << "1 error" << "empty";
     QTest::newRow("answer too wide for its box")
         << QByteArray("Co obíhá kolem Země?\\Mezinárodní vesmírná stanice na oběžné dráze\\Měsíc\\Mars\\Venuše\n")
         << "1 error" << "the right answer";
+    // About 196 and 205 px in the 15 px regular font.
+    QTest::newRow("answer just narrower than its box")
+        << QByteArray("Kteří malíři žili v Itálii?\\Leonardo da Vinci a Tizian\\Monet\\Dalí\\Goya\n")
+        << "" << "";
+    QTest::newRow("answer just wider than its box")
+        << QByteArray("Kteří malíři žili v Itálii?\\Leonardo da Vinci a Raffael\\Monet\\Dalí\\Goya\n")
+        << "1 error" << "is 205 px wide";
     QTest::newRow("two-line answer that fits")
-        << QByteArray("Co obíhá kolem Země?\\Mezinárodní vesmírná|stanice\\Měsíc\\Mars\\Venuše\n") << "" << "";
+        << QByteArray("Co obíhá kolem Země?\\Mezinárodní vesmírná|stanice\\Měsíc\\Mars\\Venuše\n")
+        << "" << "";
     QTest::newRow("two-line answer with a line too wide")
         << QByteArray("Co obíhá kolem Země?\\Měsíc\\ISS|Mezinárodní vesmírná stanice na oběžné dráze\\Mars\\Venuše\n")
         << "1 error" << "second line of wrong answer 1";
     QTest::newRow("third part after a second bar")
-        << QByteArray("Co obíhá kolem Země?\\Mezinárodní|vesmírná|stanice\\Měsíc\\Mars\\Venuše\n") << "1 error"
-        << "\"stanice\"";
+        << QByteArray("Co obíhá kolem Země?\\Mezinárodní|vesmírná|stanice\\Měsíc\\Mars\\Venuše\n")
+        << "1 error" << "\"stanice\"";
     QTest::newRow("answer measured with the names filled in")
         << QByteArray("Kdo dnes vyhraje?\\%1% a %2% a %1%\\nikdo\\oba\\pes\n") << "1 error" << "Tamvel I.";
     QTest::newRow("question longer than eight lines")
-        << "Kolik je " + QByteArray("velmi ").repeated(60) + "dlouhá otázka?\\1\\2\\3\\4\n" << "1 error"
-        << "does not fit the 8 lines";
+        << "Kolik je " + QByteArray("velmi ").repeated(60) + "dlouhá otázka?\\1\\2\\3\\4\n"
+        << "1 error" << "does not fit the 8 lines";
     // "velmi " is about 51 px in bold: 23 of them fill rows 0 to 6, the 24th starts row 7.
     QTest::newRow("question of exactly eight lines fits")
         << "Kolik je " + QByteArray("velmi ").repeated(24) + "otázka?\\1\\2\\3\\4\n" << "" << "";
     QTest::newRow("question one line too long")
-        << "Kolik je " + QByteArray("velmi ").repeated(27) + "otázka?\\1\\2\\3\\4\n" << "1 error"
-        << "never shown: \"velmi otázka?\"";
+        << "Kolik je " + QByteArray("velmi ").repeated(27) + "otázka?\\1\\2\\3\\4\n"
+        << "1 error" << "never shown: \"velmi otázka?\"";
     QTest::newRow("long question that fits")
         << QByteArray("Kolik kusů ovoce máme, když k sedmi jablkům přidáme ještě pět hrušek a potom tři švestky, "
                       "a nakonec dvě jablka sníme?\\13\\15\\17\\11\n")
@@ -110,14 +127,13 @@ void CheckerTest::findingsOfSmallFiles_data() {
     QTest::newRow("word wider than a line")
         << QByteArray("Co jsou nejpravděpodobnějšímipříležitostmi?\\a\\b\\c\\d\n") << "1 error" << "runs over the edge";
     QTest::newRow("English question beginning with In which")
-        << QByteArray("In which year did the Second World War end?\\1945\\1944\\1946\\1939\n") << "1 warning"
-        << "begins with \"In which\" — the game deals it as Czech";
+        << QByteArray("In which year did the Second World War end?\\1945\\1944\\1946\\1939\n")
+        << "1 warning" << "begins with \"In which\" — the game deals it as Czech";
     QTest::newRow("English question beginning with lowercase what")
-        << QByteArray("what is the capital of Peru?\\Lima\\Quito\\Bogota\\La Paz\n") << "1 warning"
-        << "capital letter";
+        << QByteArray("what is the capital of Peru?\\Lima\\Quito\\Bogota\\La Paz\n") << "1 warning" << "capital letter";
     QTest::newRow("English question beginning with Name")
-        << QByteArray("Name the largest ocean of the world.\\Pacific\\Atlantic\\Indian\\Arctic\n") << "1 warning"
-        << "reads as English";
+        << QByteArray("Name the largest ocean of the world.\\Pacific\\Atlantic\\Indian\\Arctic\n")
+        << "1 warning" << "reads as English";
     QTest::newRow("Czech question beginning with W")
         << QByteArray("Wolfgang Amadeus Mozart se narodil ve kterém městě?\\Salcburk\\Vídeň\\Praha\\Linec\n")
         << "1 warning" << "the game deals it as English, but it reads as Czech";
@@ -132,17 +148,20 @@ void CheckerTest::findingsOfSmallFiles_data() {
         << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\\n") << "1 warning" << "after the last answer";
     QTest::newRow("trailing space in an answer")
         << QByteArray("Kolik je 2 + 2?\\4 \\3\\5\\6\n") << "1 warning" << "\"4 \" has a trailing space";
-    QTest::newRow("answer of spaces only") << QByteArray("Kolik je 2 + 2?\\4\\  \\5\\6\n") << "1 error" << "only spaces";
+    QTest::newRow("answer of spaces only")
+        << QByteArray("Kolik je 2 + 2?\\4\\  \\5\\6\n") << "1 error" << "only spaces";
     QTest::newRow("question equal to an answer")
         << QByteArray("Praha\\Praha\\Brno\\Ostrava\\Plzeň\n") << "1 warning" << "the question text and the right answer";
     QTest::newRow("two identical answers")
         << QByteArray("Kolik je 2 + 2?\\4\\5\\5\\6\n") << "1 warning" << "wrong answer 1 and wrong answer 2";
     QTest::newRow("right answer repeated as a wrong one ignoring case")
-        << QByteArray("Hlavní město Francie?\\Paříž\\Lyon\\PAŘÍŽ \\Nice\n") << "1 warning, 1 warning"
-        << "the right answer and wrong answer 2";
+        << QByteArray("Hlavní město Francie?\\Paříž\\Lyon\\PAŘÍŽ \\Nice\n")
+        << "1 warning, 1 warning" << "the right answer and wrong answer 2";
     QTest::newRow("placeholder in the question text")
         << QByteArray("Kolik bodů má %1%?\\5\\3\\4\\6\n") << "1 warning" << "only in answers";
-    QTest::newRow("empty file") << QByteArray() << "0 error" << "no question";
+    QTest::newRow("empty file")
+        << QByteArray() << "0 error" << "no question";
+    // clang-format on
 }
 
 void CheckerTest::findingsOfSmallFiles() {
@@ -151,7 +170,8 @@ void CheckerTest::findingsOfSmallFiles() {
     QFETCH(QString, mentioned);
     const CheckReport report = checker::checkQuestionFile(file, QStringLiteral("q.dat"));
     QCOMPARE(linesAndSeverities(report), expected);
-    if (!mentioned.isEmpty()) QVERIFY2(allMessages(report).contains(mentioned), qPrintable(allMessages(report)));
+    if (!mentioned.isEmpty())
+        QVERIFY2(allMessages(report).contains(mentioned), qPrintable(allMessages(report)));
 }
 
 void CheckerTest::languageOfTheFileOverridesTheGuess_data() {
@@ -160,17 +180,23 @@ void CheckerTest::languageOfTheFileOverridesTheGuess_data() {
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("mentioned");
 
+    // clang-format off
     QTest::newRow("English file, question the game deals as Czech")
-        << kEnglish + "Kolik je 2 + 2?\\4\\3\\5\\6\n" << Language::English << "2 warning"
+        << kEnglish + "Kolik je 2 + 2?\\4\\3\\5\\6\n"
+        << Language::English << "2 warning"
         << "but this file is for English (--lang en)";
     QTest::newRow("Czech file, question the game deals as English")
-        << kCzech + kEnglish << Language::Czech << "2 warning" << "the game deals it as English";
+        << kCzech + kEnglish << Language::Czech << "2 warning"
+        << "the game deals it as English";
     QTest::newRow("Czech file, English question the game deals as Czech")
-        << kCzech + "In which year did the Second World War end?\\1945\\1944\\1946\\1939\n" << Language::Czech
-        << "2 warning" << "reads as English (in, which, year, did), but this file is for Czech";
+        << kCzech + "In which year did the Second World War end?\\1945\\1944\\1946\\1939\n"
+        << Language::Czech << "2 warning"
+        << "reads as English (in, which, year, did), but this file is for Czech";
     QTest::newRow("English file of English questions")
-        << kEnglish + "How many legs has a spider?\\8\\6\\10\\4\n" << Language::English << ""
+        << kEnglish + "How many legs has a spider?\\8\\6\\10\\4\n"
+        << Language::English << ""
         << "q.dat: note: 2 question(s) go to the English game";
+    // clang-format on
 }
 
 void CheckerTest::languageOfTheFileOverridesTheGuess() {
@@ -182,15 +208,15 @@ void CheckerTest::languageOfTheFileOverridesTheGuess() {
     QCOMPARE(linesAndSeverities(report), expected);
     QVERIFY2(allMessages(report).contains(mentioned), qPrintable(allMessages(report)));
     // The counts of both languages are noted whenever the file's language is given.
-    QVERIFY(allMessages(report).contains(QStringLiteral("q.dat: note: %1 question(s) go to the English game")
-                                             .arg(report.english)));
-    QVERIFY(allMessages(report).contains(QStringLiteral("q.dat: note: %1 question(s) go to the Czech game")
-                                             .arg(report.czech)));
+    QVERIFY(allMessages(report).contains(
+        QStringLiteral("q.dat: note: %1 question(s) go to the English game").arg(report.english)));
+    QVERIFY(allMessages(report).contains(
+        QStringLiteral("q.dat: note: %1 question(s) go to the Czech game").arg(report.czech)));
 }
 
 void CheckerTest::windows1250FileIsReadRight() {
-    const QByteArray bytes =
-        windows1250(QStringLiteral(u"Jak se jmenuje nejvyšší hora Česka?\\Sněžka \\Praděd\\Lysá hora\\Klínovec\r\n"));
+    const QByteArray bytes = windows1250(
+        QStringLiteral(u"Jak se jmenuje nejvyšší hora Česka?\\Sněžka \\Praděd\\Lysá hora\\Klínovec\r\n"));
     const CheckReport report = checker::checkQuestionFile(bytes, QStringLiteral("q.dat"));
     QCOMPARE(report.questions, 1);
     QCOMPARE(report.czech, 1);
@@ -204,7 +230,8 @@ void CheckerTest::summaryCountsQuestionsPerLanguage() {
                             "Kolik je 2 + 2?\\4\\3\\5\\6 \n" + "Kolik nohou má pavouk?\\8\\6\\4\n" +
                             "Jaká řeka teče Prahou?\\Vltava\\Labe\\Morava\\Odra\n";
     const CheckReport report = checker::checkQuestionFile(file, QStringLiteral("q.dat"));
-    QCOMPARE(checker::formatSummary(report), QStringLiteral("5 questions: 2 English, 3 Czech; 1 error, 1 warning"));
+    QCOMPARE(checker::formatSummary(report),
+             QStringLiteral("5 questions: 2 English, 3 Czech; 1 error, 1 warning"));
 }
 
 void CheckerTest::executableExitStatus_data() {
@@ -214,19 +241,23 @@ void CheckerTest::executableExitStatus_data() {
     QTest::addColumn<QString>("output"); // expected in stdout, or stderr when the exit code is 2
 
     const QByteArray withError = kEnglish + "Kolik je 2 + 2?\\4\\3\n";
-    QTest::newRow("clean file") << kEnglish + kCzech << QStringList{"q.dat"} << 0
-                                << "2 questions: 1 English, 1 Czech; 0 errors, 0 warnings\n";
-    QTest::newRow("file with errors") << withError << QStringList{"q.dat"} << 1
-                                      << "q.dat:2: error: the game skips this line";
-    QTest::newRow("q.dat of the current folder by default") << withError << QStringList{} << 1 << "q.dat:2: error:";
+    // clang-format off
+    QTest::newRow("clean file")
+        << kEnglish + kCzech << QStringList{"q.dat"} << 0 << "2 questions: 1 English, 1 Czech; 0 errors, 0 warnings\n";
+    QTest::newRow("file with errors")
+        << withError << QStringList{"q.dat"} << 1 << "q.dat:2: error: the game skips this line";
+    QTest::newRow("q.dat of the current folder by default")
+        << withError << QStringList{} << 1 << "q.dat:2: error:";
     QTest::newRow("warnings alone exit cleanly")
         << kEnglish + kCzech << QStringList{"--lang", "en", "q.dat"} << 0
         << "q.dat:2: warning: begins with \"Který hrad\" — the game deals it as Czech, but this file is for English";
-    QTest::newRow("missing file") << QByteArray() << QStringList{"missing.dat"} << 2
-                                  << "cannot read missing.dat: No such file or directory";
-    QTest::newRow("unknown language") << kEnglish << QStringList{"--lang", "de", "q.dat"} << 2 << "cs or en";
+    QTest::newRow("missing file")
+        << QByteArray() << QStringList{"missing.dat"} << 2 << "cannot read missing.dat: No such file or directory";
+    QTest::newRow("unknown language")
+        << kEnglish << QStringList{"--lang", "de", "q.dat"} << 2 << "cs or en";
     QTest::newRow("help shows the line format")
         << QByteArray() << QStringList{"--help"} << 0 << "question\\right answer\\wrong\\wrong\\wrong";
+    // clang-format on
 }
 
 void CheckerTest::executableExitStatus() {
@@ -258,7 +289,8 @@ void CheckerTest::shippedQuestionBankIsClean() {
     const CheckReport report = checker::checkQuestionFile(file.readAll(), QStringLiteral("q.dat"));
     QStringList errors;
     for (const checker::Finding& f : report.findings)
-        if (f.severity == Severity::Error && errors.size() < 20) errors << checker::formatFinding(report.fileName, f);
+        if (f.severity == Severity::Error && errors.size() < 20)
+            errors << checker::formatFinding(report.fileName, f);
     QVERIFY2(report.errors() == 0, qPrintable(errors.join(u'\n')));
     QVERIFY(report.english > 0);
     QVERIFY(report.czech > 0);

@@ -33,7 +33,8 @@ bool parseBoard(const QByteArray& ascii, Grid& g, Pos& marked) {
 Grid freeBoard() {
     Grid g;
     for (int r = 0; r < kRows; ++r)
-        for (int c = firstCol(r); c <= lastCol(r); ++c) g.set(c, r, cellFree);
+        for (int c = firstCol(r); c <= lastCol(r); ++c)
+            g.set(c, r, cellFree);
     return g;
 }
 
@@ -77,7 +78,8 @@ void BoardModelTest::rowsSpanTheTriangle() {
     QFETCH(int, last);
     QCOMPARE(firstCol(row), first);
     QCOMPARE(lastCol(row), last);
-    for (int col = -2; col <= 8; ++col) QCOMPARE(inTriangle(col, row), col >= first && col <= last);
+    for (int col = -2; col <= 8; ++col)
+        QCOMPARE(inTriangle(col, row), col >= first && col <= last);
 }
 
 void BoardModelTest::cellRectangles_data() {
@@ -110,8 +112,8 @@ void BoardModelTest::gridOutsideItsRangeReadsZeroAndDropsWrites() {
     }
     const Grid before = g;
     // Just past an edge: a flat index would land on a real cell of the next or previous row.
-    for (const Pos& p : {Pos{kMax + 1, 0}, Pos{kMin - 1, 0}, Pos{0, kMax + 1}, Pos{0, kMin - 1}, Pos{kMax + 1, kMax},
-                         Pos{kMin - 1, kMin}, Pos{1000, -1000}}) {
+    for (const Pos& p : {Pos{kMax + 1, 0}, Pos{kMin - 1, 0}, Pos{0, kMax + 1}, Pos{0, kMin - 1},
+                         Pos{kMax + 1, kMax}, Pos{kMin - 1, kMin}, Pos{1000, -1000}}) {
         g.set(p.col, p.row, cellPlayer1);
         QCOMPARE(g.at(p.col, p.row), cellNone);
     }
@@ -135,7 +137,8 @@ void BoardModelTest::neighboursAreTheHexAdjacencyOfTheTriangle() {
             QSet<QPair<int, int>> actual;
             for (const Pos& p : neighbours(cell.col, cell.row))
                 if (inTriangle(p.col, p.row)) actual.insert({p.col, p.row});
-            QVERIFY2(actual == expected, qPrintable(QStringLiteral("cell (%1, %2)").arg(cell.col).arg(cell.row)));
+            QVERIFY2(actual == expected,
+                     qPrintable(QStringLiteral("cell (%1, %2)").arg(cell.col).arg(cell.row)));
             ++cells;
         }
     }
@@ -321,7 +324,8 @@ void BoardModelTest::everyFullBoardHasExactlyOneWinner() {
     for (int n = 0; n < 2000; ++n) {
         Grid g;
         for (int r = 0; r < kRows; ++r)
-            for (int c = firstCol(r); c <= lastCol(r); ++c) g.set(c, r, coin(gen) ? cellPlayer1 : cellPlayer2);
+            for (int c = firstCol(r); c <= lastCol(r); ++c)
+                g.set(c, r, coin(gen) ? cellPlayer1 : cellPlayer2);
         bool won[2] = {false, false};
         for (int r = 0; r < kRows; ++r)
             for (int c = firstCol(r); c <= lastCol(r); ++c)

@@ -9,7 +9,8 @@
 
 namespace {
 
-QString line(const QString& text, const QString& right, const QString& w1, const QString& w2, const QString& w3) {
+QString line(const QString& text, const QString& right, const QString& w1, const QString& w2,
+             const QString& w3) {
     return QStringList{text, right, w1, w2, w3}.join(u'\\');
 }
 
@@ -23,7 +24,9 @@ QString numberedDeck(int n) {
     return file;
 }
 
-QStringList answersOf(const modOt::Question& q) { return {q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]}; }
+QStringList answersOf(const modOt::Question& q) {
+    return {q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]};
+}
 
 QStringList sorted(QStringList l) {
     l.sort();
@@ -32,13 +35,15 @@ QStringList sorted(QStringList l) {
 
 QStringList dealPass() {
     QStringList texts;
-    for (int i = 0; i <= modOt::questionCount; ++i) texts << modOt::NextQuestion().Text;
+    for (int i = 0; i <= modOt::questionCount; ++i)
+        texts << modOt::NextQuestion().Text;
     return texts;
 }
 
 QStringList deckTexts() {
     QStringList texts;
-    for (int i = 0; i <= modOt::questionCount; ++i) texts << modOt::questions[static_cast<std::size_t>(i)].Text;
+    for (int i = 0; i <= modOt::questionCount; ++i)
+        texts << modOt::questions[static_cast<std::size_t>(i)].Text;
     return texts;
 }
 
@@ -46,7 +51,9 @@ QStringList deckTexts() {
 QStringList allOrders(QStringList labels) {
     std::sort(labels.begin(), labels.end());
     QStringList keys;
-    do keys << labels.join(u','); while (std::next_permutation(labels.begin(), labels.end()));
+    do
+        keys << labels.join(u',');
+    while (std::next_permutation(labels.begin(), labels.end()));
     return keys;
 }
 
@@ -88,7 +95,9 @@ private slots:
     void deckOrdersAreUniform();
 };
 
-void DeckTest::cleanup() { rnd::unpin(); }
+void DeckTest::cleanup() {
+    rnd::unpin();
+}
 
 void DeckTest::emptyDeckDealsTheEmptyRecordForever_data() {
     QTest::addColumn<QString>("file");
@@ -105,7 +114,8 @@ void DeckTest::emptyDeckDealsTheEmptyRecordForever() {
         const modOt::Question q = modOt::NextQuestion();
         QCOMPARE(q.Text, QString());
         QCOMPARE(q.Correct, 0);
-        for (const QString& a : q.Answer) QCOMPARE(a, QString());
+        for (const QString& a : q.Answer)
+            QCOMPARE(a, QString());
         QCOMPARE(modOt::nextIndex, 0);
     }
 }
@@ -155,7 +165,8 @@ void DeckTest::fieldsAfterTheFifthAreLost() {
     const modOt::Question q = modOt::NextQuestion();
     QCOMPARE(sorted(answersOf(q)), (QStringList{"a", "b", "c", "d"}));
     QCOMPARE(q.Answer[q.Correct], QStringLiteral("a"));
-    for (int slot = 5; slot <= 8; ++slot) QCOMPARE(q.Answer[static_cast<std::size_t>(slot)], QString());
+    for (int slot = 5; slot <= 8; ++slot)
+        QCOMPARE(q.Answer[static_cast<std::size_t>(slot)], QString());
 }
 
 void DeckTest::spacesStayAsRead() {
@@ -199,7 +210,8 @@ void DeckTest::aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast() {
     for (int pass = 0; pass < 30; ++pass) {
         QCOMPARE(modOt::nextIndex, 0);
         QStringList dealt;
-        for (int i = 0; i < n - 1; ++i) dealt << modOt::NextQuestion().Text;
+        for (int i = 0; i < n - 1; ++i)
+            dealt << modOt::NextQuestion().Text;
         QCOMPARE(modOt::nextIndex, n - 1);
         const QStringList before = deckTexts();
         dealt << modOt::NextQuestion().Text;
@@ -215,11 +227,13 @@ void DeckTest::aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast() {
 
 void DeckTest::utf8AndWindows1250FilesReadTheSame() {
     const QString expectedText = QString::fromUtf8("Kdo napsal Babičku?");
-    const QStringList expectedAnswers = sorted(QString::fromUtf8("Božena Němcová|Karel Čapek|Jan Neruda|Alois Jirásek").split(u'|'));
-    const QByteArray utf8 = line(expectedText, QString::fromUtf8("Božena Němcová"), QString::fromUtf8("Karel Čapek"),
-                                 "Jan Neruda", QString::fromUtf8("Alois Jirásek"))
-                                .toUtf8() +
-                            "\r\n";
+    const QStringList expectedAnswers =
+        sorted(QString::fromUtf8("Božena Němcová|Karel Čapek|Jan Neruda|Alois Jirásek").split(u'|'));
+    const QByteArray utf8 =
+        line(expectedText, QString::fromUtf8("Božena Němcová"), QString::fromUtf8("Karel Čapek"),
+             "Jan Neruda", QString::fromUtf8("Alois Jirásek"))
+            .toUtf8() +
+        "\r\n";
     // Adjacent literals stop a hex escape from swallowing the letters after it.
     const QByteArray windows1250("Kdo napsal Babi\xE8ku?\\Bo\x9E"
                                  "ena N\xEC"
@@ -262,7 +276,8 @@ void DeckTest::answerOrdersAreUniform() {
     QHash<QString, int> counts;
     for (int i = 0; i < n; ++i) {
         QStringList order;
-        for (const QString& a : answersOf(modOt::questions[static_cast<std::size_t>(i)])) order << a.left(1);
+        for (const QString& a : answersOf(modOt::questions[static_cast<std::size_t>(i)]))
+            order << a.left(1);
         ++counts[order.join(u',')];
     }
     QCOMPARE(counts.size(), keys.size());

@@ -121,11 +121,12 @@ void NumConvTest::utf8AndWindows1250DecodeToTheSameText_data() {
     QTest::addColumn<QByteArray>("windows1250");
     QTest::addColumn<QString>("text");
     // Adjacent literals stop a hex escape from swallowing the letters after it.
-    QTest::newRow("all Czech letters") << QByteArray("P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl "
-                                                     "\xEF\xE1"
-                                                     "belsk\xE9 \xF3"
-                                                     "dy \x8A\xC8\xD8\x8E\xDD\xC1\xCD\xC9\xDA\xD9\xCF\x8D\xD2")
-                                       << QString::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy ŠČŘŽÝÁÍÉÚŮĎŤŇ");
+    QTest::newRow("all Czech letters")
+        << QByteArray("P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl "
+                      "\xEF\xE1"
+                      "belsk\xE9 \xF3"
+                      "dy \x8A\xC8\xD8\x8E\xDD\xC1\xCD\xC9\xDA\xD9\xCF\x8D\xD2")
+        << QString::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy ŠČŘŽÝÁÍÉÚŮĎŤŇ");
     QTest::newRow("ending in a Czech letter") << QByteArray("K\xE8") << QString::fromUtf8("Kč");
     QTest::newRow("plain ASCII") << QByteArray("Tamvel I.\r\n") << QStringLiteral("Tamvel I.\r\n");
 }
@@ -172,35 +173,67 @@ void NumConvTest::settingsFileReads_data() {
     QTest::addColumn<bool>("fullScreen");
     QTest::addColumn<int>("items");
 
-    QTest::newRow("file of the original program")
-        << "Eva\r\nAdam\r\n10000\r\n(o)\r\n(  )\r\n(o)\r\n" << "Eva" << "Adam" << "10000" << true << false << true << 6;
+    QTest::newRow("file of the original program") << "Eva\r\nAdam\r\n10000\r\n(o)\r\n(  )\r\n(o)\r\n"
+                                                  << "Eva"
+                                                  << "Adam"
+                                                  << "10000" << true << false << true << 6;
     QTest::newRow("time base with letters keeps its number")
-        << "Eva\r\nAdam\r\n12abc\r\n(  )\r\n(o)\r\n(  )\r\n" << "Eva" << "Adam" << "12" << false << true << false << 6;
-    QTest::newRow("time base without a number gives 0")
-        << "Eva\r\nAdam\r\nabc\r\n(  )\r\n(  )\r\n(  )\r\n" << "Eva" << "Adam" << "0" << false << false << false << 6;
+        << "Eva\r\nAdam\r\n12abc\r\n(  )\r\n(o)\r\n(  )\r\n"
+        << "Eva"
+        << "Adam"
+        << "12" << false << true << false << 6;
+    QTest::newRow("time base without a number gives 0") << "Eva\r\nAdam\r\nabc\r\n(  )\r\n(  )\r\n(  )\r\n"
+                                                        << "Eva"
+                                                        << "Adam"
+                                                        << "0" << false << false << false << 6;
     QTest::newRow("fractional time base") << "Eva\r\nAdam\r\n7.50\r\n(  )\r\n(  )\r\n(  )\r\n"
-                                          << "Eva" << "Adam" << "7.5" << false << false << false << 6;
-    QTest::newRow("capital O counts as off")
-        << "Eva\r\nAdam\r\n10000\r\n(O)\r\n(O)\r\n(O)\r\n" << "Eva" << "Adam" << "10000" << false << false << false << 6;
+                                          << "Eva"
+                                          << "Adam"
+                                          << "7.5" << false << false << false << 6;
+    QTest::newRow("capital O counts as off") << "Eva\r\nAdam\r\n10000\r\n(O)\r\n(O)\r\n(O)\r\n"
+                                             << "Eva"
+                                             << "Adam"
+                                             << "10000" << false << false << false << 6;
     QTest::newRow("spaces around the o count as off") << "Eva\r\nAdam\r\n10000\r\n( o )\r\n(o )\r\n( o)\r\n"
-                                                      << "Eva" << "Adam" << "10000" << false << false << false << 6;
+                                                      << "Eva"
+                                                      << "Adam"
+                                                      << "10000" << false << false << false << 6;
     QTest::newRow("leading spaces of unquoted items are dropped")
-        << "   Eva\r\n Adam\r\n  500\r\n  (o)\r\n (  )\r\n(  )\r\n" << "Eva" << "Adam" << "500" << true << false << false
-        << 6;
+        << "   Eva\r\n Adam\r\n  500\r\n  (o)\r\n (  )\r\n(  )\r\n"
+        << "Eva"
+        << "Adam"
+        << "500" << true << false << false << 6;
     QTest::newRow("unquoted comma splits a name and shifts the later items")
-        << "Eva, Adam\r\nPetr\r\n10000\r\n(o)\r\n(o)\r\n(o)\r\n" << "Eva" << "Adam" << "0" << false << true << true << 6;
-    QTest::newRow("quoted name keeps its comma") << "\"Eva, Adam\"\r\nPetr\r\n10000\r\n(o)\r\n(  )\r\n(  )\r\n"
-                                                 << "Eva, Adam" << "Petr" << "10000" << true << false << false << 6;
+        << "Eva, Adam\r\nPetr\r\n10000\r\n(o)\r\n(o)\r\n(o)\r\n"
+        << "Eva"
+        << "Adam"
+        << "0" << false << true << true << 6;
+    QTest::newRow("quoted name keeps its comma")
+        << "\"Eva, Adam\"\r\nPetr\r\n10000\r\n(o)\r\n(  )\r\n(  )\r\n"
+        << "Eva, Adam"
+        << "Petr"
+        << "10000" << true << false << false << 6;
     QTest::newRow("empty line is an empty name") << "\r\nAdam\r\n10000\r\n(  )\r\n(  )\r\n(o)\r\n"
-                                                 << "" << "Adam" << "10000" << false << false << true << 6;
-    QTest::newRow("line feeds only, no final line end")
-        << "Eva\nAdam\n300\n(o)\n(o)\n(o)" << "Eva" << "Adam" << "300" << true << true << true << 6;
-    QTest::newRow("carriage returns only")
-        << "Eva\rAdam\r300\r(o)\r(o)\r(o)\r" << "Eva" << "Adam" << "300" << true << true << true << 6;
+                                                 << ""
+                                                 << "Adam"
+                                                 << "10000" << false << false << true << 6;
+    QTest::newRow("line feeds only, no final line end") << "Eva\nAdam\n300\n(o)\n(o)\n(o)"
+                                                        << "Eva"
+                                                        << "Adam"
+                                                        << "300" << true << true << true << 6;
+    QTest::newRow("carriage returns only") << "Eva\rAdam\r300\r(o)\r(o)\r(o)\r"
+                                           << "Eva"
+                                           << "Adam"
+                                           << "300" << true << true << true << 6;
     QTest::newRow("short file keeps the missing items at their defaults")
-        << "Eva\r\nAdam\r\n" << "Eva" << "Adam" << "10000" << false << false << false << 2;
-    QTest::newRow("empty text keeps every default")
-        << "" << "Tamvel I." << "Tamvel II." << "10000" << false << false << false << 0;
+        << "Eva\r\nAdam\r\n"
+        << "Eva"
+        << "Adam"
+        << "10000" << false << false << false << 2;
+    QTest::newRow("empty text keeps every default") << ""
+                                                    << "Tamvel I."
+                                                    << "Tamvel II."
+                                                    << "10000" << false << false << false << 0;
 }
 
 void NumConvTest::settingsFileReads() {

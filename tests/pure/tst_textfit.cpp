@@ -7,17 +7,21 @@
 namespace {
 
 // Every character 10 px wide, so "one " measures 40.
-double tenPerChar(const QString& s) { return 10.0 * s.size(); }
+double tenPerChar(const QString& s) {
+    return 10.0 * s.size();
+}
 
 QStringList wordsOf(const textfit::JustifiedLine& l) {
     QStringList w;
-    for (const auto& p : l.words) w << p.word;
+    for (const auto& p : l.words)
+        w << p.word;
     return w;
 }
 
 QList<float> positionsOf(const textfit::JustifiedLine& l) {
     QList<float> x;
-    for (const auto& p : l.words) x << p.x;
+    for (const auto& p : l.words)
+        x << p.x;
     return x;
 }
 
@@ -57,19 +61,22 @@ void TextFitTest::justify_data() {
 
     // Lines start at x = 100.
     QTest::newRow("all words fit: no stretching, nothing left")
-        << "one two three" << 1000.f << QStringList{"one", "two", "three"} << QList<float>{100, 140, 180} << "";
+        << "one two three" << 1000.f << QStringList{"one", "two", "three"} << QList<float>{100, 140, 180}
+        << "";
     QTest::newRow("two words fit: the second takes the whole free space")
         << "one two three" << 100.f << QStringList{"one", "two"} << QList<float>{100, 160} << "three";
     QTest::newRow("a total equal to the width does not fit")
         << "one two three" << 80.f << QStringList{"one"} << QList<float>{100} << "two three";
     QTest::newRow("first word wider than the line is still placed")
-        << "extraordinary words here" << 50.f << QStringList{"extraordinary"} << QList<float>{100} << "words here";
+        << "extraordinary words here" << 50.f << QStringList{"extraordinary"} << QList<float>{100}
+        << "words here";
     QTest::newRow("single word that fits") << "one" << 50.f << QStringList{"one"} << QList<float>{100} << "";
-    QTest::newRow("equal gaps on a stretched line") << "aa bbb c dddd eeeee" << 146.f
-                                                   << QStringList{"aa", "bbb", "c", "dddd"}
-                                                   << QList<float>{100, 132, 174, 196} << "eeeee";
-    QTest::newRow("double space counts an empty word") << "one  two three" << 120.f << QStringList{"one", "", "two"}
-                                                       << QList<float>{100, 155, 180} << "three";
+    QTest::newRow("equal gaps on a stretched line")
+        << "aa bbb c dddd eeeee" << 146.f << QStringList{"aa", "bbb", "c", "dddd"}
+        << QList<float>{100, 132, 174, 196} << "eeeee";
+    QTest::newRow("double space counts an empty word")
+        << "one  two three" << 120.f << QStringList{"one", "", "two"} << QList<float>{100, 155, 180}
+        << "three";
     QTest::newRow("rest keeps its inner double spaces")
         << "one two  three  four" << 50.f << QStringList{"one"} << QList<float>{100} << "two  three  four";
     QTest::newRow("rest loses spaces at its ends only")
@@ -78,8 +85,8 @@ void TextFitTest::justify_data() {
         << "supercalifragilisticexpialidocious tiny" << 1000.f
         << QStringList{"supercalifragilisticexpialidocious", "tiny"} << QList<float>{100, 450} << "";
     QTest::newRow("word wider than 255 px does not fit a 300 px line")
-        << "supercalifragilisticexpialidocious tiny" << 300.f << QStringList{"supercalifragilisticexpialidocious"}
-        << QList<float>{100} << "tiny";
+        << "supercalifragilisticexpialidocious tiny" << 300.f
+        << QStringList{"supercalifragilisticexpialidocious"} << QList<float>{100} << "tiny";
     QTest::newRow("empty text places nothing") << "" << 100.f << QStringList{} << QList<float>{} << "";
 }
 
@@ -94,7 +101,8 @@ void TextFitTest::justify() {
 
 // 8.5 px a character: "ab " is 25.5 -> 26 and "abcd " is 42.5 -> 42.
 void TextFitTest::wordWidthsRoundHalvesToEven() {
-    const auto line = textfit::justify("ab abcd x", 1000.f, 0.f, [](const QString& s) { return 8.5 * s.size(); });
+    const auto line =
+        textfit::justify("ab abcd x", 1000.f, 0.f, [](const QString& s) { return 8.5 * s.size(); });
     QCOMPARE(positionsOf(line), (QList<float>{0, 26, 68}));
 }
 
@@ -134,14 +142,16 @@ void TextFitTest::czechInterfacePassesOverEnglishQuestions() {
 void TextFitTest::englishInterfacePassesOverCzechQuestions() {
     FakeDeck deck{{"Kdo to je?", "what is it?", "Howard who?", "Co je to?"}};
     auto deal = [&] { return deck.deal(); };
-    QCOMPARE(textfit::dealInLanguage(false, true, deal, modOt::isEnglish).Text, QStringLiteral("Howard who?"));
+    QCOMPARE(textfit::dealInLanguage(false, true, deal, modOt::isEnglish).Text,
+             QStringLiteral("Howard who?"));
     QCOMPARE(deck.dealt, 3);
 }
 
 void TextFitTest::deckWithoutTheLanguageDealsTheNextQuestion() {
     FakeDeck deck{{"What is it?", "How many?"}};
     auto deal = [&] { return deck.deal(); };
-    QCOMPARE(textfit::dealInLanguage(true, false, deal, modOt::isEnglish).Text, QStringLiteral("What is it?"));
+    QCOMPARE(textfit::dealInLanguage(true, false, deal, modOt::isEnglish).Text,
+             QStringLiteral("What is it?"));
     QCOMPARE(textfit::dealInLanguage(true, false, deal, modOt::isEnglish).Text, QStringLiteral("How many?"));
     QCOMPARE(deck.dealt, 2);
 }

@@ -30,40 +30,48 @@ const QString kCzechLetters = QStringLiteral(u"áčďéěíňóřšťúůýžÁ�
 // "most", "i", "no") would prove nothing.
 const QSet<QString>& englishWords() {
     static const QSet<QString> words = {
-        QStringLiteral("the"),   QStringLiteral("is"),     QStringLiteral("of"),      QStringLiteral("which"),
-        QStringLiteral("what"),  QStringLiteral("how"),    QStringLiteral("in"),      QStringLiteral("are"),
-        QStringLiteral("was"),   QStringLiteral("were"),   QStringLiteral("who"),     QStringLiteral("whom"),
-        QStringLiteral("whose"), QStringLiteral("where"),  QStringLiteral("when"),    QStringLiteral("why"),
-        QStringLiteral("does"),  QStringLiteral("did"),    QStringLiteral("an"),      QStringLiteral("and"),
-        QStringLiteral("name"),  QStringLiteral("many"),   QStringLiteral("much"),    QStringLiteral("this"),
-        QStringLiteral("that"),  QStringLiteral("these"),  QStringLiteral("those"),   QStringLiteral("from"),
-        QStringLiteral("with"),  QStringLiteral("for"),    QStringLiteral("has"),     QStringLiteral("have"),
-        QStringLiteral("had"),   QStringLiteral("called"), QStringLiteral("its"),     QStringLiteral("it"),
-        QStringLiteral("into"),  QStringLiteral("at"),     QStringLiteral("or"),      QStringLiteral("can"),
-        QStringLiteral("will"),  QStringLiteral("be"),     QStringLiteral("been"),    QStringLiteral("than"),
-        QStringLiteral("you"),   QStringLiteral("your"),   QStringLiteral("there"),   QStringLiteral("their"),
-        QStringLiteral("they"),  QStringLiteral("not"),    QStringLiteral("also"),    QStringLiteral("through"),
-        QStringLiteral("known"), QStringLiteral("year"),   QStringLiteral("between"), QStringLiteral("after"),
-        QStringLiteral("before")};
+        QStringLiteral("the"),     QStringLiteral("is"),    QStringLiteral("of"),
+        QStringLiteral("which"),   QStringLiteral("what"),  QStringLiteral("how"),
+        QStringLiteral("in"),      QStringLiteral("are"),   QStringLiteral("was"),
+        QStringLiteral("were"),    QStringLiteral("who"),   QStringLiteral("whom"),
+        QStringLiteral("whose"),   QStringLiteral("where"), QStringLiteral("when"),
+        QStringLiteral("why"),     QStringLiteral("does"),  QStringLiteral("did"),
+        QStringLiteral("an"),      QStringLiteral("and"),   QStringLiteral("name"),
+        QStringLiteral("many"),    QStringLiteral("much"),  QStringLiteral("this"),
+        QStringLiteral("that"),    QStringLiteral("these"), QStringLiteral("those"),
+        QStringLiteral("from"),    QStringLiteral("with"),  QStringLiteral("for"),
+        QStringLiteral("has"),     QStringLiteral("have"),  QStringLiteral("had"),
+        QStringLiteral("called"),  QStringLiteral("its"),   QStringLiteral("it"),
+        QStringLiteral("into"),    QStringLiteral("at"),    QStringLiteral("or"),
+        QStringLiteral("can"),     QStringLiteral("will"),  QStringLiteral("be"),
+        QStringLiteral("been"),    QStringLiteral("than"),  QStringLiteral("you"),
+        QStringLiteral("your"),    QStringLiteral("there"), QStringLiteral("their"),
+        QStringLiteral("they"),    QStringLiteral("not"),   QStringLiteral("also"),
+        QStringLiteral("through"), QStringLiteral("known"), QStringLiteral("year"),
+        QStringLiteral("between"), QStringLiteral("after"), QStringLiteral("before")};
     return words;
 }
 
 const QSet<QString>& czechWords() {
     static const QSet<QString> words = {
-        QStringLiteral("je"),      QStringLiteral("jsou"),     QStringLiteral("byl"),     QStringLiteral("byla"),
-        QStringLiteral("bylo"),    QStringLiteral("byli"),     QStringLiteral("se"),      QStringLiteral("si"),
-        QStringLiteral("který"),   QStringLiteral("která"),    QStringLiteral("které"),   QStringLiteral("kterého"),
-        QStringLiteral("kterému"), QStringLiteral("kterou"),   QStringLiteral("kterým"),  QStringLiteral("kterém"),
-        QStringLiteral("kteří"),   QStringLiteral("kterých"),  QStringLiteral("kolik"),   QStringLiteral("jak"),
-        QStringLiteral("jaký"),    QStringLiteral("jaká"),     QStringLiteral("jaké"),    QStringLiteral("jakou"),
-        QStringLiteral("co"),      QStringLiteral("kde"),      QStringLiteral("kdy"),     QStringLiteral("kdo"),
-        QStringLiteral("koho"),    QStringLiteral("komu"),     QStringLiteral("proč"),    QStringLiteral("odkud"),
-        QStringLiteral("kam"),     QStringLiteral("v"),        QStringLiteral("ve"),      QStringLiteral("na"),
-        QStringLiteral("z"),       QStringLiteral("ze"),       QStringLiteral("k"),       QStringLiteral("ke"),
-        QStringLiteral("s"),       QStringLiteral("o"),        QStringLiteral("u"),       QStringLiteral("pro"),
-        QStringLiteral("od"),      QStringLiteral("po"),       QStringLiteral("za"),      QStringLiteral("nebo"),
-        QStringLiteral("jako"),    QStringLiteral("jmenuje"),  QStringLiteral("napsal"),  QStringLiteral("objevil"),
-        QStringLiteral("jmenoval")};
+        QStringLiteral("je"),      QStringLiteral("jsou"),    QStringLiteral("byl"),
+        QStringLiteral("byla"),    QStringLiteral("bylo"),    QStringLiteral("byli"),
+        QStringLiteral("se"),      QStringLiteral("si"),      QStringLiteral("který"),
+        QStringLiteral("která"),   QStringLiteral("které"),   QStringLiteral("kterého"),
+        QStringLiteral("kterému"), QStringLiteral("kterou"),  QStringLiteral("kterým"),
+        QStringLiteral("kterém"),  QStringLiteral("kteří"),   QStringLiteral("kterých"),
+        QStringLiteral("kolik"),   QStringLiteral("jak"),     QStringLiteral("jaký"),
+        QStringLiteral("jaká"),    QStringLiteral("jaké"),    QStringLiteral("jakou"),
+        QStringLiteral("co"),      QStringLiteral("kde"),     QStringLiteral("kdy"),
+        QStringLiteral("kdo"),     QStringLiteral("koho"),    QStringLiteral("komu"),
+        QStringLiteral("proč"),    QStringLiteral("odkud"),   QStringLiteral("kam"),
+        QStringLiteral("v"),       QStringLiteral("ve"),      QStringLiteral("na"),
+        QStringLiteral("z"),       QStringLiteral("ze"),      QStringLiteral("k"),
+        QStringLiteral("ke"),      QStringLiteral("s"),       QStringLiteral("o"),
+        QStringLiteral("u"),       QStringLiteral("pro"),     QStringLiteral("od"),
+        QStringLiteral("po"),      QStringLiteral("za"),      QStringLiteral("nebo"),
+        QStringLiteral("jako"),    QStringLiteral("jmenuje"), QStringLiteral("napsal"),
+        QStringLiteral("objevil"), QStringLiteral("jmenoval")};
     return words;
 }
 
@@ -76,7 +84,8 @@ QStringList wordsOf(const QString& text) {
     QStringList out;
     QString word;
     const auto flush = [&] {
-        while (!word.isEmpty() && !word.back().isLetter()) word.chop(1);
+        while (!word.isEmpty() && !word.back().isLetter())
+            word.chop(1);
         if (!word.isEmpty()) out << word;
         word.clear();
     };
@@ -102,18 +111,27 @@ QString fieldName(int k) {
 }
 
 // Whole pixels, rounded up so that a width just over a limit never reads as equal to it.
-QString px(double width) { return QString::number(std::ceil(width)); }
+QString px(double width) {
+    return QString::number(std::ceil(width));
+}
 
-QString capitalised(const QString& s) { return s.isEmpty() ? s : s.left(1).toUpper() + s.mid(1); }
+QString capitalised(const QString& s) {
+    return s.isEmpty() ? s : s.left(1).toUpper() + s.mid(1);
+}
 
-QString languageName(Language l) { return l == Language::English ? QStringLiteral("English") : QStringLiteral("Czech"); }
-QString languageOption(Language l) { return l == Language::English ? QStringLiteral("--lang en") : QStringLiteral("--lang cs"); }
+QString languageName(Language l) {
+    return l == Language::English ? QStringLiteral("English") : QStringLiteral("Czech");
+}
+QString languageOption(Language l) {
+    return l == Language::English ? QStringLiteral("--lang en") : QStringLiteral("--lang cs");
+}
 
 // How the question starts, as the writer sees it.
 QString opening(const QString& text) {
     if (!text.isEmpty() && text.front().isSpace()) return QStringLiteral("begins with a space");
     QString start = text.section(u' ', 0, 1, QString::SectionSkipEmpty);
-    while (!start.isEmpty() && QStringLiteral(",.;:?!").contains(start.back())) start.chop(1);
+    while (!start.isEmpty() && QStringLiteral(",.;:?!").contains(start.back()))
+        start.chop(1);
     return QStringLiteral("begins with ") + quoted(start);
 }
 
@@ -146,7 +164,8 @@ public:
             checkLanguage(q.line, text);
             checkQuestionMarks(q.line, text);
         }
-        for (int k = 1; k <= 4; ++k) checkAnswerFits(q.line, k, q.fields[static_cast<std::size_t>(k)]);
+        for (int k = 1; k <= 4; ++k)
+            checkAnswerFits(q.line, k, q.fields[static_cast<std::size_t>(k)]);
         checkSameTexts(q);
         const qsizetype extra = rawLine.count(u'\\') - 4;
         if (extra > 0) {
@@ -175,7 +194,8 @@ private:
             const QString& f = q.fields[static_cast<std::size_t>(k)];
             if (k == 0 && f.isEmpty()) {
                 // The game skips lines with an empty answer, but an empty question text still loads.
-                add(q.line, Severity::Error, QStringLiteral("the question text is empty; the panel shows no question"));
+                add(q.line, Severity::Error,
+                    QStringLiteral("the question text is empty; the panel shows no question"));
                 continue;
             }
             if (f.trimmed().isEmpty()) {
@@ -190,7 +210,8 @@ private:
                                   : leading           ? QStringLiteral("a leading space")
                                                       : QStringLiteral("a trailing space");
             add(q.line, Severity::Warning,
-                QStringLiteral("%1 %2 has %3; the game shows it as typed").arg(fieldName(k), quoted(f), where));
+                QStringLiteral("%1 %2 has %3; the game shows it as typed")
+                    .arg(fieldName(k), quoted(f), where));
         }
     }
 
@@ -213,7 +234,8 @@ private:
         }
         if (!rest.isEmpty())
             add(line, Severity::Error,
-                QStringLiteral("the question does not fit the %1 lines of the question panel; never shown: %2")
+                QStringLiteral(
+                    "the question does not fit the %1 lines of the question panel; never shown: %2")
                     .arg(QString::number(quizlayout::kVisibleLines), quoted(rest)));
     }
 
@@ -226,12 +248,17 @@ private:
             shown.replace(QStringLiteral("%2%"), kName2);
             const double width = regular_.horizontalAdvance(shown);
             if (width < quizlayout::kOptionWidth) continue;
-            const QString what = twoLines ? QStringLiteral("the %1 line of %2, %3,")
-                                                .arg(i == 0 ? QStringLiteral("first") : QStringLiteral("second"),
-                                                     fieldName(k), quoted(parts[i]))
-                                          : QStringLiteral("%1 %2").arg(fieldName(k), quoted(parts[i]));
-            const QString names = shown != parts[i] ? QStringLiteral(" with the names filled in as \"%1\" and \"%2\"").arg(kName1, kName2) : QString();
-            const QString advice = twoLines ? QStringLiteral("shorten it") : QStringLiteral("shorten it or break it with \"|\"");
+            const QString what = twoLines
+                                     ? QStringLiteral("the %1 line of %2, %3,")
+                                           .arg(i == 0 ? QStringLiteral("first") : QStringLiteral("second"),
+                                                fieldName(k), quoted(parts[i]))
+                                     : QStringLiteral("%1 %2").arg(fieldName(k), quoted(parts[i]));
+            const QString names =
+                shown != parts[i]
+                    ? QStringLiteral(" with the names filled in as \"%1\" and \"%2\"").arg(kName1, kName2)
+                    : QString();
+            const QString advice =
+                twoLines ? QStringLiteral("shorten it") : QStringLiteral("shorten it or break it with \"|\"");
             add(line, Severity::Error,
                 QStringLiteral("%1 is %2 px wide%3; an answer box is %4 px — %5")
                     .arg(what, px(width), names, px(quizlayout::kOptionWidth), advice));
@@ -243,14 +270,17 @@ private:
     }
 
     void checkSameTexts(const modOt::QuestionLine& q) {
-        const auto norm = [&q](int k) { return q.fields[static_cast<std::size_t>(k)].trimmed().toCaseFolded(); };
+        const auto norm = [&q](int k) {
+            return q.fields[static_cast<std::size_t>(k)].trimmed().toCaseFolded();
+        };
         for (int a = 0; a <= 4; ++a) {
             if (norm(a).isEmpty()) continue;
             for (int b = a + 1; b <= 4; ++b) {
                 if (norm(a) != norm(b)) continue;
                 add(q.line, Severity::Warning,
                     QStringLiteral("%1 and %2 are the same (%3)")
-                        .arg(fieldName(a), fieldName(b), quoted(q.fields[static_cast<std::size_t>(b)].trimmed())));
+                        .arg(fieldName(a), fieldName(b),
+                             quoted(q.fields[static_cast<std::size_t>(b)].trimmed())));
             }
         }
     }
@@ -260,7 +290,9 @@ private:
         for (const QString& mark : {QStringLiteral("%1%"), QStringLiteral("%2%")})
             if (text.contains(mark))
                 add(line, Severity::Warning,
-                    QStringLiteral("the question text shows \"%1\" as it is; names are filled in only in answers").arg(mark));
+                    QStringLiteral(
+                        "the question text shows \"%1\" as it is; names are filled in only in answers")
+                        .arg(mark));
         if (text.contains(u'|'))
             add(line, Severity::Warning,
                 QStringLiteral("the question text shows \"|\" as it is; it breaks lines only in answers"));
@@ -269,23 +301,27 @@ private:
     void checkLanguage(int line, const QString& text) {
         const Language dealt = modOt::isEnglish(text) ? Language::English : Language::Czech;
         const LanguageGuess guess = guessLanguage(text);
-        const QString reads = guess.language == Language::Unknown
-                                  ? QString()
-                                  : QStringLiteral("it reads as %1 (%2)")
-                                        .arg(languageName(guess.language), guess.evidence.join(QStringLiteral(", ")));
+        const QString reads =
+            guess.language == Language::Unknown
+                ? QString()
+                : QStringLiteral("it reads as %1 (%2)")
+                      .arg(languageName(guess.language), guess.evidence.join(QStringLiteral(", ")));
         const QString advice = dealt == Language::Czech
                                    ? englishAdvice(text)
                                    : QStringLiteral("reword it so that it does not begin with W or How");
-        const QString dealtAs = QStringLiteral("%1 — the game deals it as %2").arg(opening(text), languageName(dealt));
+        const QString dealtAs =
+            QStringLiteral("%1 — the game deals it as %2").arg(opening(text), languageName(dealt));
         if (intended_ != Language::Unknown && dealt != intended_) {
             add(line, Severity::Warning,
                 QStringLiteral("%1, but this file is for %2 (%3); %4")
                     .arg(dealtAs, languageName(intended_), languageOption(intended_), advice));
-        } else if (intended_ != Language::Unknown && guess.language != Language::Unknown && guess.language != intended_) {
+        } else if (intended_ != Language::Unknown && guess.language != Language::Unknown &&
+                   guess.language != intended_) {
             add(line, Severity::Warning,
-                QStringLiteral("%1, but this file is for %2 (%3)").arg(reads, languageName(intended_),
-                                                                        languageOption(intended_)));
-        } else if (intended_ == Language::Unknown && guess.language != Language::Unknown && guess.language != dealt) {
+                QStringLiteral("%1, but this file is for %2 (%3)")
+                    .arg(reads, languageName(intended_), languageOption(intended_)));
+        } else if (intended_ == Language::Unknown && guess.language != Language::Unknown &&
+                   guess.language != dealt) {
             add(line, Severity::Warning, QStringLiteral("%1, but %2; %3").arg(dealtAs, reads, advice));
         }
     }
@@ -306,13 +342,13 @@ bool isUtf8(const QByteArray& bytes) {
 } // namespace
 
 int CheckReport::errors() const {
-    return static_cast<int>(
-        std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return f.severity == Severity::Error; }));
+    return static_cast<int>(std::count_if(findings.begin(), findings.end(),
+                                          [](const Finding& f) { return f.severity == Severity::Error; }));
 }
 
 int CheckReport::warnings() const {
-    return static_cast<int>(
-        std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return f.severity == Severity::Warning; }));
+    return static_cast<int>(std::count_if(findings.begin(), findings.end(),
+                                          [](const Finding& f) { return f.severity == Severity::Warning; }));
 }
 
 LanguageGuess guessLanguage(const QString& question) {
@@ -361,16 +397,20 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
             message += QStringLiteral(" (write question\\right answer\\wrong\\wrong\\wrong)");
         checker.add(issue.line, Severity::Error, message);
     }
-    for (const modOt::QuestionLine& q : parsed.questions) checker.checkQuestion(q, lines[q.line - 1]);
+    for (const modOt::QuestionLine& q : parsed.questions)
+        checker.checkQuestion(q, lines[q.line - 1]);
 
     if (report.questions == 0)
-        checker.add(0, Severity::Error,
-                    QStringLiteral("the file holds no question; write one a line: question\\right answer\\wrong\\wrong\\wrong"));
-    if (!isUtf8(bytes))
-        checker.add(0, Severity::Note, QStringLiteral("not UTF-8, read as Windows-1250"));
+        checker.add(
+            0, Severity::Error,
+            QStringLiteral(
+                "the file holds no question; write one a line: question\\right answer\\wrong\\wrong\\wrong"));
+    if (!isUtf8(bytes)) checker.add(0, Severity::Note, QStringLiteral("not UTF-8, read as Windows-1250"));
     if (intended != Language::Unknown) {
-        checker.add(0, Severity::Note, QStringLiteral("%1 question(s) go to the English game").arg(report.english));
-        checker.add(0, Severity::Note, QStringLiteral("%1 question(s) go to the Czech game").arg(report.czech));
+        checker.add(0, Severity::Note,
+                    QStringLiteral("%1 question(s) go to the English game").arg(report.english));
+        checker.add(0, Severity::Note,
+                    QStringLiteral("%1 question(s) go to the Czech game").arg(report.czech));
     }
 
     // Findings about the whole file come after those of its lines.
@@ -384,7 +424,8 @@ QString formatFinding(const QString& fileName, const Finding& finding) {
     const QString severity = finding.severity == Severity::Error     ? QStringLiteral("error")
                              : finding.severity == Severity::Warning ? QStringLiteral("warning")
                                                                      : QStringLiteral("note");
-    const QString where = finding.line > 0 ? QStringLiteral("%1:%2").arg(fileName, QString::number(finding.line)) : fileName;
+    const QString where =
+        finding.line > 0 ? QStringLiteral("%1:%2").arg(fileName, QString::number(finding.line)) : fileName;
     return QStringLiteral("%1: %2: %3").arg(where, severity, finding.message);
 }
 

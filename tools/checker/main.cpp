@@ -90,8 +90,10 @@ int main(int argc, char** argv) {
         }
 
         const checker::CheckReport report = checker::checkQuestionFile(bytes, name, intended);
-        for (const checker::Finding& f : report.findings) out << checker::formatFinding(name, f) << '\n';
-        out << (files.size() > 1 ? name + QStringLiteral(": ") : QString()) << checker::formatSummary(report) << '\n';
+        for (const checker::Finding& f : report.findings)
+            out << checker::formatFinding(name, f) << '\n';
+        out << (files.size() > 1 ? name + QStringLiteral(": ") : QString()) << checker::formatSummary(report)
+            << '\n';
         out.flush();
         if (report.errors() > 0 && status == kExitClean) status = kExitErrors;
     }
