@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 #include <cmath>
 
 namespace fonts {
