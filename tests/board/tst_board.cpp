@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <random>
 
 using namespace boardmodel;
 using fixture::colourOf;
@@ -383,6 +384,46 @@ private slots:
                 }
             QVERIFY(white && grey);
         }
+    }
+
+    void wholeGamesEndWithOneWinnerAndTheLoserBeginsTheNext() {
+        LoadedGame g;
+        std::mt19937 random(7);
+        for (int game = 0; game < 6; ++game) {
+            g.window->Form_MouseDown(1, 0, 400, 450); // new game from the menu
+            QCOMPARE(g.window->mode, modeBoard);
+            int captures = 0;
+            while (g.window->mode == modeBoard && captures < 28) {
+                std::vector<Pos> free;
+                for (int row = 0; row < kRows; ++row)
+                    for (int col = firstCol(row); col <= lastCol(row); ++col)
+                        if (g.window->board.at(col, row) == cellFree) free.push_back({col, row});
+                QVERIFY(!free.empty());
+                const Pos cell = free[random() % free.size()];
+                const RectF r = cellRect(cell.col, cell.row);
+                g.window->Form_MouseDown(1, 0, int(r.left + 32), int(r.top + 35));
+                const int side = g.window->mode;
+                QVERIFY(side == 1 || side == 2);
+                const int slot = random() % 2 ? g.window->question.Correct : g.window->question.Correct % 4 + 1;
+                const int x = side == 1 ? 600 + 32 * (slot - 1) : 200 - 32 * (slot - 1);
+                g.window->Form_MouseDown(1, 0, x, 200 + 54 * (slot - 1));
+                ++captures;
+            }
+            QCOMPARE(g.window->mode, modeWinner);
+            // Exactly one player has a winning group; the other is on turn for the next game.
+            int winners = 0, winner = 0;
+            for (int row = 0; row < kRows; ++row)
+                for (int col = firstCol(row); col <= lastCol(row); ++col)
+                    if (boardmodel::wins(g.window->board, col, row) && winner != g.window->board.at(col, row)) {
+                        ++winners;
+                        winner = g.window->board.at(col, row);
+                    }
+            QCOMPARE(winners, 1);
+            QCOMPARE(g.window->player, 3 - (winner - 1));
+            g.window->Form_MouseDown(1, 0, 785, 30); // close control, no question
+            QCOMPARE(g.window->mode, modeMenu);
+        }
+        QVERIFY(g.platform->prompts.isEmpty());
     }
 
     void theOpponentWinsThroughAWrongAnswer() {

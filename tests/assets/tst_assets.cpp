@@ -1,0 +1,71 @@
+// The data the build puts into the program folder: every picture at its size, sounds, help and questions.
+#include "fixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTest>
+
+class TestAssets : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPictureIsThereAtItsSizeAndDecodes_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        for (int i = 0; i < 30; ++i) {
+            const auto& p = fixture::kPictures[static_cast<std::size_t>(i)];
+            QTest::newRow(p.file) << QString::fromLatin1(p.file) << QSize(p.width, p.height);
+        }
+    }
+    void everyPictureIsThereAtItsSizeAndDecodes() {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        const QString path = QStringLiteral(TK_PROGRAM_DIR "/graphics/") + file;
+        QImageReader reader(path);
+        // The format matches the name: JPEG where it says .jpg, PNG with transparency where it says .png.
+        QCOMPARE(QString::fromLatin1(reader.format()), file.endsWith(QStringLiteral(".jpg")) ? QStringLiteral("jpeg")
+                                                                                            : QStringLiteral("png"));
+        const QImage img = reader.read();
+        QVERIFY2(!img.isNull(), qPrintable(reader.errorString()));
+        if (file != QStringLiteral("preload.jpg")) QCOMPARE(img.size(), size);
+    }
+
+    void theBoardPlateLeavesTheNamesVisibleAndCoversTheAnimations() {
+        const QImage pod(QStringLiteral(TK_PROGRAM_DIR "/graphics/pod.png"));
+        QVERIFY(!pod.isNull());
+        // Transparent in the name strip and over the portrait areas' inner edges.
+        for (int x = 21; x < 521; x += 5) QCOMPARE(qAlpha(pod.pixel(x, 30)), 0);
+        for (int y = 0; y < 103; y += 4) {
+            QCOMPARE(qAlpha(pod.pixel(10, y)), 0);
+            QCOMPARE(qAlpha(pod.pixel(530, y)), 0);
+        }
+        // Opaque where a zoomed cell reaches, e.g. around the bottom corners and the middle.
+        for (QPoint p : {QPoint(176 - 129 - 20, 528 - 77 + 20), QPoint(624 - 129 + 20, 528 - 77 + 20), QPoint(271, 250)})
+            QCOMPARE(qAlpha(pod.pixel(p)), 255);
+    }
+
+    void framesAreTransparentInside() {
+        const QImage natahu(QStringLiteral(TK_PROGRAM_DIR "/graphics/natahu.png"));
+        const QImage vitez(QStringLiteral(TK_PROGRAM_DIR "/graphics/vitez.png"));
+        QCOMPARE(qAlpha(natahu.pixel(73, 70)), 0);
+        QVERIFY(qAlpha(vitez.pixel(48, 51)) < 128);
+    }
+
+    void theSplashAndIconAreBuiltIn() {
+        for (const char* name : {"splash.png", "icon16.png", "icon32.png", "icon48.png"})
+            QVERIFY2(!QImage(QStringLiteral(TK_BUILTIN_DIR "/") + QLatin1String(name)).isNull(), name);
+    }
+
+    void soundsHelpAndQuestionsAreThere() {
+        for (const char* f : {"Sound/select.wav", "Sound/select2.wav", "Sound/good.wav", "Sound/bad.wav",
+                              "Sound/winner.wav", "Sound/time.wav", "Sound/music/track1.wav", "help/help.html",
+                              "help/napoveda.html", "q.dat"}) {
+            QFile file(QStringLiteral(TK_PROGRAM_DIR "/") + QLatin1String(f));
+            QVERIFY2(file.open(QIODevice::ReadOnly), f);
+            QVERIFY2(file.size() > 40, f);
+        }
+    }
+};
+
+QTEST_MAIN(TestAssets)
+#include "tst_assets.moc"
