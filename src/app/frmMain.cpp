@@ -205,7 +205,7 @@ void frmMain::Form_Unload() {
     unloaded_ = true;
     setClockEnabled(false);
     writeSettingsFile();
-    if (Label3->text() == settingsfile::kOn) platform_.setFullScreen(*this, false);
+    if (Label3->text() == settingsfile::kOn) platform_.restoreDisplay(*this);
     if (graphics_) {
         graphics_->end();
         graphics_.reset();

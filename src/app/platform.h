@@ -30,4 +30,6 @@ public:
 
     // The game fills the screen (scaled, aspect kept) or returns to its centred 800 x 600 window.
     virtual void setFullScreen(QWidget& window, bool on) = 0;
+    // Leaves full screen for good while the window closes: the screen returns to its state at start-up.
+    virtual void restoreDisplay(QWidget& window) = 0;
 };

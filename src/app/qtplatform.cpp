@@ -48,15 +48,20 @@ void QtPlatform::refresh(QWidget& window) {
     if (view_ && view_->isVisible()) view_->viewport()->repaint();
 }
 
+QWidget* QtPlatform::dialogParent(QWidget* parent) const {
+    // In full screen the game lives in the view's scene; a dialog parented there would be drawn inside it.
+    return view_ && view_->isVisible() ? view_.get() : parent;
+}
+
 bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("TamvelKvíz"), prompt, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+                    dialogParent(parent));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok, dialogParent(parent));
     box.exec();
 }
 
@@ -126,19 +131,24 @@ void QtPlatform::setFullScreen(QWidget& window, bool on) {
         window.show();
         window.setFocus();
     } else {
-        if (!proxy_) return;
-        const bool wasVisible = view_ && view_->isVisible();
-        proxy_->setWidget(nullptr);
-        proxy_ = nullptr;
-        view_->hide();
-        view_.reset();
-        scene_.reset();
-        window.setParent(nullptr);
-        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect g = screen->geometry();
-            window.move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
-        }
-        if (wasVisible) window.show();
+        leaveFullScreen(window, window.isVisible());
     }
+}
+
+void QtPlatform::restoreDisplay(QWidget& window) { leaveFullScreen(window, false); }
+
+void QtPlatform::leaveFullScreen(QWidget& window, bool showWindow) {
+    if (!proxy_) return;
+    proxy_->setWidget(nullptr);
+    proxy_ = nullptr;
+    view_->hide();
+    view_.reset();
+    scene_.reset();
+    window.setParent(nullptr);
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->geometry();
+        window.move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
+    }
+    if (showWindow) window.show();
 }

@@ -27,9 +27,12 @@ public:
     void stopMusic() override;
     void loadHelpPage(QTextBrowser& pane, const QString& htmlPath) override;
     void setFullScreen(QWidget& window, bool on) override;
+    void restoreDisplay(QWidget& window) override;
 
 private:
     void ensureMusicPlayer();
+    QWidget* dialogParent(QWidget* parent) const;
+    void leaveFullScreen(QWidget& window, bool showWindow);
 
     std::unique_ptr<EffectPlayer> effects_;
     std::unique_ptr<QMediaPlayer> music_;

@@ -47,6 +47,11 @@ public:
         isFullScreen = on;
     }
 
+    void restoreDisplay(QWidget&) override {
+        fullScreen.push_back(false);
+        isFullScreen = false;
+    }
+
     int totalSleep() const {
         int t = 0;
         for (int s : sleeps) t += s;

@@ -1,0 +1,108 @@
+// Board phase: the pointer crossing cells, the whole board, the win test and the capture animation.
+#include "scene.h"
+
+#include "modes.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+using namespace boardmodel;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Arg 0: fixture pictures; 1: the built program's pictures (they carry transparency).
+bench::Pictures picturesOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? bench::Pictures::Fixture : bench::Pictures::Real;
+}
+
+bool ready(benchmark::State& state, const bench::Scene& s) {
+    if (s.loaded) return true;
+    state.SkipWithError(qPrintable(s.error));
+    return false;
+}
+
+// Arg 1: 1 when each refresh also repaints the window, as on screen.
+void BM_PointerCrossesCell(benchmark::State& state) {
+    bench::Scene s(picturesOf(state));
+    if (!ready(state, s)) return;
+    if (state.range(1)) s.repaintOnRefresh();
+    s.toBoard();
+    const QPoint a = bench::cellCentre(3, 3), b = bench::cellCentre(4, 3);
+    frmMain& w = *s.window;
+    bool flip = false;
+    for (auto _ : state) {
+        const QPoint& p = flip ? a : b;
+        w.Form_MouseMove(0, 0, p.x(), p.y());
+        flip = !flip;
+    }
+    if (s.platform->refreshes != static_cast<int>(state.iterations())) state.SkipWithError("not one refresh per event");
+}
+BENCHMARK(BM_PointerCrossesCell)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_DrawFieldHalfOwned(benchmark::State& state) {
+    bench::Scene s(picturesOf(state));
+    if (!ready(state, s)) return;
+    if (state.range(1)) s.repaintOnRefresh();
+    s.toBoard();
+    s.ownHalf();
+    for (auto _ : state) s.window->DrawField(true);
+}
+BENCHMARK(BM_DrawFieldHalfOwned)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})
+    ->Unit(benchmark::kMicrosecond);
+
+// A full board: player 2 holds the bottom row (a winning group), player 1 the 21 cells above it, one
+// group touching left and right but not the bottom, so testing it floods 21 cells and draws nothing.
+void fillBoard(Grid& board) {
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col) board.set(col, row, row == 6 ? cellPlayer2 : cellPlayer1);
+}
+
+void BM_TestFullBoardNoWinner(benchmark::State& state) {
+    bench::Scene s;
+    if (!ready(state, s)) return;
+    fillBoard(s.window->board);
+    s.window->mode = modeBoard;
+    for (auto _ : state) s.window->test(3, 0);
+    if (s.window->mode != modeBoard) state.SkipWithError("the winner screen was drawn");
+}
+BENCHMARK(BM_TestFullBoardNoWinner)->Unit(benchmark::kMicrosecond);
+
+void BM_WinSearchFullBoard(benchmark::State& state) {
+    Grid board;
+    fillBoard(board);
+    WinSearch search;
+    const bool winnerCell = state.range(0) == 1;
+    for (auto _ : state) {
+        auto sides = search.run(board, 3, winnerCell ? 6 : 0);
+        benchmark::DoNotOptimize(sides);
+    }
+}
+BENCHMARK(BM_WinSearchFullBoard)->Arg(0)->Arg(1)->ArgName("winner")->Unit(benchmark::kMicrosecond);
+
+// The capture animation with the pauses skipped: what drawing costs beside its 1240 ms of pauses.
+void BM_SpravneWithoutPauses(benchmark::State& state) {
+    bench::Scene s;
+    if (!ready(state, s)) return;
+    if (state.range(0)) s.repaintOnRefresh();
+    s.toQuestion(3, 3);
+    frmMain& w = *s.window;
+    double pausesMs = 0;
+    for (auto _ : state) {
+        w.mode = w.player;
+        w.board.set(3, 3, cellFree);
+        const auto t0 = Clock::now();
+        w.Spravne(3, 3, true, 2);
+        const auto t1 = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+        pausesMs = s.platform->totalSleep();
+        s.platform->clear();
+    }
+    state.counters["pauses_ms"] = pausesMs;
+}
+BENCHMARK(BM_SpravneWithoutPauses)->Arg(0)->Arg(1)->ArgName("repaint")->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,143 @@
+// Question phase: the clock tick, option hover, justified question text and the deal.
+#include "scene.h"
+
+#include "linetable.h"
+#include "modes.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+using namespace boardmodel;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bench::Pictures picturesOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? bench::Pictures::Fixture : bench::Pictures::Real;
+}
+
+bool ready(benchmark::State& state, const bench::Scene& s) {
+    if (s.loaded) return true;
+    state.SkipWithError(qPrintable(s.error));
+    return false;
+}
+
+void BM_ClockTick(benchmark::State& state) {
+    bench::Scene s(picturesOf(state));
+    if (!ready(state, s)) return;
+    if (state.range(1)) s.repaintOnRefresh();
+    s.toQuestion();
+    frmMain& w = *s.window;
+    int k = 0;
+    for (auto _ : state) {
+        // Every angle in turn, never reaching the time-out.
+        w.timeLeft = static_cast<float>(360 - k);
+        k = (k + 1) % 359;
+        w.tmrRucicka_Timer();
+    }
+    if (w.mode != w.player) state.SkipWithError("the question ended");
+}
+BENCHMARK(BM_ClockTick)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})->Unit(benchmark::kMicrosecond);
+
+// The pointer moving between two options: the old one drawn normal, the new one highlighted, a refresh.
+void BM_OptionHover(benchmark::State& state) {
+    bench::Scene s(picturesOf(state));
+    if (!ready(state, s)) return;
+    if (state.range(1)) s.repaintOnRefresh();
+    s.toQuestion();
+    frmMain& w = *s.window;
+    const QPoint a = bench::optionCentre(w.mode, 1), b = bench::optionCentre(w.mode, 2);
+    bool flip = false;
+    for (auto _ : state) {
+        const QPoint& p = flip ? a : b;
+        w.Form_MouseMove(0, 0, p.x(), p.y());
+        flip = !flip;
+    }
+    if (w.hoverAnswer < 1) state.SkipWithError("no option was hit");
+}
+BENCHMARK(BM_OptionHover)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})->Unit(benchmark::kMicrosecond);
+
+// One DrawVar call alone, highlighted, a two-line answer with name placeholders (slot of that answer).
+void BM_DrawVarHover(benchmark::State& state) {
+    bench::Scene s;
+    if (!ready(state, s)) return;
+    s.toQuestion();
+    frmMain& w = *s.window;
+    int slot = 1;
+    for (int i = 1; i <= 4; ++i)
+        if (w.question.Answer[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
+    for (auto _ : state) w.DrawVar(w.mode, slot, optionHover);
+}
+BENCHMARK(BM_DrawVarHover)->Arg(0)->Arg(1)->ArgName("twoLines")->Unit(benchmark::kMicrosecond);
+
+void prepareQuestionText(frmMain& w) {
+    w.FontBold = true;
+    w.ForeColor = QColor(0, 0, 50);
+    w.FontSize = 11;
+}
+
+void BM_JustifyFirstLine(benchmark::State& state) {
+    bench::Scene s;
+    if (!ready(state, s)) return;
+    s.toQuestion();
+    frmMain& w = *s.window;
+    prepareQuestionText(w);
+    const QString text = bench::longQuestion();
+    const quizlayout::Line& l = quizlayout::lineTable[0];
+    QString rest;
+    for (auto _ : state) {
+        rest = w.Justify(text, l.width, l.left1, quizlayout::lineTop(0));
+        benchmark::DoNotOptimize(rest);
+    }
+    state.counters["chars"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_JustifyFirstLine)->Unit(benchmark::kMicrosecond);
+
+// The whole text, line by line down the panel as the deal lays it out.
+void BM_JustifyWholeText(benchmark::State& state) {
+    bench::Scene s;
+    if (!ready(state, s)) return;
+    s.toQuestion();
+    frmMain& w = *s.window;
+    prepareQuestionText(w);
+    const QString text = state.range(0) == 8 ? bench::eightLineQuestion() : bench::longQuestion();
+    int lines = 0;
+    for (auto _ : state) {
+        QString rest = text;
+        int n = 0;
+        do {
+            const quizlayout::Line& l = quizlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
+            rest = w.Justify(rest, l.width, l.left1, quizlayout::lineTop(n));
+            ++n;
+        } while (!rest.isEmpty());
+        lines = n;
+    }
+    state.counters["lines"] = lines;
+    state.counters["chars"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_JustifyWholeText)->Arg(3)->Arg(8)->ArgName("lines")->Unit(benchmark::kMicrosecond);
+
+// Choosing a cell: zoom, panel, options, text, clock; 1410 ms of pauses skipped by the fake.
+void BM_ClickWithoutPauses(benchmark::State& state) {
+    bench::Scene s;
+    if (!ready(state, s)) return;
+    if (state.range(0)) s.repaintOnRefresh();
+    s.toBoard();
+    frmMain& w = *s.window;
+    double pausesMs = 0;
+    for (auto _ : state) {
+        w.mode = modeBoard;
+        const auto t0 = Clock::now();
+        w.Click(3, 3);
+        const auto t1 = Clock::now();
+        w.setClockEnabled(false);
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+        pausesMs = s.platform->totalSleep();
+        s.platform->clear();
+    }
+    state.counters["pauses_ms"] = pausesMs;
+}
+BENCHMARK(BM_ClickWithoutPauses)->Arg(0)->Arg(1)->ArgName("repaint")->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,155 @@
+// Start-up without its splash pause, peak memory of one start-up, and the idle menu's wake-ups.
+#include "runmodes.h"
+#include "scene.h"
+
+#include "modes.h"
+#include "qtplatform.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMap>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Construction and FormLoad on the real folder; the fake platform skips nothing but dialogs and sound.
+void BM_StartUp(benchmark::State& state) {
+    const QString dir = bench::realProgramDir();
+    if (dir.isEmpty()) {
+        state.SkipWithError("no built program folder (set TK_BENCH_PROGRAM_DIR)");
+        return;
+    }
+    for (auto _ : state) {
+        FakePlatform platform;
+        const auto t0 = Clock::now();
+        auto w = std::make_unique<frmMain>(platform, dir);
+        const bool ok = w->FormLoad();
+        const auto t1 = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+        w.reset();
+        if (!ok) {
+            state.SkipWithError("FormLoad failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_StartUp)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Counts timer events, except those of the timer that ends the measuring window.
+class TimerCounter : public QObject {
+public:
+    const QObject* ignore = nullptr;
+    int count = 0;
+    QMap<QString, int> byReceiver;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Timer && o != ignore) {
+            ++count;
+            const QString who = QString::fromLatin1(o->metaObject()->className()) +
+                                (o->objectName().isEmpty() ? QString() : u' ' + o->objectName());
+            ++byReceiver[who];
+        }
+        return false;
+    }
+};
+
+struct IdleCount {
+    int timerEvents = 0;
+    int wakeups = 0;
+    QMap<QString, int> byReceiver;
+};
+
+// Runs the event loop for the given time; only the one timer that ends it is ours.
+IdleCount idleFor(int ms) {
+    IdleCount out;
+    TimerCounter counter;
+    QTimer stop;
+    stop.setSingleShot(true);
+    stop.setTimerType(Qt::PreciseTimer);
+    counter.ignore = &stop;
+    QEventLoop loop;
+    QObject::connect(&stop, &QTimer::timeout, &loop, &QEventLoop::quit);
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    const auto wake = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [&] { ++out.wakeups; });
+    qApp->installEventFilter(&counter);
+    stop.start(ms);
+    loop.exec();
+    qApp->removeEventFilter(&counter);
+    QObject::disconnect(wake);
+    out.timerEvents = counter.count;
+    out.byReceiver = counter.byReceiver;
+    return out;
+}
+
+int timersOf(const QObject* root) {
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    int n = static_cast<int>(dispatcher->registeredTimers(const_cast<QObject*>(root)).size());
+    for (QObject* child : root->findChildren<QObject*>()) n += static_cast<int>(dispatcher->registeredTimers(child).size());
+    return n;
+}
+
+} // namespace
+
+namespace bench {
+
+int runStartupOnly() {
+    const QString dir = realProgramDir();
+    if (dir.isEmpty()) {
+        std::fprintf(stderr, "tk_bench: no built program folder (set TK_BENCH_PROGRAM_DIR)\n");
+        return 2;
+    }
+    FakePlatform platform;
+    QElapsedTimer t;
+    t.start();
+    frmMain w(platform, dir);
+    const bool ok = w.FormLoad();
+    const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
+    if (!ok) {
+        std::fprintf(stderr, "tk_bench: FormLoad failed: %s\n", qPrintable(platform.errors.join(u'; ')));
+        return 1;
+    }
+    // The first start-up in a process: fonts and picture decoders are loaded cold.
+    std::printf("startup_cold_ms %.3f\n", ms);
+    std::printf("program_dir %s\n", qPrintable(dir));
+    return 0;
+}
+
+int runIdleCheck(double seconds) {
+    const QString dir = realProgramDir();
+    if (dir.isEmpty()) {
+        std::fprintf(stderr, "tk_bench: no built program folder (set TK_BENCH_PROGRAM_DIR)\n");
+        return 2;
+    }
+    const int ms = static_cast<int>(seconds * 1000);
+    // What the event loop does with no window at all, so that Qt's own wake-ups are not counted.
+    const IdleCount baseline = idleFor(ms);
+
+    // The real platform, as the program runs; only the splash pause is left out.
+    QtPlatform platform;
+    frmMain w(platform, dir);
+    w.show();
+    if (!w.FormLoad()) return 1;
+    idleFor(300); // the window's first expose and paint settle
+    const IdleCount idle = idleFor(ms);
+    const int registered = timersOf(&w) + (w.tmrRucicka.isActive() ? 1 : 0);
+
+    std::printf("idle_mode %d\n", w.mode);
+    std::printf("idle_seconds %.1f\n", seconds);
+    std::printf("idle_timer_events %d\n", idle.timerEvents);
+    std::printf("idle_wakeups %d\n", qMax(0, idle.wakeups - baseline.wakeups));
+    std::printf("idle_wakeups_raw %d baseline %d\n", idle.wakeups, baseline.wakeups);
+    std::printf("idle_registered_timers %d\n", registered);
+    for (auto it = idle.byReceiver.cbegin(); it != idle.byReceiver.cend(); ++it)
+        std::printf("idle_timer_receiver %s %d\n", qPrintable(it.key()), it.value());
+    return w.mode == modeMenu ? 0 : 1;
+}
+
+} // namespace bench

@@ -1,0 +1,102 @@
+#include "scene.h"
+
+#include "modes.h"
+#include "random.h"
+
+#include <QFileInfo>
+
+namespace bench {
+
+QString realProgramDir() {
+    const QString env = qEnvironmentVariable("TK_BENCH_PROGRAM_DIR");
+    for (const QString& dir : {env, QStringLiteral(TK_PROGRAM_DIR)})
+        if (!dir.isEmpty() && QFileInfo::exists(dir + QStringLiteral("/q.dat"))) return dir;
+    return {};
+}
+
+QString longQuestion() {
+    return QStringLiteral("Which famous English scientist published the three laws of motion and the law of universal "
+                          "gravitation in 1687?");
+}
+
+QString eightLineQuestion() {
+    return QStringLiteral("Which of the following Central European rivers, flowing through several countries and "
+                          "capital cities on its long way from the Black Forest in Germany to the delta on the coast "
+                          "of the Black Sea, is the second longest river of the whole European continent after the "
+                          "Volga, and has been an important trade route since the Roman times, when it formed the "
+                          "northern frontier of the empire for centuries?");
+}
+
+QString questionDeck() {
+    QString s;
+    for (int i = 0; i < 20; ++i) {
+        s += longQuestion() + QStringLiteral("\\Isaac Newton\\Robert Hooke\\Edmond Halley\\%1% and %2%|together\n");
+        s += QStringLiteral("Který český panovník založil roku 1348 v Praze univerzitu, nejstarší vysokou školu ve "
+                            "střední Evropě, a také Nové Město?\\Karel IV.\\Václav IV.\\Jan Lucemburský\\Přemysl "
+                            "Otakar II.\n");
+    }
+    return s;
+}
+
+Scene::Scene(Pictures pictures, const QString& questions) : platform(std::make_unique<FakePlatform>()) {
+    QString dir;
+    if (pictures == Pictures::Fixture) {
+        folder = std::make_unique<fixture::ProgramFolder>(questions);
+        dir = folder->path();
+    } else {
+        dir = realProgramDir();
+        if (dir.isEmpty()) {
+            error = QStringLiteral("no built program folder (set TK_BENCH_PROGRAM_DIR)");
+            return;
+        }
+    }
+    window = std::make_unique<frmMain>(*platform, dir);
+    rnd::pin(12345);
+    loaded = window->FormLoad();
+    if (!loaded) error = QStringLiteral("FormLoad failed: ") + platform->errors.join(u'; ');
+    platform->clear();
+}
+
+Scene::~Scene() {
+    window.reset();
+    rnd::unpin();
+}
+
+void Scene::repaintOnRefresh() {
+    window->show();
+    frmMain* w = window.get();
+    platform->onRefresh = [w] { w->repaint(); };
+}
+
+void Scene::toBoard() {
+    window->gameStart();
+    platform->clear();
+}
+
+void Scene::ownHalf() {
+    int n = 0;
+    for (int row = 0; row < boardmodel::kRows; ++row)
+        for (int col = boardmodel::firstCol(row); col <= boardmodel::lastCol(row); ++col, ++n)
+            if (n % 2 == 0) window->board.set(col, row, n % 4 == 0 ? boardmodel::cellPlayer1 : boardmodel::cellPlayer2);
+}
+
+void Scene::toQuestion(int col, int row) {
+    toBoard();
+    const QPoint c = cellCentre(col, row);
+    window->Form_MouseDown(1, 0, c.x(), c.y());
+    window->setClockEnabled(false);
+    platform->clear();
+}
+
+QPoint cellCentre(int col, int row) {
+    const boardmodel::RectF r = boardmodel::cellRect(col, row);
+    return {static_cast<int>(r.left + 32), static_cast<int>(r.top + 35)};
+}
+
+QPoint optionCentre(int side, int slot) {
+    const int k = slot - 1;
+    const int x = side == modeQuestion1 ? 600 + 32 * k : 200 - 32 * k;
+    return {x, 203 + 54 * k};
+}
+
+} // namespace bench

@@ -1,0 +1,51 @@
+// Game states to measure from: a loaded window over a program folder, driven through the fake platform.
+#pragma once
+
+#include "fakeplatform.h"
+#include "fixture.h"
+#include "frmMain.h"
+
+#include <QPoint>
+#include <QString>
+#include <memory>
+
+namespace bench {
+
+// The folder of the built program (its real pictures), or empty when there is none with a q.dat.
+QString realProgramDir();
+
+// English and Czech questions of about 120 characters, like a real deck.
+QString questionDeck();
+// A question of about 120 characters and one long enough for all eight lines of the panel.
+QString longQuestion();
+QString eightLineQuestion();
+
+enum class Pictures { Fixture, Real };
+
+struct Scene {
+    explicit Scene(Pictures pictures = Pictures::Fixture, const QString& questions = questionDeck());
+    ~Scene();
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    std::unique_ptr<fixture::ProgramFolder> folder; // only for fixture pictures
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<frmMain> window;
+    bool loaded = false;
+    QString error;
+
+    // Every refresh also repaints the shown window (offscreen), as the real platform does.
+    void repaintOnRefresh();
+    // A new game: all cells free, board phase.
+    void toBoard();
+    // Half of the cells owned, alternately by player 1 and 2, in board order.
+    void ownHalf();
+    // A question on screen for the cell, its clock stopped so that only explicit ticks run.
+    void toQuestion(int col = 3, int row = 3);
+};
+
+QPoint cellCentre(int col, int row);
+// The centre of answer option slot (1..4) on the given side (mode 1 or 2).
+QPoint optionCentre(int side, int slot);
+
+} // namespace bench
