@@ -1,43 +1,38 @@
 // Board phase: the pointer crossing cells, the whole board, the win test and the capture animation.
-#include "scene.h"
+#include "bmutil.h"
 
 #include "modes.h"
 
-#include <benchmark/benchmark.h>
 #include <chrono>
 
 using namespace boardmodel;
+using bench::picturesOf;
+using bench::ready;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Arg 0: fixture pictures; 1: the built program's pictures (they carry transparency).
-bench::Pictures picturesOf(const benchmark::State& state) {
-    return state.range(0) == 0 ? bench::Pictures::Fixture : bench::Pictures::Real;
-}
-
-bool ready(benchmark::State& state, const bench::Scene& s) {
-    if (s.loaded) return true;
-    state.SkipWithError(qPrintable(s.error));
-    return false;
-}
-
 // Arg 1: 1 when each refresh also repaints the window, as on screen.
 void BM_PointerCrossesCell(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
     if (!ready(state, s)) return;
-    if (state.range(1)) s.repaintOnRefresh();
+    if (state.range(1) && !s.repaintOnRefresh()) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
     s.toBoard();
     const QPoint a = bench::cellCentre(3, 3), b = bench::cellCentre(4, 3);
     frmMain& w = *s.window;
     bool flip = false;
+    const int paints0 = s.paints();
     for (auto _ : state) {
         const QPoint& p = flip ? a : b;
         w.Form_MouseMove(0, 0, p.x(), p.y());
         flip = !flip;
     }
     if (s.platform->refreshes != static_cast<int>(state.iterations())) state.SkipWithError("not one refresh per event");
+    bench::reportPaints(state, s, paints0);
 }
 BENCHMARK(BM_PointerCrossesCell)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})
     ->Unit(benchmark::kMicrosecond);
@@ -45,10 +40,15 @@ BENCHMARK(BM_PointerCrossesCell)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real
 void BM_DrawFieldHalfOwned(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
     if (!ready(state, s)) return;
-    if (state.range(1)) s.repaintOnRefresh();
+    if (state.range(1) && !s.repaintOnRefresh()) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
     s.toBoard();
     s.ownHalf();
+    const int paints0 = s.paints();
     for (auto _ : state) s.window->DrawField(true);
+    bench::reportPaints(state, s, paints0);
 }
 BENCHMARK(BM_DrawFieldHalfOwned)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})
     ->Unit(benchmark::kMicrosecond);
@@ -86,10 +86,14 @@ BENCHMARK(BM_WinSearchFullBoard)->Arg(0)->Arg(1)->ArgName("winner")->Unit(benchm
 void BM_SpravneWithoutPauses(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
-    if (state.range(0)) s.repaintOnRefresh();
+    if (state.range(0) && !s.repaintOnRefresh()) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
     s.toQuestion(3, 3);
     frmMain& w = *s.window;
     double pausesMs = 0;
+    const int paints0 = s.paints();
     for (auto _ : state) {
         w.mode = w.player;
         w.board.set(3, 3, cellFree);
@@ -101,6 +105,7 @@ void BM_SpravneWithoutPauses(benchmark::State& state) {
         s.platform->clear();
     }
     state.counters["pauses_ms"] = pausesMs;
+    bench::reportPaints(state, s, paints0);
 }
 BENCHMARK(BM_SpravneWithoutPauses)->Arg(0)->Arg(1)->ArgName("repaint")->UseManualTime()
     ->Unit(benchmark::kMillisecond);

@@ -33,9 +33,11 @@ struct Scene {
     std::unique_ptr<frmMain> window;
     bool loaded = false;
     QString error;
+    std::unique_ptr<QObject> paintCounter;
 
     // Every refresh also repaints the shown window (offscreen), as the real platform does.
-    void repaintOnRefresh();
+    bool repaintOnRefresh();
+    int paints() const; // paint events of the window so far
     // A new game: all cells free, board phase.
     void toBoard();
     // Half of the cells owned, alternately by player 1 and 2, in board order.

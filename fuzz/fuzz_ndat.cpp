@@ -15,7 +15,9 @@ namespace {
 
 using Items = std::array<QString, 6>;
 
-const QString& flag(bool on) { return on ? settingsfile::kOn : settingsfile::kOff; }
+const QString& flag(bool on) {
+    return on ? settingsfile::kOn : settingsfile::kOff;
+}
 
 settingsfile::Settings saveAndLoad(const Items& items) {
     return settingsfile::read(textcodec::decode(settingsfile::write(items).toUtf8()));
@@ -55,9 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Names as typed, not only as read: the input split at its first two NULs, line ends left out
     // (a one-line edit box cannot hold them).
     const QStringList parts = text.split(QChar(0));
-    Items typed{parts.value(0), parts.value(1), QStringLiteral("10000"), flag(false), flag(true), flag(false)};
+    Items typed{parts.value(0), parts.value(1), QStringLiteral("10000"),
+                flag(false),    flag(true),     flag(false)};
     if (parts.size() > 2) typed[3] = parts[2];
-    for (QString& t : typed) t.remove(u'\r').remove(u'\n');
+    for (QString& t : typed)
+        t.remove(u'\r').remove(u'\n');
     checkRoundTrip(typed);
     return 0;
 }

@@ -23,10 +23,13 @@ Key keyOf(const QString& text, QString a1, QString a2, QString a3, QString a4) {
     return k;
 }
 
-Key keyOf(const modOt::Question& q) { return keyOf(q.Text, q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]); }
+Key keyOf(const modOt::Question& q) {
+    return keyOf(q.Text, q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]);
+}
 
 void checkLines(const QString& text, const QStringList& lines) {
-    for (const QString& l : lines) FUZZ_CHECK(!l.contains(u'\r') && !l.contains(u'\n'));
+    for (const QString& l : lines)
+        FUZZ_CHECK(!l.contains(u'\r') && !l.contains(u'\n'));
     // Joined with LF, the lines are the text with every line end made LF and a final one dropped.
     QString expected = text;
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -57,15 +60,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const modOt::ParsedFile parsed = modOt::parse(text);
     qsizetype nonEmpty = 0;
-    for (const QString& l : lines) nonEmpty += l.isEmpty() ? 0 : 1;
+    for (const QString& l : lines)
+        nonEmpty += l.isEmpty() ? 0 : 1;
     FUZZ_CHECK(static_cast<qsizetype>(parsed.questions.size() + parsed.issues.size()) == nonEmpty);
     std::map<Key, int> expected;
     for (const modOt::QuestionLine& q : parsed.questions) {
         FUZZ_CHECK(q.line >= 1 && q.line <= lines.size());
         const QStringList f = lines[q.line - 1].split(u'\\');
         FUZZ_CHECK(f.size() >= 5);
-        for (int k = 0; k < 5; ++k) FUZZ_CHECK_EQ(q.fields[static_cast<std::size_t>(k)], f[k]);
-        for (int k = 1; k <= 4; ++k) FUZZ_CHECK(!q.fields[static_cast<std::size_t>(k)].isEmpty());
+        for (int k = 0; k < 5; ++k)
+            FUZZ_CHECK_EQ(q.fields[static_cast<std::size_t>(k)], f[k]);
+        for (int k = 1; k <= 4; ++k)
+            FUZZ_CHECK(!q.fields[static_cast<std::size_t>(k)].isEmpty());
         ++expected[keyOf(q.fields[0], q.fields[1], q.fields[2], q.fields[3], q.fields[4])];
     }
     for (const modOt::LoadIssue& issue : parsed.issues) {
@@ -86,13 +92,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < count; ++i) {
         const modOt::Question& q = modOt::questions[static_cast<std::size_t>(i)];
         FUZZ_CHECK(q.Correct >= 1 && q.Correct <= 4);
-        for (std::size_t s = 1; s <= 4; ++s) FUZZ_CHECK(!q.Answer[s].isEmpty());
-        for (std::size_t s = 5; s < q.Answer.size(); ++s) FUZZ_CHECK(q.Answer[s].isEmpty());
+        for (std::size_t s = 1; s <= 4; ++s)
+            FUZZ_CHECK(!q.Answer[s].isEmpty());
+        for (std::size_t s = 5; s < q.Answer.size(); ++s)
+            FUZZ_CHECK(q.Answer[s].isEmpty());
         ++deck[keyOf(q)];
     }
     FUZZ_CHECK(deck == expected);
     std::map<QString, int> rightAnswers, dealtRight;
-    for (const modOt::QuestionLine& q : parsed.questions) ++rightAnswers[q.fields[0] + u'\\' + q.fields[1]];
+    for (const modOt::QuestionLine& q : parsed.questions)
+        ++rightAnswers[q.fields[0] + u'\\' + q.fields[1]];
     for (int i = 0; i < count; ++i) {
         const modOt::Question& q = modOt::questions[static_cast<std::size_t>(i)];
         ++dealtRight[q.Text + u'\\' + q.Answer[q.Correct]];
@@ -119,7 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool czech : {true, false}) {
         bool anyMatch = false;
         for (int i = 0; i < count; ++i)
-            anyMatch = anyMatch || modOt::isEnglish(modOt::questions[static_cast<std::size_t>(i)].Text) != czech;
+            anyMatch =
+                anyMatch || modOt::isEnglish(modOt::questions[static_cast<std::size_t>(i)].Text) != czech;
         int dealt = 0;
         const auto deal = [&] {
             ++dealt;

@@ -51,7 +51,9 @@ QStringList splitItems(const QString& text) {
 }
 
 bool needsQuotes(const QString& s) {
-    return s.contains(u',') || s.contains(u'"') || s.startsWith(u' ') || s.endsWith(u' ');
+    // Line ends too: a quoted item may hold them, and unquoted they would split it.
+    return s.contains(u',') || s.contains(u'"') || s.contains(u'\r') || s.contains(u'\n') ||
+           s.startsWith(u' ') || s.endsWith(u' ');
 }
 
 } // namespace

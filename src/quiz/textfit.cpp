@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <limits>
 
 namespace textfit {
 
@@ -19,7 +20,10 @@ JustifiedLine justify(const QString& text, float width, float left, const std::f
     long long used = 0;
     for (int i = 0; i < n; ++i) {
         wid[static_cast<std::size_t>(i)] = numconv::roundHalfEven(measure(words[i] + u' '));
-        total += wid[static_cast<std::size_t>(i)];
+        // Saturating: a measure may return widths near the int64 limit.
+        if (__builtin_add_overflow(total, wid[static_cast<std::size_t>(i)], &total))
+            total = wid[static_cast<std::size_t>(i)] > 0 ? std::numeric_limits<long long>::max()
+                                                         : std::numeric_limits<long long>::min();
         if (static_cast<double>(total) < width) {
             last = i;
             used = total;

@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and the program in Release, runs them, measures peak memory and the idle menu's
+# timer events, and prints each measurement against its goal.
+#   ./bench.sh [Google Benchmark flags, e.g. --benchmark_filter=Pointer]
+# Environment: TK_BENCH_BUILD_DIR (default build-bench), TK_BENCH_JOBS (2), TK_BENCH_REPETITIONS (5).
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+build=${TK_BENCH_BUILD_DIR:-build-bench}
+jobs=${TK_BENCH_JOBS:-2}
+reps=${TK_BENCH_REPETITIONS:-5}
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+install_packages() {
+  local missing=()
+  for p in "$@"; do installed "$p" || missing+=("$p"); done
+  [[ ${#missing[@]} -eq 0 ]] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq && "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+[[ -x tools/deps.sh ]] && tools/deps.sh
+install_packages libbenchmark-dev
+# Only for the memory run of the real program; without them it runs offscreen or is skipped.
+install_packages xvfb xauth time || echo "warning: xvfb or time could not be installed" >&2
+
+# Until the top level adds the bench folder, a wrapper project adds it beside the game.
+src=.
+if ! grep -Eq '^[[:space:]]*add_subdirectory\([[:space:]]*bench' CMakeLists.txt; then
+  src=${TMPDIR:-/tmp}/tk-bench-wrapper-$(id -u)
+  mkdir -p "$src"
+  cat > "$src/CMakeLists.txt.new" <<WRAP
+cmake_minimum_required(VERSION 3.25)
+project(tk_bench_wrapper LANGUAGES CXX)
+add_subdirectory("$root" main)
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(TK_PROGRAM_DIR \${CMAKE_BINARY_DIR}/TamvelKviz)
+add_subdirectory("$root/bench" bench)
+WRAP
+  cmp -s "$src/CMakeLists.txt.new" "$src/CMakeLists.txt" || mv "$src/CMakeLists.txt.new" "$src/CMakeLists.txt"
+  rm -f "$src/CMakeLists.txt.new"
+  echo "note: the top-level CMakeLists.txt has no add_subdirectory(bench) yet; using a wrapper in $src" >&2
+fi
+# A build folder configured from the other source (wrapper or not) must forget its cache.
+if [[ -f $build/CMakeCache.txt ]]; then
+  home=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+  [[ $home == "$(cd "$src" && pwd)" ]] || rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+fi
+
+cmake -S "$src" -B "$build" -DTK_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release -DTK_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$jobs" --target tk_bench tamvelkviz
+
+bench=$(find "$build" -type f -name tk_bench -perm -u+x | head -n1)
+program=$build/TamvelKviz/tamvelkviz
+[[ -n $bench ]] || { echo "tk_bench was not built" >&2; exit 1; }
+export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false'
+export TK_BENCH_PROGRAM_DIR=$(cd "$build/TamvelKviz" && pwd)
+
+csv=$build/bench.csv
+"$bench" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+  --benchmark_out="$csv" --benchmark_out_format=csv "$@"
+
+# Peak memory: the real program for a few seconds (splash pause, start-up, idle menu).
+peak_real=""
+peak_how=""
+if [[ -x /usr/bin/time && -x $program ]]; then
+  tfile=$build/time-program.txt
+  rm -f "$tfile"
+  if command -v xvfb-run >/dev/null; then
+    peak_how="program under Xvfb, 5 s"
+    env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" \
+      /usr/bin/time -v -o "$tfile" timeout -s TERM 5 "$program" >/dev/null 2>&1 || true
+  else
+    peak_how="program offscreen, 5 s"
+    /usr/bin/time -v -o "$tfile" timeout -s TERM 5 "$program" >/dev/null 2>&1 || true
+  fi
+  kb=$(sed -n 's/.*Maximum resident set size (kbytes): *//p' "$tfile" 2>/dev/null || true)
+  [[ -n $kb ]] && peak_real=$(awk -v k="$kb" 'BEGIN { printf "%.1f", k / 1024 }')
+fi
+peak_startup=""
+startup_cold=""
+if [[ -x /usr/bin/time ]]; then
+  out=$(/usr/bin/time -v -o "$build/time-startup.txt" "$bench" --startup-only)
+  kb=$(sed -n 's/.*Maximum resident set size (kbytes): *//p' "$build/time-startup.txt")
+  peak_startup=$(awk -v k="$kb" 'BEGIN { printf "%.1f", k / 1024 }')
+else
+  out=$("$bench" --startup-only)
+fi
+startup_cold=$(sed -n 's/^startup_cold_ms //p' <<<"$out")
+
+idle=$("$bench" --idle-check=2)
+idle_events=$(sed -n 's/^idle_timer_events //p' <<<"$idle")
+idle_wakeups=$(sed -n 's/^idle_wakeups //p' <<<"$idle")
+idle_timers=$(sed -n 's/^idle_registered_timers //p' <<<"$idle")
+
+# The median of a benchmark in microseconds, from the CSV (fields before the error message hold no commas).
+median_us() {
+  awk -F, -v want="\"$1_median\"" '
+    $1 == want && $9 != "true" {
+      t = $3; u = $5
+      if (u == "ns") t /= 1000; else if (u == "ms") t *= 1000; else if (u == "s") t *= 1e6
+      printf "%.3f", t; exit
+    }' "$csv"
+}
+fmt_time() { # microseconds -> "123.4 µs" or "12.34 ms"
+  awk -v t="$1" 'BEGIN { if (t >= 1000) printf "%.2f ms", t / 1000; else printf "%.1f µs", t }'
+}
+verdict() { # value goal -> ok / MISSED (value < goal), or n/a
+  [[ -z $1 ]] && { echo "n/a"; return; }
+  awk -v v="$1" -v g="$2" 'BEGIN { print (v < g ? "ok" : "MISSED") }'
+}
+rows=()
+row() { rows+=("$1|$2|$3|$4"); }
+timed() { # label benchmark goal_us goal_text
+  local v; v=$(median_us "$2")
+  if [[ -z $v ]]; then row "$1" "n/a" "$4" "n/a"; return; fi
+  if [[ -z $3 ]]; then row "$1" "$(fmt_time "$v")" "-" "-"; return; fi
+  row "$1" "$(fmt_time "$v")" "$4" "$(verdict "$v" "$3")"
+}
+ratio() { # label benchmark pause_ms
+  local v; v=$(median_us "$2")
+  if [[ -z $v ]]; then row "$1" "n/a" "-" "-"; return; fi
+  row "$1" "$(fmt_time "$v") = $(awk -v t="$v" -v p="$3" 'BEGIN { printf "%.2f%%", t / 10 / p }') of ${3} ms pauses" "-" "-"
+}
+
+timed "pointer crosses a cell (fixture)" "BM_PointerCrossesCell/real:0/repaint:0" 1000 "< 1 ms"
+timed "pointer crosses a cell (real pictures + repaint)" "BM_PointerCrossesCell/real:1/repaint:1" 1000 "< 1 ms"
+timed "DrawField(true) half-owned (fixture)" "BM_DrawFieldHalfOwned/real:0/repaint:0" 2000 "< 2 ms"
+timed "DrawField(true) half-owned (real + repaint)" "BM_DrawFieldHalfOwned/real:1/repaint:1" 2000 "< 2 ms"
+timed "clock tick (fixture)" "BM_ClockTick/real:0/repaint:0" 1000 "< 1 ms"
+timed "clock tick (real pictures + repaint)" "BM_ClockTick/real:1/repaint:1" 1000 "< 1 ms"
+timed "DrawVar hover: pointer between options (fixture)" "BM_OptionHover/real:0/repaint:0" 1000 "< 1 ms"
+timed "DrawVar hover: pointer between options (real + repaint)" "BM_OptionHover/real:1/repaint:1" 1000 "< 1 ms"
+timed "DrawVar(optionHover) alone, two-line answer" "BM_DrawVarHover/twoLines:1" "" ""
+timed "Justify, first line of a 120-char question" "BM_JustifyFirstLine" "" ""
+timed "Justify, whole 120-char question, line by line" "BM_JustifyWholeText/eightLines:0" "" ""
+timed "Justify, a question filling all eight lines" "BM_JustifyWholeText/eightLines:1" "" ""
+timed "test(col,row) on a full board, no winner" "BM_TestFullBoardNoWinner" "" ""
+timed "win search of the winning group, full board" "BM_WinSearchFullBoard/winner:1" "" ""
+timed "deck load 10001 lines, LoadQuestions on text" "BM_LoadQuestionsFromText" 20000 "< 20 ms"
+timed "deck load 10001 lines, UTF-8 file read+decode+load" "BM_LoadQuestionsFromFile/cp1250:0" 20000 "< 20 ms"
+timed "deck load 10001 lines, cp1250 file read+decode+load" "BM_LoadQuestionsFromFile/cp1250:1" 20000 "< 20 ms"
+timed "start-up without splash (construct + FormLoad, warm)" "BM_StartUp/manual_time" 100000 "< 100 ms"
+if [[ -n $startup_cold ]]; then
+  cold_us=$(awk -v m="$startup_cold" 'BEGIN { printf "%.3f", m * 1000 }')
+  row "start-up without splash (first in process, cold)" "$(fmt_time "$cold_us")" "< 100 ms" "$(verdict "$cold_us" 100000)"
+fi
+ratio "Spravne drawing, pauses skipped" "BM_SpravneWithoutPauses/repaint:0/manual_time" 1240
+ratio "Spravne drawing + repaint, pauses skipped" "BM_SpravneWithoutPauses/repaint:1/manual_time" 1240
+ratio "Click drawing, pauses skipped" "BM_ClickWithoutPauses/repaint:0/manual_time" 1410
+ratio "Click drawing + repaint, pauses skipped" "BM_ClickWithoutPauses/repaint:1/manual_time" 1410
+if [[ -n $peak_real ]]; then
+  row "peak memory MB ($peak_how)" "$peak_real MB" "< 80 MB" "$(verdict "$peak_real" 80)"
+fi
+if [[ -n $peak_startup ]]; then
+  row "peak memory MB (tk_bench --startup-only, offscreen)" "$peak_startup MB" "< 80 MB" "$(verdict "$peak_startup" 80)"
+fi
+if [[ -n $idle_events ]]; then
+  row "idle menu: timer events in 2 s" "$idle_events" "= 0" "$( [[ $idle_events -eq 0 ]] && echo ok || echo MISSED )"
+  row "idle menu: wake-ups in 2 s (beyond an empty loop)" "$idle_wakeups" "-" "-"
+  row "idle menu: timers registered on the window" "$idle_timers" "-" "-"
+else
+  row "idle menu: timer events in 2 s" "n/a" "= 0" "n/a"
+fi
+
+echo
+printf '%-58s | %-40s | %-9s | %s\n' "benchmark" "measured (median of $reps)" "goal" "verdict"
+printf '%s\n' "-----------------------------------------------------------+------------------------------------------+-----------+--------"
+missed=0
+for r in "${rows[@]}"; do
+  IFS='|' read -r a b c d <<<"$r"
+  printf '%-58s | %-40s | %-9s | %s\n' "$a" "$b" "$c" "$d"
+  [[ $d == MISSED ]] && missed=$((missed + 1))
+done
+echo
+if [[ $missed -gt 0 ]]; then
+  echo "$missed goal(s) missed."
+  exit 1
+fi
+echo "All goals met."

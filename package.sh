@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the game in Release in build-package/ and makes the Debian package; prints the .deb path.
+set -euo pipefail
+cd "$(dirname "$0")"
+build=build-package
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTK_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)"
+# Stale packages from an earlier version would be mistaken for this one.
+rm -f "$build"/tamvelkviz_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/tamvelkviz_*.deb)
+realpath "$deb"
