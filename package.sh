@@ -7,6 +7,9 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTK_BUILD_TESTS=OFF >/dev/nul
 cmake --build "$build" -j"$(nproc)"
 # Stale packages from an earlier version would be mistaken for this one.
 rm -f "$build"/tamvelkviz_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
+if ! log=$(cd "$build" && cpack -G DEB 2>&1); then
+  echo "$log" >&2
+  exit 1
+fi
 deb=$(ls "$build"/tamvelkviz_*.deb)
 realpath "$deb"

@@ -14,12 +14,13 @@
 
 namespace {
 // The program folder holds the data beside the executable; an installed copy keeps it in the share folder.
-QString findProgramDir() {
+QString findProgramDir(bool& installed) {
     const QString exeDir = QCoreApplication::applicationDirPath();
+    installed = false;
     if (QFileInfo::exists(exeDir + QStringLiteral("/q.dat"))) return exeDir;
     const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/../share/tamvelkviz"));
-    if (QFileInfo::exists(shared + QStringLiteral("/q.dat"))) return shared;
-    return exeDir;
+    installed = QFileInfo::exists(shared + QStringLiteral("/q.dat"));
+    return installed ? shared : exeDir;
 }
 } // namespace
 
@@ -35,7 +36,10 @@ int Main(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
 
     QtPlatform platform;
-    auto* window = new frmMain(platform, findProgramDir());
+    bool installed = false;
+    const QString programDir = findProgramDir(installed);
+    auto* window = new frmMain(platform, programDir);
+    window->installed = installed;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(icon);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -128,7 +128,7 @@ QString frmMain::LP(const QString& name) const { return dir_ + QStringLiteral("/
 
 QString frmMain::storeDir() const {
     const QFileInfo info(dir_);
-    if (info.isDir() && info.isWritable()) return dir_;
+    if (!installed && info.isDir() && info.isWritable()) return dir_;
     const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(cfg);
     return cfg;
@@ -175,7 +175,9 @@ bool frmMain::FormLoad() {
     czech = !QFileInfo(storeDir() + u'/' + QLatin1String(kMarker)).isFile();
     player = 2;
 
-    const QString qPath = dir_ + QStringLiteral("/q.dat");
+    // A user's own question file in the config folder replaces the shared one of an installed game.
+    QString qPath = storeDir() + QStringLiteral("/q.dat");
+    if (storeDir() == dir_ || !QFileInfo::exists(qPath)) qPath = dir_ + QStringLiteral("/q.dat");
     QFile qf(qPath);
     if (!qf.open(QIODevice::ReadOnly)) {
         // czech is still inverted here: true means the marker is absent, so English.

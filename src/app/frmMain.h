@@ -32,6 +32,8 @@ public:
     void switchLng();
     QString programDir() const { return dir_; }
     QString storeDir() const; // where n.dat and the language marker are written
+    // An installed game keeps its data in a shared folder: settings then always go to the user's config folder.
+    bool installed = false;
     bool isUnloaded() const { return unloaded_; }
 
     // --- drawing surface (src/media)

@@ -15,8 +15,9 @@ public:
     virtual void sleep(int ms) = 0;
     // Shows the surface on the screen now.
     virtual void refresh(QWidget& window) = 0;
-    // Modal Yes/No question titled "TamvelKvíz", Yes the default; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& prompt) = 0;
+    // Modal Yes/No question titled "TamvelKvíz", Yes the default, buttons in the interface language;
+    // true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& prompt, bool czech) = 0;
     // A message that ends the run or reports a failure.
     virtual void showError(QWidget* parent, const QString& message) = 0;
 

@@ -12,6 +12,7 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTextBrowser>
@@ -53,10 +54,12 @@ QWidget* QtPlatform::dialogParent(QWidget* parent) const {
     return view_ && view_->isVisible() ? view_.get() : parent;
 }
 
-bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt) {
+bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool czech) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("TamvelKvíz"), prompt, QMessageBox::Yes | QMessageBox::No,
                     dialogParent(parent));
     box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(czech ? QStringLiteral("&Ano") : QStringLiteral("&Yes"));
+    box.button(QMessageBox::No)->setText(czech ? QStringLiteral("&Ne") : QStringLiteral("&No"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -20,7 +20,7 @@ public:
 
     void sleep(int ms) override;
     void refresh(QWidget& window) override;
-    bool askYesNo(QWidget* parent, const QString& prompt) override;
+    bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override;
     void showError(QWidget* parent, const QString& message) override;
     void playSound(const QString& wavPath) override;
     void startMusic(const QString& trackPath) override;

@@ -51,9 +51,10 @@ QStringList splitItems(const QString& text) {
 }
 
 bool needsQuotes(const QString& s) {
-    // Line ends too: a quoted item may hold them, and unquoted they would split it.
+    // Line ends too: a quoted item may hold them, and unquoted they would split it. A leading byte order
+    // mark would be taken for the file's own and dropped.
     return s.contains(u',') || s.contains(u'"') || s.contains(u'\r') || s.contains(u'\n') ||
-           s.startsWith(u' ') || s.endsWith(u' ');
+           s.startsWith(u' ') || s.startsWith(QChar(0xFEFF)) || s.endsWith(u' ');
 }
 
 } // namespace

@@ -25,7 +25,7 @@ struct Settings {
 Settings read(const QString& text);
 
 // The six items as the controls hold them, one a line, CR LF. Items that would not read back whole
-// (a comma, a double quote, a line end, leading or trailing spaces) are quoted.
+// (a comma, a double quote, a line end, leading or trailing spaces, a leading byte order mark) are quoted.
 QString write(const std::array<QString, 6>& items);
 
 } // namespace settingsfile

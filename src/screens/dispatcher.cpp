@@ -11,7 +11,8 @@ void frmMain::Form_MouseMove(int Button, int Shift, int X, int Y) {
     if (mode < modeMenu && click && X > 770 && Y > 10 && Y < 45) {
         const bool yes = mode == modeWinner ||
                          platform_.askYesNo(this, czech ? QStringLiteral("Přejete si přerušit hru a vrátit se do hlavního menu?")
-                                                        : QStringLiteral("Do you want to terminate game and return to the main menu?"));
+                                                        : QStringLiteral("Do you want to terminate game and return to the main menu?"),
+                                             czech);
         if (yes) {
             hideHelp();
             setClockEnabled(false);

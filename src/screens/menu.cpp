@@ -40,7 +40,8 @@ void frmMain::menuBranch(int Button, int Shift, int X, int Y) {
     const bool click = Button == 1 && Shift == 1;
     if (click && X > 770 && Y > 10 && Y < 45) {
         if (platform_.askYesNo(this, czech ? QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")
-                                           : QStringLiteral("Are you sure you want to quit TamvelKvíz?"))) {
+                                           : QStringLiteral("Are you sure you want to quit TamvelKvíz?"),
+                               czech)) {
             close();
             return;
         }

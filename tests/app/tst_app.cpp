@@ -233,6 +233,31 @@ private slots:
         QCOMPARE(w.Text2->text(), QStringLiteral("Read-only Rita"));
     }
 
+    void anInstalledGameKeepsSettingsAndOwnQuestionsInTheConfigFolder() {
+        ProgramFolder folder;
+        const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QDir().mkpath(cfg);
+        auto cleanup = qScopeGuard([&] {
+            for (const char* f : {"/n.dat", "/q.dat", "/AtToMluvi.Cesky"}) QFile::remove(cfg + QLatin1String(f));
+        });
+        QFile own(cfg + QStringLiteral("/q.dat"));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write("Who wrote this?\\Me\\You\\Him\\Her\n");
+        own.close();
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        w.installed = true;
+        QVERIFY(w.FormLoad());
+        QCOMPARE(modOt::questionCount, 0);
+        QCOMPARE(modOt::questions[0].Text, QStringLiteral("Who wrote this?"));
+        w.switchLng();
+        QVERIFY(QFile::exists(cfg + QStringLiteral("/AtToMluvi.Cesky")));
+        w.Form_Unload();
+        QVERIFY(QFile::exists(cfg + QStringLiteral("/n.dat")));
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("n.dat"))));
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("AtToMluvi.Cesky"))));
+    }
+
     void languageSwitchCreatesAndDeletesTheMarker() {
         LoadedGame g;
         const QString marker = g.folder->file(QStringLiteral("AtToMluvi.Cesky"));

@@ -28,7 +28,7 @@ public:
         ++refreshes;
         if (onRefresh) onRefresh();
     }
-    bool askYesNo(QWidget*, const QString& prompt) override {
+    bool askYesNo(QWidget*, const QString& prompt, bool) override {
         prompts << prompt;
         if (answers.empty()) return defaultAnswer;
         const bool a = answers.front();
