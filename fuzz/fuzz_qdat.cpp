@@ -9,22 +9,34 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <vector>
 
 namespace {
 
-using Key = std::vector<QString>; // the question, then its four answers sorted
-
-Key keyOf(const QString& text, QString a1, QString a2, QString a3, QString a4) {
-    Key k{a1, a2, a3, a4};
-    std::sort(k.begin(), k.end());
-    k.insert(k.begin(), text);
-    return k;
+// Multisets are compared by sorted hashes: exact comparison of strings in maps made the fuzzer crawl.
+std::uint64_t mix(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
 }
 
-Key keyOf(const modOt::Question& q) {
+std::uint64_t hashOf(const QString& s, std::uint64_t salt) { return mix(qHash(s, 0) ^ mix(salt)); }
+
+// A question and its four answers in any order.
+std::uint64_t keyOf(const QString& text, const QString& a1, const QString& a2, const QString& a3,
+                    const QString& a4) {
+    const std::uint64_t answers = hashOf(a1, 2) + hashOf(a2, 2) + hashOf(a3, 2) + hashOf(a4, 2);
+    return mix(hashOf(text, 1) ^ mix(answers));
+}
+
+std::uint64_t keyOf(const modOt::Question& q) {
     return keyOf(q.Text, q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]);
+}
+
+// A question with its right answer.
+std::uint64_t rightOf(const QString& text, const QString& right) {
+    return mix(hashOf(text, 3) ^ hashOf(right, 4));
 }
 
 void checkLines(const QString& text, const QStringList& lines) {
@@ -63,22 +75,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& l : lines)
         nonEmpty += l.isEmpty() ? 0 : 1;
     FUZZ_CHECK(static_cast<qsizetype>(parsed.questions.size() + parsed.issues.size()) == nonEmpty);
-    std::map<Key, int> expected;
+    std::vector<std::uint64_t> expected, rightAnswers;
+    int previous = 0;
     for (const modOt::QuestionLine& q : parsed.questions) {
-        FUZZ_CHECK(q.line >= 1 && q.line <= lines.size());
+        FUZZ_CHECK(q.line > previous && q.line <= lines.size());
+        previous = q.line;
         const QStringList f = lines[q.line - 1].split(u'\\');
         FUZZ_CHECK(f.size() >= 5);
         for (int k = 0; k < 5; ++k)
             FUZZ_CHECK_EQ(q.fields[static_cast<std::size_t>(k)], f[k]);
         for (int k = 1; k <= 4; ++k)
             FUZZ_CHECK(!q.fields[static_cast<std::size_t>(k)].isEmpty());
-        ++expected[keyOf(q.fields[0], q.fields[1], q.fields[2], q.fields[3], q.fields[4])];
+        expected.push_back(keyOf(q.fields[0], q.fields[1], q.fields[2], q.fields[3], q.fields[4]));
+        rightAnswers.push_back(rightOf(q.fields[0], q.fields[1]));
     }
     for (const modOt::LoadIssue& issue : parsed.issues) {
         FUZZ_CHECK(issue.line >= 1 && issue.line <= lines.size());
         FUZZ_CHECK(!lines[issue.line - 1].isEmpty());
         FUZZ_CHECK(!issue.reason.isEmpty());
     }
+    std::sort(expected.begin(), expected.end());
+    std::sort(rightAnswers.begin(), rightAnswers.end());
 
     const std::vector<modOt::LoadIssue> issues = modOt::LoadQuestions(text);
     FUZZ_CHECK(issues.size() == parsed.issues.size());
@@ -88,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(modOt::nextIndex == 0);
 
     // The deck is a permutation of the good lines; each question keeps its right answer marked.
-    std::map<Key, int> deck;
+    std::vector<std::uint64_t> deck, dealtRight;
     for (int i = 0; i < count; ++i) {
         const modOt::Question& q = modOt::questions[static_cast<std::size_t>(i)];
         FUZZ_CHECK(q.Correct >= 1 && q.Correct <= 4);
@@ -96,20 +113,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(!q.Answer[s].isEmpty());
         for (std::size_t s = 5; s < q.Answer.size(); ++s)
             FUZZ_CHECK(q.Answer[s].isEmpty());
-        ++deck[keyOf(q)];
+        deck.push_back(keyOf(q));
+        dealtRight.push_back(rightOf(q.Text, q.Answer[q.Correct]));
     }
+    std::sort(deck.begin(), deck.end());
+    std::sort(dealtRight.begin(), dealtRight.end());
     FUZZ_CHECK(deck == expected);
-    std::map<QString, int> rightAnswers, dealtRight;
-    for (const modOt::QuestionLine& q : parsed.questions)
-        ++rightAnswers[q.fields[0] + u'\\' + q.fields[1]];
-    for (int i = 0; i < count; ++i) {
-        const modOt::Question& q = modOt::questions[static_cast<std::size_t>(i)];
-        ++dealtRight[q.Text + u'\\' + q.Answer[q.Correct]];
-    }
     FUZZ_CHECK(dealtRight == rightAnswers);
 
     // One full round deals every question once; the deals after it come from the reshuffled deck.
-    std::map<Key, int> round;
+    std::vector<std::uint64_t> round;
     const int deals = std::max(count, 1) + 5;
     for (int d = 0; d < deals; ++d) {
         const modOt::Question q = modOt::NextQuestion();
@@ -119,9 +132,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         FUZZ_CHECK(q.Correct >= 1 && q.Correct <= 4 && !q.Answer[q.Correct].isEmpty());
-        FUZZ_CHECK(expected.count(keyOf(q)) == 1);
-        if (d < count) ++round[keyOf(q)];
+        FUZZ_CHECK(std::binary_search(expected.begin(), expected.end(), keyOf(q)));
+        if (d < count) round.push_back(keyOf(q));
     }
+    std::sort(round.begin(), round.end());
     if (count > 0) FUZZ_CHECK(round == expected);
 
     // Dealing by language ends, and finds a question of that language whenever the deck has one.

@@ -191,6 +191,16 @@ bool frmMain::FormLoad() {
     for (const auto& issue : issues)
         std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(QDir::toNativeSeparators(qPath)), issue.line,
                      qPrintable(issue.reason));
+    if (modOt::questionCount < 0)
+        // The game still runs, but every question would be blank: say why.
+        platform_.showError(this, !czech ? QStringLiteral("V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).\n"
+                                                          "Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.")
+                                               .arg(QDir::toNativeSeparators(qPath))
+                                               .arg(issues.size())
+                                         : QStringLiteral("The question file %1 holds no usable question (lines skipped: %2).\n"
+                                                          "Questions will be blank; mend the file, for example with tamvelkviz-check.")
+                                               .arg(QDir::toNativeSeparators(qPath))
+                                               .arg(issues.size()));
 
     graphics_ = std::make_unique<QPainter>(&surface_);
     graphics_->setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures

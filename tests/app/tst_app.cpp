@@ -117,6 +117,21 @@ private slots:
         QVERIFY(w.mode != modeMenu);
     }
 
+    void aQuestionFileWithoutAUsableLineIsReportedButTheGameStarts() {
+        ProgramFolder folder(QStringLiteral("What?\\only two\\answers\n\nKdo?\\a\\\\c\\d\n"));
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        QCOMPARE(modOt::questionCount, -1);
+        QCOMPARE(p.errors.size(), 1);
+        QVERIFY(p.errors.first().contains(QStringLiteral("lines skipped: 2")));
+        QCOMPARE(w.mode, modeMenu);
+        w.gameStart();
+        w.Click(3, 0); // deals the empty record without hanging
+        QVERIFY(w.question.Text.isEmpty());
+        QVERIFY(!w.tmrRucicka.isActive());
+    }
+
     void closingTheWindowSavesTheSettingsAndReleasesThePictures() {
         LoadedGame g;
         g.window->Text1->setText(QStringLiteral("Eva"));
