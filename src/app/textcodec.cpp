@@ -1,6 +1,6 @@
 #include "textcodec.h"
 
-#include <QStringDecoder>
+#include <QByteArrayView>
 
 namespace textcodec {
 namespace {
@@ -19,24 +19,19 @@ constexpr char16_t kCp1250High[128] = {
 } // namespace
 
 QString decodeWindows1250(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* d = reinterpret_cast<char16_t*>(out.data());
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += QChar(b);
-        } else {
-            const char16_t u = kCp1250High[b - 0x80];
-            out += QChar(u ? u : 0xFFFD);
-        }
+        const char16_t u = b < 0x80 ? b : kCp1250High[b - 0x80];
+        *d++ = u ? u : (b ? char16_t(0xFFFD) : char16_t(0));
     }
     return out;
 }
 
 QString decode(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError()) return decodeWindows1250(bytes);
+    if (!QByteArrayView(bytes).isValidUtf8()) return decodeWindows1250(bytes);
+    QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     return text;
 }

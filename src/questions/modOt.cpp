@@ -3,6 +3,7 @@
 #include "random.h"
 #include "textcodec.h"
 
+#include <array>
 #include <utility>
 
 namespace modOt {
@@ -11,27 +12,48 @@ std::vector<Question> questions(1);
 int questionCount = -1;
 int nextIndex = 0;
 
+namespace {
+// One line: up to its first five fields as views into the text, and how many fields it has in all.
+void parseLine(QStringView line, int number, ParsedFile& out) {
+    std::array<QStringView, 5> f;
+    int count = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i == line.size() || line[i] == u'\\') {
+            if (count < 5) f[static_cast<std::size_t>(count)] = line.sliced(start, i - start);
+            ++count;
+            start = i + 1;
+        }
+    }
+    if (count < 5) {
+        out.issues.push_back({number, QStringLiteral("has %1 answer field(s), needs 4").arg(count - 1)});
+        return;
+    }
+    for (std::size_t k = 1; k <= 4; ++k)
+        if (f[k].isEmpty()) {
+            out.issues.push_back({number, QStringLiteral("has an empty answer field")});
+            return;
+        }
+    QuestionLine q;
+    q.line = number;
+    for (std::size_t k = 0; k < 5; ++k) q.fields[k] = f[k].toString();
+    out.questions.push_back(std::move(q));
+}
+} // namespace
+
 ParsedFile parse(const QString& text) {
     ParsedFile out;
-    const QStringList lines = textcodec::splitLines(text);
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (line.isEmpty()) continue;
-        const QStringList f = line.split(u'\\');
-        if (f.size() < 5) {
-            out.issues.push_back({i + 1, QStringLiteral("has %1 answer field(s), needs 4").arg(f.size() - 1)});
-            continue;
-        }
-        bool empty = false;
-        for (int k = 1; k <= 4; ++k) empty = empty || f[k].isEmpty();
-        if (empty) {
-            out.issues.push_back({i + 1, QStringLiteral("has an empty answer field")});
-            continue;
-        }
-        QuestionLine q;
-        q.line = i + 1;
-        for (int k = 0; k < 5; ++k) q.fields[static_cast<std::size_t>(k)] = f[k];
-        out.questions.push_back(std::move(q));
+    // Lines end at CR LF, CR or LF; a last line without a line end counts.
+    int number = 0;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i < n && text[i] != u'\r' && text[i] != u'\n') continue;
+        if (i == n && start == n) break;
+        ++number;
+        if (i > start) parseLine(QStringView(text).sliced(start, i - start), number, out);
+        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        start = i + 1;
     }
     return out;
 }
@@ -50,11 +72,11 @@ std::vector<LoadIssue> LoadQuestions(const QString& text) {
             do {
                 r = static_cast<std::size_t>(rnd::below(4) + 1);
             } while (ql.fields[r].isEmpty());
-            q.Answer[i] = ql.fields[r];
+            // Taking the field leaves it empty, so it cannot be drawn again.
+            q.Answer[i] = std::exchange(ql.fields[r], QString());
             if (r == 1) q.Correct = static_cast<std::uint8_t>(i);
-            ql.fields[r].clear();
         }
-        q.Text = ql.fields[0];
+        q.Text = std::move(ql.fields[0]);
         ++questionCount;
     }
     --questionCount;
