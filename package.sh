@@ -2,6 +2,7 @@
 # Builds the game in Release in build-package/ and makes the Debian package; prints the .deb path.
 set -euo pipefail
 cd "$(dirname "$0")"
+tools/deps.sh dpkg-dev file
 build=build-package
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTK_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
