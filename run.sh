@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target tamvelkviz tamvelkviz-check tk_data
 exec build/TamvelKviz/tamvelkviz "$@"
