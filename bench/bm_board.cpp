@@ -31,10 +31,13 @@ void BM_PointerCrossesCell(benchmark::State& state) {
         w.Form_MouseMove(0, 0, p.x(), p.y());
         flip = !flip;
     }
-    if (s.platform->refreshes != static_cast<int>(state.iterations())) state.SkipWithError("not one refresh per event");
+    if (s.platform->refreshes != static_cast<int>(state.iterations()))
+        state.SkipWithError("not one refresh per event");
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_PointerCrossesCell)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})
+BENCHMARK(BM_PointerCrossesCell)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"real", "repaint"})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_DrawFieldHalfOwned(benchmark::State& state) {
@@ -47,17 +50,21 @@ void BM_DrawFieldHalfOwned(benchmark::State& state) {
     s.toBoard();
     s.ownHalf();
     const int paints0 = s.paints();
-    for (auto _ : state) s.window->DrawField(true);
+    for (auto _ : state)
+        s.window->DrawField(true);
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_DrawFieldHalfOwned)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})
+BENCHMARK(BM_DrawFieldHalfOwned)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"real", "repaint"})
     ->Unit(benchmark::kMicrosecond);
 
 // A full board: player 2 holds the bottom row (a winning group), player 1 the 21 cells above it, one
 // group touching left and right but not the bottom, so testing it floods 21 cells and draws nothing.
 void fillBoard(Grid& board) {
     for (int row = 0; row < kRows; ++row)
-        for (int col = firstCol(row); col <= lastCol(row); ++col) board.set(col, row, row == 6 ? cellPlayer2 : cellPlayer1);
+        for (int col = firstCol(row); col <= lastCol(row); ++col)
+            board.set(col, row, row == 6 ? cellPlayer2 : cellPlayer1);
 }
 
 void BM_TestFullBoardNoWinner(benchmark::State& state) {
@@ -65,7 +72,8 @@ void BM_TestFullBoardNoWinner(benchmark::State& state) {
     if (!ready(state, s)) return;
     fillBoard(s.window->board);
     s.window->mode = modeBoard;
-    for (auto _ : state) s.window->test(3, 0);
+    for (auto _ : state)
+        s.window->test(3, 0);
     if (s.window->mode != modeBoard) state.SkipWithError("the winner screen was drawn");
 }
 BENCHMARK(BM_TestFullBoardNoWinner)->Unit(benchmark::kMicrosecond);
@@ -107,7 +115,11 @@ void BM_SpravneWithoutPauses(benchmark::State& state) {
     state.counters["pauses_ms"] = pausesMs;
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_SpravneWithoutPauses)->Arg(0)->Arg(1)->ArgName("repaint")->UseManualTime()
+BENCHMARK(BM_SpravneWithoutPauses)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("repaint")
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -26,13 +26,15 @@ QString deckText() {
     s.reserve(kLines * 110);
     for (int i = 0; i < kLines; ++i) {
         if (i % 2 == 0)
-            s += QStringLiteral("Which city was the capital of the country number %1 in the year %2?\\Prague\\Vienna\\"
-                                "Budapest\\Bratislava\r\n")
+            s += QStringLiteral(
+                     "Which city was the capital of the country number %1 in the year %2?\\Prague\\Vienna\\"
+                     "Budapest\\Bratislava\r\n")
                      .arg(i)
                      .arg(1000 + i % 1000);
         else
-            s += QStringLiteral("Kolik obyvatel mělo město číslo %1 v roce %2, když příliš žluťoučký kůň úpěl?\\"
-                                "Tisíc\\Dva tisíce\\Tři sta\\Pět set\r\n")
+            s += QStringLiteral(
+                     "Kolik obyvatel mělo město číslo %1 v roce %2, když příliš žluťoučký kůň úpěl?\\"
+                     "Tisíc\\Dva tisíce\\Tři sta\\Pět set\r\n")
                      .arg(i)
                      .arg(1000 + i % 1000);
     }
@@ -43,7 +45,8 @@ QString deckText() {
 QByteArray toWindows1250(const QString& text) {
     const QString high = textcodec::decodeWindows1250([] {
         QByteArray all;
-        for (int b = 0x80; b <= 0xFF; ++b) all += static_cast<char>(b);
+        for (int b = 0x80; b <= 0xFF; ++b)
+            all += static_cast<char>(b);
         return all;
     }());
     QByteArray out;

@@ -34,7 +34,10 @@ void BM_ClockTick(benchmark::State& state) {
     if (w.mode != w.player) state.SkipWithError("the question ended");
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_ClockTick)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClockTick)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"real", "repaint"})
+    ->Unit(benchmark::kMicrosecond);
 
 // The pointer moving between two options: the old one drawn normal, the new one highlighted, a refresh.
 void BM_OptionHover(benchmark::State& state) {
@@ -57,7 +60,10 @@ void BM_OptionHover(benchmark::State& state) {
     if (w.hoverAnswer < 1) state.SkipWithError("no option was hit");
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_OptionHover)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"real", "repaint"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OptionHover)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"real", "repaint"})
+    ->Unit(benchmark::kMicrosecond);
 
 // One DrawVar call alone, highlighted, a two-line answer with name placeholders (slot of that answer).
 void BM_DrawVarHover(benchmark::State& state) {
@@ -68,7 +74,8 @@ void BM_DrawVarHover(benchmark::State& state) {
     int slot = 1;
     for (int i = 1; i <= 4; ++i)
         if (w.question.Answer[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
-    for (auto _ : state) w.DrawVar(w.mode, slot, optionHover);
+    for (auto _ : state)
+        w.DrawVar(w.mode, slot, optionHover);
 }
 BENCHMARK(BM_DrawVarHover)->Arg(0)->Arg(1)->ArgName("twoLines")->Unit(benchmark::kMicrosecond);
 
@@ -144,6 +151,11 @@ void BM_ClickWithoutPauses(benchmark::State& state) {
     state.counters["pauses_ms"] = pausesMs;
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_ClickWithoutPauses)->Arg(0)->Arg(1)->ArgName("repaint")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClickWithoutPauses)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("repaint")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -8,8 +8,8 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMap>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -93,7 +93,8 @@ IdleCount idleFor(int ms) {
 int timersOf(const QObject* root) {
     auto* dispatcher = QAbstractEventDispatcher::instance();
     int n = static_cast<int>(dispatcher->registeredTimers(const_cast<QObject*>(root)).size());
-    for (QObject* child : root->findChildren<QObject*>()) n += static_cast<int>(dispatcher->registeredTimers(child).size());
+    for (QObject* child : root->findChildren<QObject*>())
+        n += static_cast<int>(dispatcher->registeredTimers(child).size());
     return n;
 }
 
@@ -115,7 +116,8 @@ int runStartupOnly() {
     const bool ok = w.FormLoad();
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     if (!ok) {
-        std::fprintf(stderr, "tk_bench: FormLoad failed: %s\n", qPrintable(platform.errors.join(QStringLiteral("; "))));
+        std::fprintf(stderr, "tk_bench: FormLoad failed: %s\n",
+                     qPrintable(platform.errors.join(QStringLiteral("; "))));
         return 1;
     }
     // The first start-up in a process: fonts and picture decoders are loaded cold.

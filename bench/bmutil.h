@@ -21,7 +21,8 @@ inline bool ready(benchmark::State& state, const Scene& s) {
 // Paint events per iteration, to show that the repaint variants really painted.
 inline void reportPaints(benchmark::State& state, const Scene& s, int before) {
     if (s.paintCounter)
-        state.counters["paints"] = benchmark::Counter(s.paints() - before, benchmark::Counter::kAvgIterations);
+        state.counters["paints"] =
+            benchmark::Counter(s.paints() - before, benchmark::Counter::kAvgIterations);
 }
 
 } // namespace bench

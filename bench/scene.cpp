@@ -29,22 +29,26 @@ QString realProgramDir() {
 }
 
 QString longQuestion() {
-    return QStringLiteral("Which famous English scientist published the three laws of motion and the law of universal "
-                          "gravitation in 1687?");
+    return QStringLiteral(
+        "Which famous English scientist published the three laws of motion and the law of universal "
+        "gravitation in 1687?");
 }
 
 QString eightLineQuestion() {
-    return QStringLiteral("Which Central European river, flowing through several countries and four capital cities "
-                          "from the Black Forest to the Black Sea, is the second longest in Europe?");
+    return QStringLiteral(
+        "Which Central European river, flowing through several countries and four capital cities "
+        "from the Black Forest to the Black Sea, is the second longest in Europe?");
 }
 
 QString questionDeck() {
     QString s;
     for (int i = 0; i < 20; ++i) {
-        s += longQuestion() + QStringLiteral("\\Isaac Newton\\Robert Hooke\\Edmond Halley\\%1% and %2%|together\n");
-        s += QStringLiteral("Který český panovník založil roku 1348 v Praze univerzitu, nejstarší vysokou školu ve "
-                            "střední Evropě, a také Nové Město?\\Karel IV.\\Václav IV.\\Jan Lucemburský\\Přemysl "
-                            "Otakar II.\n");
+        s += longQuestion() +
+             QStringLiteral("\\Isaac Newton\\Robert Hooke\\Edmond Halley\\%1% and %2%|together\n");
+        s += QStringLiteral(
+            "Který český panovník založil roku 1348 v Praze univerzitu, nejstarší vysokou školu ve "
+            "střední Evropě, a také Nové Město?\\Karel IV.\\Václav IV.\\Jan Lucemburský\\Přemysl "
+            "Otakar II.\n");
     }
     return s;
 }
@@ -99,7 +103,8 @@ void Scene::ownHalf() {
     int n = 0;
     for (int row = 0; row < boardmodel::kRows; ++row)
         for (int col = boardmodel::firstCol(row); col <= boardmodel::lastCol(row); ++col, ++n)
-            if (n % 2 == 0) window->board.set(col, row, n % 4 == 0 ? boardmodel::cellPlayer1 : boardmodel::cellPlayer2);
+            if (n % 2 == 0)
+                window->board.set(col, row, n % 4 == 0 ? boardmodel::cellPlayer1 : boardmodel::cellPlayer2);
 }
 
 void Scene::toQuestion(int col, int row) {

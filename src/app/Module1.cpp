@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QWindow>
 #include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 // The program folder holds the data beside the executable; an installed copy keeps it in the share folder.
@@ -32,7 +32,8 @@ int Main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("tamvelkviz"));
     QApplication::setApplicationDisplayName(QStringLiteral("TamvelKvíz"));
     QIcon icon;
-    for (int size : {16, 32, 48}) icon.addFile(QStringLiteral(":/builtin/icon%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/builtin/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
     QtPlatform platform;

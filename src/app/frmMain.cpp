@@ -36,7 +36,8 @@ int buttonBits(Qt::MouseButtons b) {
     return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
 }
 int shiftBits(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+           (m & Qt::AltModifier ? 4 : 0);
 }
 } // namespace
 
@@ -62,7 +63,8 @@ frmMain::frmMain(Platform& platform, const QString& programDir, QWidget* parent)
         t->setGeometry(c.x, c.y, c.w, c.h);
         t->setFrame(false);
         t->setFont(boxFont);
-        t->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: rgb(6, 125, 195); border: none; }"));
+        t->setStyleSheet(
+            QStringLiteral("QLineEdit { background: white; color: rgb(6, 125, 195); border: none; }"));
         t->hide();
         return t;
     };
@@ -124,7 +126,9 @@ void frmMain::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-QString frmMain::LP(const QString& name) const { return dir_ + QStringLiteral("/graphics/") + name; }
+QString frmMain::LP(const QString& name) const {
+    return dir_ + QStringLiteral("/graphics/") + name;
+}
 
 QString frmMain::storeDir() const {
     const QFileInfo info(dir_);
@@ -181,26 +185,32 @@ bool frmMain::FormLoad() {
     QFile qf(qPath);
     if (!qf.open(QIODevice::ReadOnly)) {
         // czech is still inverted here: true means the marker is absent, so English.
-        platform_.showError(this, !czech ? QStringLiteral("Soubor s otázkami %1 nelze načíst: %2\nTamvelKvíz bez něj nemůže začít.")
-                                               .arg(QDir::toNativeSeparators(qPath), qf.errorString())
-                                         : QStringLiteral("The question file %1 cannot be read: %2\nTamvelKvíz cannot start without it.")
-                                               .arg(QDir::toNativeSeparators(qPath), qf.errorString()));
+        platform_.showError(
+            this,
+            !czech ? QStringLiteral("Soubor s otázkami %1 nelze načíst: %2\nTamvelKvíz bez něj nemůže začít.")
+                         .arg(QDir::toNativeSeparators(qPath), qf.errorString())
+                   : QStringLiteral(
+                         "The question file %1 cannot be read: %2\nTamvelKvíz cannot start without it.")
+                         .arg(QDir::toNativeSeparators(qPath), qf.errorString()));
         return false;
     }
     const auto issues = modOt::LoadQuestions(textcodec::decode(qf.readAll()));
     for (const auto& issue : issues)
-        std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(QDir::toNativeSeparators(qPath)), issue.line,
-                     qPrintable(issue.reason));
+        std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(QDir::toNativeSeparators(qPath)),
+                     issue.line, qPrintable(issue.reason));
     if (modOt::questionCount < 0)
         // The game still runs, but every question would be blank: say why.
-        platform_.showError(this, !czech ? QStringLiteral("V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).\n"
-                                                          "Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.")
-                                               .arg(QDir::toNativeSeparators(qPath))
-                                               .arg(issues.size())
-                                         : QStringLiteral("The question file %1 holds no usable question (lines skipped: %2).\n"
-                                                          "Questions will be blank; mend the file, for example with tamvelkviz-check.")
-                                               .arg(QDir::toNativeSeparators(qPath))
-                                               .arg(issues.size()));
+        platform_.showError(
+            this,
+            !czech
+                ? QStringLiteral("V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).\n"
+                                 "Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.")
+                      .arg(QDir::toNativeSeparators(qPath))
+                      .arg(issues.size())
+                : QStringLiteral("The question file %1 holds no usable question (lines skipped: %2).\n"
+                                 "Questions will be blank; mend the file, for example with tamvelkviz-check.")
+                      .arg(QDir::toNativeSeparators(qPath))
+                      .arg(issues.size()));
 
     graphics_ = std::make_unique<QPainter>(&surface_);
     graphics_->setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures
@@ -231,11 +241,13 @@ void frmMain::switchLng() {
     const QString marker = storeDir() + u'/' + QLatin1String(kMarker);
     if (!czech) {
         if (QFileInfo(marker).isFile() && !QFile::remove(marker))
-            platform_.showError(this, QStringLiteral("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
+            platform_.showError(this,
+                                QStringLiteral("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
     } else {
         QFile f(marker);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            platform_.showError(this, QStringLiteral("Nelze vytvořit %1: %2").arg(QDir::toNativeSeparators(marker), f.errorString()));
+            platform_.showError(this, QStringLiteral("Nelze vytvořit %1: %2")
+                                          .arg(QDir::toNativeSeparators(marker), f.errorString()));
     }
     hideHelp();
 }

@@ -32,7 +32,8 @@ public:
     void switchLng();
     QString programDir() const { return dir_; }
     QString storeDir() const; // where n.dat and the language marker are written
-    // An installed game keeps its data in a shared folder: settings then always go to the user's config folder.
+    // An installed game keeps its data in a shared folder: settings then always go to the user's config
+    // folder.
     bool installed = false;
     bool isUnloaded() const { return unloaded_; }
 
@@ -40,7 +41,8 @@ public:
     void loadPictures();
     void releasePictures();
     void drawPic(int index, double x, double y, double w, double h);
-    void drawPicPart(int index, double x, double y, double w, double h, double sx, double sy, double sw, double sh);
+    void drawPicPart(int index, double x, double y, double w, double h, double sx, double sy, double sw,
+                     double sh);
     void outlineRect(QRgb argb, double x, double y, double w, double h);
     void restoreBackground(double x, double y, double w, double h); // the same rectangle of pozadi.png
     void Print(const QString& text);

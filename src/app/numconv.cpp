@@ -12,7 +12,8 @@ double Val(const QString& text) {
     int i = 0;
     const int n = text.size();
     auto skipSpaces = [&] {
-        while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r')) ++i;
+        while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
+            ++i;
     };
     auto isDigit = [&](int k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
 
@@ -40,7 +41,8 @@ double Val(const QString& text) {
         int j = i + 1;
         std::string e = "e";
         auto skipAt = [&] {
-            while (j < n && (text[j] == u' ' || text[j] == u'\t')) ++j;
+            while (j < n && (text[j] == u' ' || text[j] == u'\t'))
+                ++j;
         };
         skipAt();
         if (j < n && (text[j] == u'+' || text[j] == u'-')) {
@@ -57,7 +59,9 @@ double Val(const QString& text) {
     // Always a decimal point: QCoreApplication adopts the user's locale, which may use a comma.
     static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
     const double v = strtod_l(s.c_str(), nullptr, cLocale);
-    return std::isfinite(v) ? v : (v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest());
+    return std::isfinite(v)
+               ? v
+               : (v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest());
 }
 
 std::int64_t roundHalfEven(double v) {

@@ -55,8 +55,8 @@ QWidget* QtPlatform::dialogParent(QWidget* parent) const {
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool czech) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("TamvelKvíz"), prompt, QMessageBox::Yes | QMessageBox::No,
-                    dialogParent(parent));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("TamvelKvíz"), prompt,
+                    QMessageBox::Yes | QMessageBox::No, dialogParent(parent));
     box.setDefaultButton(QMessageBox::Yes);
     box.button(QMessageBox::Yes)->setText(czech ? QStringLiteral("&Ano") : QStringLiteral("&Yes"));
     box.button(QMessageBox::No)->setText(czech ? QStringLiteral("&Ne") : QStringLiteral("&No"));
@@ -64,7 +64,8 @@ bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool czech) {
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok, dialogParent(parent));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok,
+                    dialogParent(parent));
     box.exec();
 }
 
@@ -138,7 +139,9 @@ void QtPlatform::setFullScreen(QWidget& window, bool on) {
     }
 }
 
-void QtPlatform::restoreDisplay(QWidget& window) { leaveFullScreen(window, false); }
+void QtPlatform::restoreDisplay(QWidget& window) {
+    leaveFullScreen(window, false);
+}
 
 void QtPlatform::leaveFullScreen(QWidget& window, bool showWindow) {
     if (!proxy_) return;

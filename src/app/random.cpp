@@ -13,7 +13,9 @@ std::mt19937& engine() {
 bool pinned = false;
 } // namespace
 
-float next() { return static_cast<float>(engine()() >> 8) * (1.0f / 16777216.0f); }
+float next() {
+    return static_cast<float>(engine()() >> 8) * (1.0f / 16777216.0f);
+}
 
 int below(int n) {
     if (n <= 0) return 0;
@@ -24,7 +26,8 @@ int below(int n) {
 void randomize() {
     if (pinned) return;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    engine().seed(static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+    engine().seed(
+        static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
 }
 
 void pin(std::uint64_t seed) {
@@ -32,6 +35,8 @@ void pin(std::uint64_t seed) {
     engine().seed(static_cast<std::uint32_t>(seed ^ (seed >> 32)));
 }
 
-void unpin() { pinned = false; }
+void unpin() {
+    pinned = false;
+}
 
 } // namespace rnd

@@ -23,7 +23,8 @@ QStringList splitItems(const QString& text) {
         }
     };
     while (i < n) {
-        while (i < n && text[i] == u' ') ++i;
+        while (i < n && text[i] == u' ')
+            ++i;
         QString item;
         if (i < n && text[i] == u'"') {
             ++i;
@@ -40,9 +41,11 @@ QStringList splitItems(const QString& text) {
                 item += text[i++];
             }
             // Whatever follows the closing quote up to the separator is not part of the item.
-            while (i < n && text[i] != u',' && !isEnd(text[i])) ++i;
+            while (i < n && text[i] != u',' && !isEnd(text[i]))
+                ++i;
         } else {
-            while (i < n && text[i] != u',' && !isEnd(text[i])) item += text[i++];
+            while (i < n && text[i] != u',' && !isEnd(text[i]))
+                item += text[i++];
         }
         items << item;
         skipSeparator();

@@ -11,22 +11,30 @@ int zoomGrowth(const Grid& board, int col, int row) {
 }
 
 namespace {
-int floorDiv(int a, int b) { return static_cast<int>(std::floor(static_cast<double>(a) / b)); }
+int floorDiv(int a, int b) {
+    return static_cast<int>(std::floor(static_cast<double>(a) / b));
+}
 } // namespace
 
-int pointerRow(int y) { return floorDiv(y - 128 - 8, 55); }
+int pointerRow(int y) {
+    return floorDiv(y - 128 - 8, 55);
+}
 
-int pointerCol(int x, int row) { return floorDiv(x - 176 - ((row % 2 == 0) ? 0 : 32), 64); }
+int pointerCol(int x, int row) {
+    return floorDiv(x - 176 - ((row % 2 == 0) ? 0 : 32), 64);
+}
 
 std::array<bool, 3> WinSearch::run(const Grid& board, int col, int row) {
     searchBoard = Grid{};
     for (int c = 0; c <= 6; ++c)
-        for (int r = 0; r <= 6; ++r) searchBoard.set(c, r, board.at(c, r));
+        for (int r = 0; r <= 6; ++r)
+            searchBoard.set(c, r, board.at(c, r));
     for (int r = 0; r < kRows; ++r) {
         searchBoard.set(firstCol(r) - 1, r, sideLeft);
         searchBoard.set(lastCol(r) + 1, r, sideRight);
     }
-    for (int c = 0; c <= 6; ++c) searchBoard.set(c, 7, sideBottom);
+    for (int c = 0; c <= 6; ++c)
+        searchBoard.set(c, 7, sideBottom);
     sides = {false, false, false};
     // Only an owned or free cell starts a search; from an empty position it would never stop.
     if (board.at(col, row) != cellNone) Flood(col, row, board.at(col, row));
@@ -40,7 +48,8 @@ void WinSearch::Flood(int x, int y, std::uint8_t v) {
     if (m == sideBottom) sides[2] = true;
     if (m != v) return;
     searchBoard.set(x, y, 0);
-    for (const Pos& p : neighbours(x, y)) Flood(p.col, p.row, v);
+    for (const Pos& p : neighbours(x, y))
+        Flood(p.col, p.row, v);
 }
 
 bool wins(const Grid& board, int col, int row) {

@@ -29,8 +29,12 @@ private:
     std::array<std::uint8_t, kSpan * kSpan> cells_{};
 };
 
-constexpr int firstCol(int row) { return (6 - row) / 2; }
-constexpr int lastCol(int row) { return 6 - (7 - row) / 2; }
+constexpr int firstCol(int row) {
+    return (6 - row) / 2;
+}
+constexpr int lastCol(int row) {
+    return 6 - (7 - row) / 2;
+}
 constexpr bool inTriangle(int col, int row) {
     return row >= 0 && row < kRows && col >= firstCol(row) && col <= lastCol(row);
 }
@@ -52,7 +56,12 @@ struct Pos {
 // The six neighbours in the order the capture animation and the search visit them.
 constexpr std::array<Pos, 6> neighbours(int col, int row) {
     const int s = (row % 2 == 0) ? -1 : 1;
-    return {{{col - 1, row}, {col + 1, row}, {col, row - 1}, {col, row + 1}, {col + s, row - 1}, {col + s, row + 1}}};
+    return {{{col - 1, row},
+             {col + 1, row},
+             {col, row - 1},
+             {col, row + 1},
+             {col + s, row - 1},
+             {col + s, row + 1}}};
 }
 
 // How far a cell's picture grows in the zoom animations.

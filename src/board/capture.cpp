@@ -39,9 +39,10 @@ void frmMain::Spravne(int col, int row, bool right, int slot) {
     int frame = 0;
     for (double d = G; d >= 0; d -= step, ++frame) {
         const double X = 176 + shift + 64 * col - d / 2, Y = 128 + 55 * row - d / 2, W = 64 + d, H = 70 + d;
-        drawPicPart(0, X - step / 2, Y - step / 2, W + step, H + step, X - step / 2 - 129, Y - step / 2 - 77, W + step,
-                    H + step);
-        for (const Pos& p : neighbours(col, row)) DrawPole(p.col, p.row);
+        drawPicPart(0, X - step / 2, Y - step / 2, W + step, H + step, X - step / 2 - 129, Y - step / 2 - 77,
+                    W + step, H + step);
+        for (const Pos& p : neighbours(col, row))
+            DrawPole(p.col, p.row);
         drawPic(5 + O, X, Y, W, H);
         const auto quarter = numconv::roundHalfEven(G / 4);
         if (quarter != 0 && numconv::roundHalfEven(d + step) % quarter == 0) {
@@ -49,7 +50,8 @@ void frmMain::Spravne(int col, int row, bool right, int slot) {
             if (k != slot) DrawVar(mode, k, optionClear);
         }
         for (const Repair& r : kRepairs)
-            if (r.player == A && r.col == col && r.row == row) drawPicPart(22 + A, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
+            if (r.player == A && r.col == col && r.row == row)
+                drawPicPart(22 + A, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
         Refresh();
         platform_.sleep(frame == 0 ? kFirstFramePause : kFramePause);
     }

@@ -51,7 +51,8 @@ void frmMain::SelectPlayer() {
 
 void frmMain::gameStart() {
     for (int row = 0; row < kRows; ++row)
-        for (int col = firstCol(row); col <= lastCol(row); ++col) board.set(col, row, cellFree);
+        for (int col = firstCol(row); col <= lastCol(row); ++col)
+            board.set(col, row, cellFree);
     for (int i = 10; i <= 100; i += 5) {
         const double x = 400 - 4 * i, y = 400 - 4 * i;
         drawPicPart(20, x, y, 8 * i, 6 * i, x, y, 8 * i, 6 * i);

@@ -8,7 +8,9 @@
 namespace fonts {
 
 // Point sizes snap to whole pixels as on a 96 dpi screen: 11 and 11.25 pt give 15 px, 14 gives 19.
-inline int pixelSize(double points) { return static_cast<int>(std::nearbyint(points * 4.0 / 3.0)); }
+inline int pixelSize(double points) {
+    return static_cast<int>(std::nearbyint(points * 4.0 / 3.0));
+}
 
 inline QFont windowFont(double points, bool bold) {
     QFont f;

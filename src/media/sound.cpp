@@ -27,8 +27,8 @@ void frmMain::makeSound(const QString& name) {
 QStringList frmMain::musicTracks() const {
     QDir music(soundDir() + QStringLiteral("/music"));
     QStringList tracks;
-    for (const QString& f : music.entryList({QStringLiteral("*.wav"), QStringLiteral("*.ogg"), QStringLiteral("*.mp3"),
-                                             QStringLiteral("*.flac")},
+    for (const QString& f : music.entryList({QStringLiteral("*.wav"), QStringLiteral("*.ogg"),
+                                             QStringLiteral("*.mp3"), QStringLiteral("*.flac")},
                                             QDir::Files, QDir::Name))
         tracks << music.filePath(f);
     return tracks;

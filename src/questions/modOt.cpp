@@ -36,7 +36,8 @@ void parseLine(QStringView line, int number, ParsedFile& out) {
         }
     QuestionLine q;
     q.line = number;
-    for (std::size_t k = 0; k < 5; ++k) q.fields[k] = f[k].toString();
+    for (std::size_t k = 0; k < 5; ++k)
+        q.fields[k] = f[k].toString();
     out.questions.push_back(std::move(q));
 }
 } // namespace
@@ -58,7 +59,9 @@ ParsedFile parse(const QString& text) {
     return out;
 }
 
-bool isEnglish(const QString& text) { return text.startsWith(u'W') || text.startsWith(QStringLiteral("How")); }
+bool isEnglish(const QString& text) {
+    return text.startsWith(u'W') || text.startsWith(QStringLiteral("How"));
+}
 
 std::vector<LoadIssue> LoadQuestions(const QString& text) {
     rnd::randomize();

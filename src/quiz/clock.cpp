@@ -30,7 +30,8 @@ void frmMain::tmrRucicka_Timer() {
         graphics_->resetTransform();
     }
     if (timeLeft <= 0) {
-        for (int s = 1; s <= 4; ++s) DrawVar(player, s, optionNormal);
+        for (int s = 1; s <= 4; ++s)
+            DrawVar(player, s, optionNormal);
         Spravne(chosenCol, chosenRow, false, 0);
         setClockEnabled(false);
     }

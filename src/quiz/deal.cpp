@@ -1,10 +1,10 @@
 // Dealing a question for the chosen cell: zoom, question panel, options, text, clock.
 #include "frmMain.h"
 
+#include "linetable.h"
 #include "modes.h"
 #include "numconv.h"
 #include "platform.h"
-#include "linetable.h"
 #include "textfit.h"
 
 #include <QLineEdit>
@@ -58,7 +58,8 @@ void frmMain::Click(int col, int row) {
 
     timeLeft = 360.0f;
     int length = static_cast<int>(question.Text.size());
-    for (int s = 1; s <= 4; ++s) length += static_cast<int>(question.Answer[static_cast<std::size_t>(s)].size());
+    for (int s = 1; s <= 4; ++s)
+        length += static_cast<int>(question.Answer[static_cast<std::size_t>(s)].size());
     setClockPeriod(textfit::tickPeriod(length, numconv::Val(Text3->text())));
     setClockEnabled(true);
 }

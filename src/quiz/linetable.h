@@ -24,7 +24,9 @@ constexpr std::array<Line, 9> lineTable = {{
     {800, 800, 1000000000},
 }};
 constexpr int kVisibleLines = 8;
-constexpr float lineTop(int n) { return static_cast<float>(228 + 17 * n); }
+constexpr float lineTop(int n) {
+    return static_cast<float>(228 + 17 * n);
+}
 
 // Answer option boxes are 200 x 47.
 constexpr float kOptionWidth = 200;

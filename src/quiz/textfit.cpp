@@ -8,7 +8,8 @@
 
 namespace textfit {
 
-JustifiedLine justify(const QString& text, float width, float left, const std::function<double(const QString&)>& measure) {
+JustifiedLine justify(const QString& text, float width, float left,
+                      const std::function<double(const QString&)>& measure) {
     JustifiedLine out;
     if (text.isEmpty()) return out;
     const QStringList words = text.split(u' ');
@@ -38,11 +39,14 @@ JustifiedLine justify(const QString& text, float width, float left, const std::f
         x = static_cast<float>(wid[static_cast<std::size_t>(i)]) + x + gap;
     }
     QString rest;
-    for (int i = drawTo + 1; i < n; ++i) rest += words[i] + u' ';
+    for (int i = drawTo + 1; i < n; ++i)
+        rest += words[i] + u' ';
     // Only spaces are trimmed, as the words were split at spaces.
     qsizetype a = 0, b = rest.size();
-    while (a < b && rest[a] == u' ') ++a;
-    while (b > a && rest[b - 1] == u' ') --b;
+    while (a < b && rest[a] == u' ')
+        ++a;
+    while (b > a && rest[b - 1] == u' ')
+        --b;
     out.rest = rest.mid(a, b - a);
     return out;
 }

@@ -20,7 +20,8 @@ struct JustifiedLine {
 // Fits the leading words of text into width (each word measured with one trailing space, rounded to
 // whole pixels) and stretches the gaps, except on the text's last line. A first word wider than the
 // line is still placed. measure returns the width of its argument in pixels.
-JustifiedLine justify(const QString& text, float width, float left, const std::function<double(const QString&)>& measure);
+JustifiedLine justify(const QString& text, float width, float left,
+                      const std::function<double(const QString&)>& measure);
 
 // The clock's tick period in whole milliseconds: characters of the question and its four answers,
 // / 20000 x base, rounded halves to even, kept within 0 .. 65535 (0 means the clock never ticks).
@@ -31,7 +32,8 @@ int tickPeriod(int length, double base);
 template <typename Deal, typename IsEnglish>
 auto dealInLanguage(bool czech, bool anyMatch, Deal deal, IsEnglish isEnglish) {
     auto q = deal();
-    while (anyMatch && isEnglish(q.Text) == czech) q = deal();
+    while (anyMatch && isEnglish(q.Text) == czech)
+        q = deal();
     return q;
 }
 

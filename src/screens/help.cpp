@@ -16,11 +16,13 @@ void frmMain::showHelp() {
 }
 
 void frmMain::hideHelp() {
-    const QString page = dir_ + QStringLiteral("/help/") + (czech ? QStringLiteral("napoveda") : QStringLiteral("help")) +
+    const QString page = dir_ + QStringLiteral("/help/") +
+                         (czech ? QStringLiteral("napoveda") : QStringLiteral("help")) +
                          QStringLiteral(".html");
     platform_.loadHelpPage(*wbHelp, page);
     wbHelp->move(350, 700);
-    for (QWidget* w : std::initializer_list<QWidget*>{Text1, Text2, Text3, Label1, Label2, Label3}) w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{Text1, Text2, Text3, Label1, Label2, Label3})
+        w->hide();
     showIntro();
     Refresh();
     mode = modeMenu;

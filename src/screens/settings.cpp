@@ -33,8 +33,10 @@ void toggle(QLabel* label) {
 void frmMain::showSett() {
     drawPic(17, 0, 0, 800, 600);
     const std::initializer_list<QWidget*> controls{Text1, Text2, Text3, Label1, Label2, Label3};
-    for (QWidget* w : controls) w->show();
-    for (QWidget* w : controls) outlineRect(kOutline, w->x() - 1, w->y() - 1, w->width() + 2, w->height() + 2);
+    for (QWidget* w : controls)
+        w->show();
+    for (QWidget* w : controls)
+        outlineRect(kOutline, w->x() - 1, w->y() - 1, w->width() + 2, w->height() + 2);
     ForeColor = QColor(255, 255, 255);
     FontSize = 14;
     FontBold = false;
@@ -52,7 +54,9 @@ void frmMain::showSett() {
     Refresh();
 }
 
-void frmMain::Label1_Click() { toggle(Label1); }
+void frmMain::Label1_Click() {
+    toggle(Label1);
+}
 
 void frmMain::Label2_Click() {
     toggle(Label2);

@@ -46,7 +46,8 @@ private slots:
     }
 
     void aMissingPictureLeavesAnEmptySlotThatDrawsNothing() {
-        LoadedGame g(ProgramFolder::defaultQuestions(), {QStringLiteral("pozadi.png"), QStringLiteral("exit.png")});
+        LoadedGame g(ProgramFolder::defaultQuestions(),
+                     {QStringLiteral("pozadi.png"), QStringLiteral("exit.png")});
         QVERIFY(g.loaded);
         QCOMPARE(g.window->mode, modeMenu);
         QVERIFY(g.window->img[20].isNull());
@@ -72,14 +73,16 @@ private slots:
     void theMenuSheetDrawnTallShowsOnlyItsUpperRows() {
         LoadedGame g;
         // Row 599 of the sheet is its plain background; scaled, it would show the bands below.
-        for (int x : {5, 100, 300, 500, 700}) QCOMPARE(g.pixel(x, 599), fixture::colourOf(18).rgb());
+        for (int x : {5, 100, 300, 500, 700})
+            QCOMPARE(g.pixel(x, 599), fixture::colourOf(18).rgb());
     }
 
     void aPartOfAPictureLandsPixelExact() {
         LoadedGame g;
         QImage grid(800, 600, QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x) grid.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 16));
+            for (int x = 0; x < 800; ++x)
+                grid.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 16));
         g.window->img[20] = grid;
         g.window->drawPicPart(20, 123, 45, 67, 89, 123, 45, 67, 89);
         g.window->drawPicPart(20, 300, 400, 10, 10, 11, 22, 10, 10);
@@ -137,7 +140,8 @@ private slots:
         g.window->Text1->setText(QStringLiteral("Eva"));
         g.window->close();
         QVERIFY(g.window->isUnloaded());
-        for (const QImage& pic : g.window->img) QVERIFY(pic.isNull());
+        for (const QImage& pic : g.window->img)
+            QVERIFY(pic.isNull());
         QFile n(g.folder->file(QStringLiteral("n.dat")));
         QVERIFY(n.open(QIODevice::ReadOnly));
         QCOMPARE(n.readAll(), QByteArray("Eva\r\nTamvel II.\r\n10000\r\n(  )\r\n(  )\r\n(  )\r\n"));
@@ -207,7 +211,8 @@ private slots:
         if (!name1.isNull()) QCOMPARE(w.Text1->text(), name1);
         QCOMPARE(w.Text2->text(), QStringLiteral("Tamvel II."));
         QCOMPARE(w.Text3->text(), QStringLiteral("10000"));
-        for (auto* l : {w.Label1, w.Label2, w.Label3}) QCOMPARE(l->text(), QStringLiteral("(  )"));
+        for (auto* l : {w.Label1, w.Label2, w.Label3})
+            QCOMPARE(l->text(), QStringLiteral("(  )"));
     }
 
     void aFailedSaveIsReportedAndTheProgramStillEnds() {
@@ -216,7 +221,8 @@ private slots:
         g.window->Form_Unload();
         QCOMPARE(g.platform->errors.size(), 1);
         QVERIFY(g.platform->errors.first().contains(QStringLiteral("n.dat")));
-        for (const QImage& pic : g.window->img) QVERIFY(pic.isNull());
+        for (const QImage& pic : g.window->img)
+            QVERIFY(pic.isNull());
     }
 
     void aReadOnlyProgramFolderKeepsTheSettingsInTheConfigFolder() {
@@ -224,14 +230,16 @@ private slots:
         const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
         QFile::remove(cfg + QStringLiteral("/n.dat"));
         // Root ignores permission bits, but not the immutable flag.
-        const bool immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder.path()}) == 0;
+        const bool immutable =
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder.path()}) == 0;
         if (!immutable) QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
         auto restore = qScopeGuard([&] {
             if (immutable) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder.path()});
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QFile::remove(cfg + QStringLiteral("/n.dat"));
         });
-        if (QFileInfo(folder.path()).isWritable()) QSKIP("this file system cannot make a folder read-only here");
+        if (QFileInfo(folder.path()).isWritable())
+            QSKIP("this file system cannot make a folder read-only here");
         {
             FakePlatform p;
             frmMain w(p, folder.path());
@@ -253,7 +261,8 @@ private slots:
         const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
         QDir().mkpath(cfg);
         auto cleanup = qScopeGuard([&] {
-            for (const char* f : {"/n.dat", "/q.dat", "/AtToMluvi.Cesky"}) QFile::remove(cfg + QLatin1String(f));
+            for (const char* f : {"/n.dat", "/q.dat", "/AtToMluvi.Cesky"})
+                QFile::remove(cfg + QLatin1String(f));
         });
         QFile own(cfg + QStringLiteral("/q.dat"));
         QVERIFY(own.open(QIODevice::WriteOnly));

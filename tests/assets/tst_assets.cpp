@@ -23,8 +23,8 @@ private slots:
         const QString path = QStringLiteral(TK_PROGRAM_DIR "/graphics/") + file;
         QImageReader reader(path);
         // The format matches the name: JPEG where it says .jpg, PNG with transparency where it says .png.
-        QCOMPARE(QString::fromLatin1(reader.format()), file.endsWith(QStringLiteral(".jpg")) ? QStringLiteral("jpeg")
-                                                                                            : QStringLiteral("png"));
+        QCOMPARE(QString::fromLatin1(reader.format()),
+                 file.endsWith(QStringLiteral(".jpg")) ? QStringLiteral("jpeg") : QStringLiteral("png"));
         const QImage img = reader.read();
         QVERIFY2(!img.isNull(), qPrintable(reader.errorString()));
         if (file != QStringLiteral("preload.jpg")) QCOMPARE(img.size(), size);
@@ -34,13 +34,15 @@ private slots:
         const QImage pod(QStringLiteral(TK_PROGRAM_DIR "/graphics/pod.png"));
         QVERIFY(!pod.isNull());
         // Transparent in the name strip and over the portrait areas' inner edges.
-        for (int x = 21; x < 521; x += 5) QCOMPARE(qAlpha(pod.pixel(x, 30)), 0);
+        for (int x = 21; x < 521; x += 5)
+            QCOMPARE(qAlpha(pod.pixel(x, 30)), 0);
         for (int y = 0; y < 103; y += 4) {
             QCOMPARE(qAlpha(pod.pixel(10, y)), 0);
             QCOMPARE(qAlpha(pod.pixel(530, y)), 0);
         }
         // Opaque where a zoomed cell reaches, e.g. around the bottom corners and the middle.
-        for (QPoint p : {QPoint(176 - 129 - 20, 528 - 77 + 20), QPoint(624 - 129 + 20, 528 - 77 + 20), QPoint(271, 250)})
+        for (QPoint p :
+             {QPoint(176 - 129 - 20, 528 - 77 + 20), QPoint(624 - 129 + 20, 528 - 77 + 20), QPoint(271, 250)})
             QCOMPARE(qAlpha(pod.pixel(p)), 255);
     }
 
@@ -57,9 +59,9 @@ private slots:
     }
 
     void soundsHelpAndQuestionsAreThere() {
-        for (const char* f : {"Sound/select.wav", "Sound/select2.wav", "Sound/good.wav", "Sound/bad.wav",
-                              "Sound/winner.wav", "Sound/time.wav", "Sound/music/track1.wav", "help/help.html",
-                              "help/napoveda.html", "q.dat"}) {
+        for (const char* f :
+             {"Sound/select.wav", "Sound/select2.wav", "Sound/good.wav", "Sound/bad.wav", "Sound/winner.wav",
+              "Sound/time.wav", "Sound/music/track1.wav", "help/help.html", "help/napoveda.html", "q.dat"}) {
             QFile file(QStringLiteral(TK_PROGRAM_DIR "/") + QLatin1String(f));
             QVERIFY2(file.open(QIODevice::ReadOnly), f);
             QVERIFY2(file.size() > 40, f);

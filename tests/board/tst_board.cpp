@@ -14,11 +14,14 @@ using fixture::colourOf;
 using fixture::LoadedGame;
 
 namespace {
-QRgb rgb(int index) { return colourOf(index).rgb(); }
+QRgb rgb(int index) {
+    return colourOf(index).rgb();
+}
 
 void fillFree(frmMain& w) {
     for (int row = 0; row < kRows; ++row)
-        for (int col = firstCol(row); col <= lastCol(row); ++col) w.board.set(col, row, cellFree);
+        for (int col = firstCol(row); col <= lastCol(row); ++col)
+            w.board.set(col, row, cellFree);
 }
 
 // Rows of the triangle top to bottom, one character a cell: '.' free, '1' and '2' the players' cells.
@@ -39,10 +42,12 @@ void questionOf(frmMain& w, int p, int col, int row) {
     w.mode = p;
     w.chosenCol = col;
     w.chosenRow = row;
-    for (int s = 1; s <= 4; ++s) w.question.Answer[static_cast<std::size_t>(s)] = QStringLiteral("answer");
+    for (int s = 1; s <= 4; ++s)
+        w.question.Answer[static_cast<std::size_t>(s)] = QStringLiteral("answer");
     w.question.Correct = 2;
     w.drawPic(p == 1 ? 23 : 24, p == 1 ? 22 : 467, 198, 313, 202);
-    for (int s = 1; s <= 4; ++s) w.DrawVar(p, s, optionNormal);
+    for (int s = 1; s <= 4; ++s)
+        w.DrawVar(p, s, optionNormal);
 }
 
 struct OptionBox {
@@ -119,7 +124,8 @@ private slots:
         LoadedGame g;
         fillFree(*g.window);
         const QImage before = g.window->surface().copy();
-        for (auto [c, r] : {std::pair{-1, 5}, {4, 1}, {0, 0}, {6, 5}, {7, 6}, {-10, -10}, {18, 18}}) g.window->DrawPole(c, r);
+        for (auto [c, r] : {std::pair{-1, 5}, {4, 1}, {0, 0}, {6, 5}, {7, 6}, {-10, -10}, {18, 18}})
+            g.window->DrawPole(c, r);
         QCOMPARE(g.window->surface(), before);
     }
 
@@ -141,12 +147,14 @@ private slots:
         g.window->gameStart();
         QVERIFY(framesRight);
         QVERIFY(g.platform->sleeps.size() >= 19);
-        QCOMPARE(std::vector<int>(g.platform->sleeps.begin(), g.platform->sleeps.begin() + 19), std::vector<int>(19, 20));
+        QCOMPARE(std::vector<int>(g.platform->sleeps.begin(), g.platform->sleeps.begin() + 19),
+                 std::vector<int>(19, 20));
         QCOMPARE(g.platform->sleeps.size(), std::size_t(19));
         QCOMPARE(frame, 20); // 19 frames and the finished board
         QCOMPARE(g.window->mode, modeBoard);
         for (int row = 0; row < kRows; ++row)
-            for (int col = firstCol(row); col <= lastCol(row); ++col) QCOMPARE(g.window->board.at(col, row), cellFree);
+            for (int col = firstCol(row); col <= lastCol(row); ++col)
+                QCOMPARE(g.window->board.at(col, row), cellFree);
     }
 
     void theFirstGameShowsPlayerTwoOnTurnOnTheLeft() {
@@ -203,7 +211,8 @@ private slots:
         g.window->Text1->setText(QString());
         g.window->SelectPlayer();
         for (int x = 154; x < 400; x += 3)
-            for (int y = 98; y < 118; y += 2) QCOMPARE(g.pixel(x, y), rgb(20));
+            for (int y = 98; y < 118; y += 2)
+                QCOMPARE(g.pixel(x, y), rgb(20));
     }
 
     void selectPlayerTwiceDrawsTheSamePictureAsOnce() {
@@ -224,10 +233,14 @@ private slots:
         QTest::addColumn<int>("owner");
         QTest::addColumn<int>("nextPlayer");
         QTest::addColumn<QString>("sound");
-        QTest::newRow("right answer of player 2 on (3, 3)") << 2 << 3 << 3 << true << 64 << 2 << 1 << "good.wav";
-        QTest::newRow("wrong answer of player 1 on (0, 6)") << 1 << 0 << 6 << false << 48 << 2 << 1 << "bad.wav";
-        QTest::newRow("right answer of player 1 on (2, 1)") << 1 << 2 << 1 << true << 20 << 1 << 2 << "good.wav";
-        QTest::newRow("wrong answer of player 2 on (4, 4)") << 2 << 4 << 4 << false << 64 << 1 << 2 << "bad.wav";
+        QTest::newRow("right answer of player 2 on (3, 3)")
+            << 2 << 3 << 3 << true << 64 << 2 << 1 << "good.wav";
+        QTest::newRow("wrong answer of player 1 on (0, 6)")
+            << 1 << 0 << 6 << false << 48 << 2 << 1 << "bad.wav";
+        QTest::newRow("right answer of player 1 on (2, 1)")
+            << 1 << 2 << 1 << true << 20 << 1 << 2 << "good.wav";
+        QTest::newRow("wrong answer of player 2 on (4, 4)")
+            << 2 << 4 << 4 << false << 64 << 1 << 2 << "bad.wav";
     }
     void captures() {
         QFETCH(int, player);
@@ -248,7 +261,8 @@ private slots:
             if (g.platform->refreshes == 1 || g.platform->refreshes == 17) {
                 // The new owner's large piece, grown by the zoom growth on the first frame.
                 const double d = g.platform->refreshes == 1 ? growth : 0;
-                firstAndLast.push_back(g.window->surface().pixel(int(r.left - d / 2 + 1), int(r.top - d / 2 + 1)));
+                firstAndLast.push_back(
+                    g.window->surface().pixel(int(r.left - d / 2 + 1), int(r.top - d / 2 + 1)));
             }
         };
         g.window->Spravne(col, row, right, 2);
@@ -316,8 +330,10 @@ private slots:
                 coveredByPiece = coveredByPiece && px != rgb(23);
             };
             g.window->Spravne(1, 4, true, 1);
-            if (p == 1) QVERIFY(repaired);
-            else QVERIFY(coveredByPiece);
+            if (p == 1)
+                QVERIFY(repaired);
+            else
+                QVERIFY(coveredByPiece);
         }
     }
 
@@ -328,10 +344,12 @@ private slots:
         QTest::addColumn<int>("winner");
         QTest::newRow("chain from the top to the bottom")
             << QStringList{"1", "1.", "1..", ".1..", ".1...", ".1....", ".1....."} << 3 << 0 << 1;
-        QTest::newRow("the left edge") << QStringList{"2", "2.", "2..", "2...", "2....", "2.....", "2......"} << 0 << 6 << 2;
-        QTest::newRow("the bottom row") << QStringList{".", "..", "...", "....", ".....", "......", "1111111"} << 3 << 6 << 1;
-        QTest::newRow("left and bottom only") << QStringList{".", "..", "...", "1...", "1....", "1.....", "1......"} << 1 << 3
-                                              << 0;
+        QTest::newRow("the left edge")
+            << QStringList{"2", "2.", "2..", "2...", "2....", "2.....", "2......"} << 0 << 6 << 2;
+        QTest::newRow("the bottom row")
+            << QStringList{".", "..", "...", "....", ".....", "......", "1111111"} << 3 << 6 << 1;
+        QTest::newRow("left and bottom only")
+            << QStringList{".", "..", "...", "1...", "1....", "1.....", "1......"} << 1 << 3 << 0;
         QTest::newRow("two groups not yet joined")
             << QStringList{"2", ".2", "..2", "...2", "....2", ".....2", "22222.."} << 5 << 5 << 0;
         QTest::newRow("the joining cell completes")
@@ -362,7 +380,8 @@ private slots:
             for (int c = firstCol(r); c <= lastCol(r); ++c) {
                 const RectF cr = cellRect(c, r);
                 const bool mine = g.window->board.at(c, r) == winner + 1;
-                if (mine && (cr.left + 80 < 268 || cr.left - 16 > 533 || cr.top - 16 > 506 || cr.top + 86 < 300))
+                if (mine &&
+                    (cr.left + 80 < 268 || cr.left - 16 > 533 || cr.top - 16 > 506 || cr.top + 86 < 300))
                     QCOMPARE(g.pixel(int(cr.left - 15), int(cr.top - 15)), rgb(19));
             }
     }
@@ -404,7 +423,8 @@ private slots:
                 g.window->Form_MouseDown(1, 0, int(r.left + 32), int(r.top + 35));
                 const int side = g.window->mode;
                 QVERIFY(side == 1 || side == 2);
-                const int slot = random() % 2 ? g.window->question.Correct : g.window->question.Correct % 4 + 1;
+                const int slot =
+                    random() % 2 ? g.window->question.Correct : g.window->question.Correct % 4 + 1;
                 const int x = side == 1 ? 600 + 32 * (slot - 1) : 200 - 32 * (slot - 1);
                 g.window->Form_MouseDown(1, 0, x, 200 + 54 * (slot - 1));
                 ++captures;
@@ -414,7 +434,8 @@ private slots:
             int winners = 0, winner = 0;
             for (int row = 0; row < kRows; ++row)
                 for (int col = firstCol(row); col <= lastCol(row); ++col)
-                    if (boardmodel::wins(g.window->board, col, row) && winner != g.window->board.at(col, row)) {
+                    if (boardmodel::wins(g.window->board, col, row) &&
+                        winner != g.window->board.at(col, row)) {
                         ++winners;
                         winner = g.window->board.at(col, row);
                     }

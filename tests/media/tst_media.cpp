@@ -70,7 +70,8 @@ private slots:
             QVERIFY(n >= 0 && n < 50);
             numbers << n;
             if (g.window->Label2->text() == QStringLiteral("(o)"))
-                QCOMPARE(g.platform->music, QStringList{QStringLiteral("start ") + tracks[n % 3].section(u'/', -1)});
+                QCOMPARE(g.platform->music,
+                         QStringList{QStringLiteral("start ") + tracks[n % 3].section(u'/', -1)});
             else
                 QCOMPARE(g.platform->music, QStringList{QStringLiteral("stop")});
         }
@@ -112,7 +113,8 @@ private slots:
 
     void everyShippedEffectLoads_data() {
         QTest::addColumn<QString>("name");
-        for (const char* n : {"select", "select2", "good", "bad", "winner", "time"}) QTest::newRow(n) << QString::fromLatin1(n);
+        for (const char* n : {"select", "select2", "good", "bad", "winner", "time"})
+            QTest::newRow(n) << QString::fromLatin1(n);
     }
     void everyShippedEffectLoads() {
         QFETCH(QString, name);
@@ -123,7 +125,8 @@ private slots:
         // Without an audio device loading may not finish; it must neither crash nor hang.
         QElapsedTimer t;
         t.start();
-        while (effect.status() == QSoundEffect::Loading && t.elapsed() < 3000) QTest::qWait(20);
+        while (effect.status() == QSoundEffect::Loading && t.elapsed() < 3000)
+            QTest::qWait(20);
         QVERIFY(effect.status() != QSoundEffect::Error);
     }
 };

@@ -13,7 +13,9 @@ using fixture::colourOf;
 using fixture::LoadedGame;
 
 namespace {
-QRgb rgb(int index) { return colourOf(index).rgb(); }
+QRgb rgb(int index) {
+    return colourOf(index).rgb();
+}
 
 QPoint centreOf(int col, int row) {
     const RectF r = cellRect(col, row);
@@ -93,8 +95,9 @@ private slots:
             if (g.platform->refreshes != 17) return;
             const QImage& s = g.window->surface();
             const int left = int(r.left - growth / 2.0), top = int(r.top - growth / 2.0);
-            lastFrameRight = s.pixel(left, top) == rgb(5) && s.pixel(left + 63 + growth, top + 69 + growth) == rgb(5) &&
-                             s.pixel(left - 1, top + 30) != rgb(5) && s.pixel(left + 64 + growth, top + 30) != rgb(5);
+            lastFrameRight =
+                s.pixel(left, top) == rgb(5) && s.pixel(left + 63 + growth, top + 69 + growth) == rgb(5) &&
+                s.pixel(left - 1, top + 30) != rgb(5) && s.pixel(left + 64 + growth, top + 30) != rgb(5);
         };
         g.window->Click(col, row);
         QVERIFY(lastFrameRight);
@@ -120,7 +123,8 @@ private slots:
             if (g.platform->refreshes <= 17 || g.platform->refreshes > 25) return;
             QString s;
             for (int k = 0; k < 4; ++k)
-                if (g.window->surface().pixel(100 - 32 * k + 1, 180 + 54 * k + 1) == rgb(25)) s += QString::number(k + 1);
+                if (g.window->surface().pixel(100 - 32 * k + 1, 180 + 54 * k + 1) == rgb(25))
+                    s += QString::number(k + 1);
             shown << s;
         };
         g.window->Click(3, 3);
@@ -157,10 +161,14 @@ private slots:
         QTest::addColumn<int>("y");
         QTest::addColumn<int>("picture");
         QTest::addColumn<QColor>("text");
-        QTest::newRow("side 1, slot 2, hover") << 1 << 2 << optionHover << 532 << 234 << 26 << QColor(255, 255, 255);
-        QTest::newRow("side 2, slot 4, normal") << 2 << 4 << optionNormal << 4 << 342 << 25 << QColor(255, 255, 63);
-        QTest::newRow("side 1, slot 1, wrong") << 1 << 1 << optionWrong << 500 << 180 << 27 << QColor(255, 191, 191);
-        QTest::newRow("side 2, slot 3, right") << 2 << 3 << optionRight << 36 << 288 << 28 << QColor(255, 255, 0);
+        QTest::newRow("side 1, slot 2, hover")
+            << 1 << 2 << optionHover << 532 << 234 << 26 << QColor(255, 255, 255);
+        QTest::newRow("side 2, slot 4, normal")
+            << 2 << 4 << optionNormal << 4 << 342 << 25 << QColor(255, 255, 63);
+        QTest::newRow("side 1, slot 1, wrong")
+            << 1 << 1 << optionWrong << 500 << 180 << 27 << QColor(255, 191, 191);
+        QTest::newRow("side 2, slot 3, right")
+            << 2 << 3 << optionRight << 36 << 288 << 28 << QColor(255, 255, 0);
     }
     void optionStates() {
         QFETCH(int, side);
@@ -197,7 +205,8 @@ private slots:
         LoadedGame g;
         const QImage before = g.window->surface().copy();
         for (int state = 0; state <= 4; ++state)
-            for (int side : {1, 2}) g.window->DrawVar(side, 0, state);
+            for (int side : {1, 2})
+                g.window->DrawVar(side, 0, state);
         QCOMPARE(g.window->surface(), before);
     }
 
@@ -205,7 +214,8 @@ private slots:
         LoadedGame g;
         QImage grid(800, 600, QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x) grid.setPixel(x, y, qRgb(x % 256, y % 256, 77));
+            for (int x = 0; x < 800; ++x)
+                grid.setPixel(x, y, qRgb(x % 256, y % 256, 77));
         g.window->img[20] = grid;
         g.window->question.Answer[3] = QStringLiteral("text");
         g.window->DrawVar(1, 3, optionNormal);
@@ -239,7 +249,8 @@ private slots:
     void justifyDrawsTheLineAndReturnsTheRest() {
         LoadedGame g;
         g.window->FontBold = true;
-        const QString rest = g.window->Justify(QStringLiteral("one two three four five six seven eight"), 120, 45, 228);
+        const QString rest =
+            g.window->Justify(QStringLiteral("one two three four five six seven eight"), 120, 45, 228);
         QVERIFY(!rest.isEmpty());
         QVERIFY(QStringLiteral("one two three four five six seven eight").endsWith(rest));
         QCOMPARE(g.window->CurrentY, 228.0f);
@@ -302,12 +313,14 @@ private slots:
             const int slot = right ? correct : correct % 4 + 1;
             QRgb drawn = 0;
             g.platform->onRefresh = [&] {
-                if (g.platform->refreshes == 1) drawn = g.window->surface().pixel(100 - 32 * (slot - 1) + 1, 180 + 54 * (slot - 1) + 1);
+                if (g.platform->refreshes == 1)
+                    drawn = g.window->surface().pixel(100 - 32 * (slot - 1) + 1, 180 + 54 * (slot - 1) + 1);
             };
             g.window->Form_MouseDown(1, 0, 150 - 32 * (slot - 1), 200 + 54 * (slot - 1));
             QCOMPARE(drawn, rgb(right ? 28 : 27));
             QVERIFY(!g.window->isClockEnabled());
-            QCOMPARE(g.platform->sounds.first(), right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav"));
+            QCOMPARE(g.platform->sounds.first(),
+                     right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav"));
             QCOMPARE(int(g.window->board.at(4, 4)), right ? cellPlayer2 : cellPlayer1);
             QCOMPARE(g.window->player, right ? 1 : 2);
             QCOMPARE(g.window->mode, modeBoard);
@@ -422,7 +435,8 @@ private slots:
         LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {QStringLiteral("natahu.png")});
         g.window->player = player;
         startQuestion(g);
-        for (int i = 0; i < ticks; ++i) g.window->tmrRucicka_Timer();
+        for (int i = 0; i < ticks; ++i)
+            g.window->tmrRucicka_Timer();
         QCOMPARE(g.pixel(onHand.x(), onHand.y()), rgb(11));
         QVERIFY(g.pixel(offHand.x(), offHand.y()) != rgb(11));
         QCOMPARE(g.window->timeLeft, 360.0f - ticks);
@@ -435,7 +449,8 @@ private slots:
         startQuestion(g, 2, 1);
         g.window->Form_MouseMove(0, 0, 600, 200); // option 1 highlighted
         QCOMPARE(g.pixel(501, 181), rgb(26));
-        for (int i = 0; i < 360; ++i) g.window->tmrRucicka_Timer();
+        for (int i = 0; i < 360; ++i)
+            g.window->tmrRucicka_Timer();
         QCOMPARE(g.platform->sounds.count(QStringLiteral("time.wav")), 24);
         QCOMPARE(g.window->mode, 1);
         QVERIFY(g.window->isClockEnabled());

@@ -14,7 +14,9 @@ using fixture::LoadedGame;
 
 namespace {
 // Item looks on the fixture's menu sheet: band 0 English highlighted, 1 Czech plain, 2 Czech highlighted.
-QRgb sheetColour(int band, int item) { return QColor::fromHsv((band * 90 + (item - 1) * 20) % 360, 255, 255).rgb(); }
+QRgb sheetColour(int band, int item) {
+    return QColor::fromHsv((band * 90 + (item - 1) * 20) % 360, 255, 255).rgb();
+}
 const QRgb kSheet = fixture::colourOf(18).rgb();
 // A point inside each item's picture.
 const QPoint kItemCentre[5] = {{}, {150, 450}, {400, 450}, {650, 450}, {620, 160}};
@@ -63,7 +65,8 @@ private slots:
         g.window->Form_MouseMove(0, 0, 400, 450);
         QCOMPARE(g.pixel(400, 450), sheetColour(0, 2));
         const QImage after = g.window->surface().copy();
-        for (int x = 380; x < 420; x += 7) g.window->Form_MouseMove(0, 0, x, 450);
+        for (int x = 380; x < 420; x += 7)
+            g.window->Form_MouseMove(0, 0, x, 450);
         QCOMPARE(g.platform->refreshes, 1);
         QCOMPARE(g.window->surface(), after);
     }
@@ -149,7 +152,8 @@ private slots:
         LoadedGame g;
         const QImage before = g.window->surface().copy();
         g.window->Form_MouseDown(1, 0, 785, 30);
-        QCOMPARE(g.platform->prompts, QStringList{QStringLiteral("Are you sure you want to quit TamvelKvíz?")});
+        QCOMPARE(g.platform->prompts,
+                 QStringList{QStringLiteral("Are you sure you want to quit TamvelKvíz?")});
         QVERIFY(!g.window->isUnloaded());
         QCOMPARE(g.window->mode, modeMenu);
         QCOMPARE(g.window->hoverMenu, 0);
@@ -266,8 +270,9 @@ private slots:
     void settingsScreenShowsItsControlsOutlinesAndCaptions() {
         LoadedGame g;
         g.window->showSett();
-        for (QWidget* w : std::initializer_list<QWidget*>{g.window->Text1, g.window->Text2, g.window->Text3,
-                                                          g.window->Label1, g.window->Label2, g.window->Label3}) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{g.window->Text1, g.window->Text2, g.window->Text3,
+                                             g.window->Label1, g.window->Label2, g.window->Label3}) {
             QVERIFY(!w->isHidden());
             QCOMPARE(g.pixel(w->x() - 1, w->y() - 1), 0xFF25ACF2u);
             QCOMPARE(g.pixel(w->x() + w->width() + 1, w->y() + w->height() + 1), 0xFF25ACF2u);
@@ -276,7 +281,8 @@ private slots:
         // White caption text lies somewhere in the first caption's line.
         bool white = false;
         for (int x = 350; x < 500 && !white; ++x)
-            for (int y = 130; y < 150 && !white; ++y) white = g.pixel(x, y) == qRgb(255, 255, 255);
+            for (int y = 130; y < 150 && !white; ++y)
+                white = g.pixel(x, y) == qRgb(255, 255, 255);
         QVERIFY(white);
         QCOMPARE(g.window->mode, modeHelpSettings);
         QCOMPARE(g.window->FontSize, 12.0);
@@ -303,14 +309,14 @@ private slots:
         QCOMPARE(g.window->hoverMenu, 2);
         QCOMPARE(g.window->mode, modeMenu);
         // Moving with the left button held and Shift down is a click.
-        QMouseEvent drag(QEvent::MouseMove, QPointF(650.7, 450.2), QPointF(650.7, 450.2), Qt::NoButton, Qt::LeftButton,
-                         Qt::ShiftModifier);
+        QMouseEvent drag(QEvent::MouseMove, QPointF(650.7, 450.2), QPointF(650.7, 450.2), Qt::NoButton,
+                         Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(g.window.get(), &drag);
         QCOMPARE(g.window->mode, modeHelpSettings);
         // With Ctrl as well it is not.
         g.window->hideHelp();
-        QMouseEvent ctrlDrag(QEvent::MouseMove, QPointF(650, 450), QPointF(650, 450), Qt::NoButton, Qt::LeftButton,
-                             Qt::ShiftModifier | Qt::ControlModifier);
+        QMouseEvent ctrlDrag(QEvent::MouseMove, QPointF(650, 450), QPointF(650, 450), Qt::NoButton,
+                             Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
         QApplication::sendEvent(g.window.get(), &ctrlDrag);
         QCOMPARE(g.window->mode, modeMenu);
         QCOMPARE(g.window->hoverMenu, 3);

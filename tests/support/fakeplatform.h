@@ -12,12 +12,12 @@ class FakePlatform : public Platform {
 public:
     std::vector<int> sleeps;
     int refreshes = 0;
-    QStringList prompts;        // questions asked, in order
-    std::deque<bool> answers;   // scripted answers; when empty, defaultAnswer
+    QStringList prompts;      // questions asked, in order
+    std::deque<bool> answers; // scripted answers; when empty, defaultAnswer
     bool defaultAnswer = false;
     QStringList errors;
-    QStringList sounds;         // file names of the effects started, without folder
-    QStringList music;          // "start <track file name>" or "stop"
+    QStringList sounds; // file names of the effects started, without folder
+    QStringList music;  // "start <track file name>" or "stop"
     QStringList helpPages;
     std::vector<bool> fullScreen;
     bool isFullScreen = false;
@@ -54,7 +54,8 @@ public:
 
     int totalSleep() const {
         int t = 0;
-        for (int s : sleeps) t += s;
+        for (int s : sleeps)
+            t += s;
         return t;
     }
     void clear() {

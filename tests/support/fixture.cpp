@@ -10,16 +10,16 @@
 namespace fixture {
 
 const std::array<Picture, 31> kPictures = {{
-    {"pod.png", 542, 496},          {"pole1.png", 64, 70},        {"p1/male.png", 64, 70},
-    {"p2/male.png", 64, 70},        {"pole0h.png", 64, 70},       {"pole0a.png", 128, 134},
-    {"p1/velke.png", 128, 134},     {"p2/velke.png", 128, 134},   {"p1/hrac.png", 116, 106},
-    {"p2/hrac.png", 116, 106},      {"natahu.png", 147, 139},     {"rucicka.png", 13, 66},
-    {"preload.jpg", 16, 16},        {"gratulace.png", 237, 142},  {"p1/gratulace.png", 265, 206},
-    {"p2/gratulace.png", 265, 206}, {"sipka.png", 90, 90},        {"help.jpg", 800, 600},
-    {"uvod.jpg", 800, 900},         {"vitez.png", 96, 102},       {"pozadi.png", 800, 600},
-    {"levy.png", 313, 202},         {"pravy.png", 313, 202},      {"leva.png", 313, 202},
-    {"prava.png", 313, 202},        {"moznost.png", 200, 47},     {"moznosta.png", 200, 47},
-    {"moznosts.png", 200, 47},      {"moznostd.png", 200, 47},    {"exit.png", 30, 30},
+    {"pod.png", 542, 496},          {"pole1.png", 64, 70},       {"p1/male.png", 64, 70},
+    {"p2/male.png", 64, 70},        {"pole0h.png", 64, 70},      {"pole0a.png", 128, 134},
+    {"p1/velke.png", 128, 134},     {"p2/velke.png", 128, 134},  {"p1/hrac.png", 116, 106},
+    {"p2/hrac.png", 116, 106},      {"natahu.png", 147, 139},    {"rucicka.png", 13, 66},
+    {"preload.jpg", 16, 16},        {"gratulace.png", 237, 142}, {"p1/gratulace.png", 265, 206},
+    {"p2/gratulace.png", 265, 206}, {"sipka.png", 90, 90},       {"help.jpg", 800, 600},
+    {"uvod.jpg", 800, 900},         {"vitez.png", 96, 102},      {"pozadi.png", 800, 600},
+    {"levy.png", 313, 202},         {"pravy.png", 313, 202},     {"leva.png", 313, 202},
+    {"prava.png", 313, 202},        {"moznost.png", 200, 47},    {"moznosta.png", 200, 47},
+    {"moznosts.png", 200, 47},      {"moznostd.png", 200, 47},   {"exit.png", 30, 30},
     {"moznost.png", 200, 47},
 }};
 
@@ -29,7 +29,9 @@ QColor colourOf(int index) {
     return QColor::fromHsv((index * 47) % 360, 200, index % 2 ? 150 : 230);
 }
 
-QColor czechCaptionColour() { return QColor(10, 200, 120); }
+QColor czechCaptionColour() {
+    return QColor(10, 200, 120);
+}
 
 QString ProgramFolder::defaultQuestions() {
     return QStringLiteral("What is red?\\Blood\\Grass\\Sky\\Snow\n"
@@ -64,7 +66,8 @@ ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) 
         if (i == 13) {
             // The caption sheet: English strip above, Czech below.
             for (int y = 71; y < 142; ++y)
-                for (int x = 0; x < 237; ++x) pic.setPixelColor(x, y, czechCaptionColour());
+                for (int x = 0; x < 237; ++x)
+                    pic.setPixelColor(x, y, czechCaptionColour());
         }
         // PNG data whatever the name says, so colours stay exact; the loader sniffs the format.
         pic.save(root.filePath(QStringLiteral("graphics/") + QString::fromLatin1(p.file)), "PNG");
@@ -74,7 +77,8 @@ ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) 
     write(QStringLiteral("help/napoveda.html"), "<html><body>Napoveda</body></html>");
     for (const char* s : {"select", "select2", "good", "bad", "winner", "time"})
         write(QStringLiteral("Sound/%1.wav").arg(QLatin1String(s)), "RIFF");
-    for (const char* t : {"a.wav", "b.wav", "c.wav"}) write(QStringLiteral("Sound/music/") + QLatin1String(t), "RIFF");
+    for (const char* t : {"a.wav", "b.wav", "c.wav"})
+        write(QStringLiteral("Sound/music/") + QLatin1String(t), "RIFF");
 }
 
 void ProgramFolder::write(const QString& name, const QByteArray& bytes) const {
@@ -95,6 +99,8 @@ LoadedGame::~LoadedGame() {
     rnd::unpin();
 }
 
-QRgb LoadedGame::pixel(int x, int y) const { return window->surface().pixel(x, y); }
+QRgb LoadedGame::pixel(int x, int y) const {
+    return window->surface().pixel(x, y);
+}
 
 } // namespace fixture

@@ -41,7 +41,8 @@ private:
 
 // A window on a fixture folder after FormLoad, with the fake platform's log cleared.
 struct LoadedGame {
-    explicit LoadedGame(const QString& questions = ProgramFolder::defaultQuestions(), const QStringList& omit = {});
+    explicit LoadedGame(const QString& questions = ProgramFolder::defaultQuestions(),
+                        const QStringList& omit = {});
     ~LoadedGame();
     std::unique_ptr<ProgramFolder> folder;
     std::unique_ptr<FakePlatform> platform;
