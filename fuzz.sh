@@ -82,11 +82,13 @@ if [[ $seconds -gt 0 ]]; then
 fi
 
 if [[ $merge -eq 1 ]]; then
+  mkdir -p "$build/logs"
   for t in "${targets[@]}"; do
     [[ -d $build/corpus/$t ]] || continue
     n=$(find fuzz/corpus/"$t" -type f | wc -l)
-    # Only inputs that add coverage to what the repo's seeds reach, the smallest ones first.
-    "$build/$t" -merge=1 -max_len=4096 fuzz/corpus/"$t" "$build/corpus/$t" >"$build/logs/$t.merge.log" 2>&1
+    # Only inputs that reach new edges (hit counts ignored, to keep it small), the smallest ones first.
+    "$build/$t" -merge=1 -use_counters=0 -max_len=4096 fuzz/corpus/"$t" "$build/corpus/$t" \
+      >"$build/logs/$t.merge.log" 2>&1
     echo "$t: merged $(($(find fuzz/corpus/"$t" -type f | wc -l) - n)) input(s) into fuzz/corpus/$t"
   done
 fi

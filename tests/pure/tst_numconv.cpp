@@ -256,6 +256,8 @@ void NumConvTest::itemsSurviveWriteAndRead_data() {
     QTest::newRow("double quote first") << "\"Eva\"";
     QTest::newRow("lone double quote") << "\"";
     QTest::newRow("leading spaces") << "   Eva";
+    QTest::newRow("line end inside") << QStringLiteral("Eva\r\nAdam");
+    QTest::newRow("byte order mark first") << (QString(QChar(0xFEFF)) + QStringLiteral("Eva"));
     QTest::newRow("trailing spaces") << "Eva  ";
     QTest::newRow("only spaces") << "  ";
     QTest::newRow("Czech letters") << QString::fromUtf8("Šárka Žluťoučká");
