@@ -8,6 +8,7 @@
 using namespace boardmodel;
 using bench::picturesOf;
 using bench::ready;
+using bench::readyWithRepaint;
 
 namespace {
 
@@ -16,11 +17,7 @@ using Clock = std::chrono::steady_clock;
 // Arg 1: 1 when each refresh also repaints the window, as on screen.
 void BM_PointerCrossesCell(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
-    if (!ready(state, s)) return;
-    if (state.range(1) && !s.repaintOnRefresh()) {
-        state.SkipWithError("the window was never exposed");
-        return;
-    }
+    if (!readyWithRepaint(state, s)) return;
     s.toBoard();
     const QPoint a = bench::cellCentre(3, 3), b = bench::cellCentre(4, 3);
     frmMain& w = *s.window;
@@ -42,11 +39,7 @@ BENCHMARK(BM_PointerCrossesCell)
 
 void BM_DrawFieldHalfOwned(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
-    if (!ready(state, s)) return;
-    if (state.range(1) && !s.repaintOnRefresh()) {
-        state.SkipWithError("the window was never exposed");
-        return;
-    }
+    if (!readyWithRepaint(state, s)) return;
     s.toBoard();
     s.ownHalf();
     const int paints0 = s.paints();

@@ -9,6 +9,7 @@
 using namespace boardmodel;
 using bench::picturesOf;
 using bench::ready;
+using bench::readyWithRepaint;
 
 namespace {
 
@@ -16,11 +17,7 @@ using Clock = std::chrono::steady_clock;
 
 void BM_ClockTick(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
-    if (!ready(state, s)) return;
-    if (state.range(1) && !s.repaintOnRefresh()) {
-        state.SkipWithError("the window was never exposed");
-        return;
-    }
+    if (!readyWithRepaint(state, s)) return;
     s.toQuestion();
     frmMain& w = *s.window;
     int k = 0;
@@ -42,11 +39,7 @@ BENCHMARK(BM_ClockTick)
 // The pointer moving between two options: the old one drawn normal, the new one highlighted, a refresh.
 void BM_OptionHover(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
-    if (!ready(state, s)) return;
-    if (state.range(1) && !s.repaintOnRefresh()) {
-        state.SkipWithError("the window was never exposed");
-        return;
-    }
+    if (!readyWithRepaint(state, s)) return;
     s.toQuestion();
     frmMain& w = *s.window;
     const QPoint a = bench::optionCentre(w.mode, 1), b = bench::optionCentre(w.mode, 2);

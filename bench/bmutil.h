@@ -18,6 +18,16 @@ inline bool ready(benchmark::State& state, const Scene& s) {
     return false;
 }
 
+// As ready, and when range(1) asks for it, makes every refresh also repaint the shown window.
+inline bool readyWithRepaint(benchmark::State& state, Scene& s) {
+    if (!ready(state, s)) return false;
+    if (state.range(1) && !s.repaintOnRefresh()) {
+        state.SkipWithError("the window was never exposed");
+        return false;
+    }
+    return true;
+}
+
 // Paint events per iteration, to show that the repaint variants really painted.
 inline void reportPaints(benchmark::State& state, const Scene& s, int before) {
     if (s.paintCounter)
