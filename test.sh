@@ -3,7 +3,7 @@
 # optimised build and once under AddressSanitizer and UndefinedBehaviorSanitizer, failing on any report.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/deps.sh
+tools/deps.sh xvfb xauth openbox xdotool # the end-to-end test drives the real program
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

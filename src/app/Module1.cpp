@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 #include "qtplatform.h"
+#include "quitsignals.h"
 #include "random.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QWindow>
+#include <memory>
 
 namespace {
 // The program folder holds the data beside the executable; an installed copy keeps it in the share folder.
@@ -36,13 +38,19 @@ int Main(int argc, char** argv) {
         icon.addFile(QStringLiteral(":/builtin/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
+    // The game ends when it has unloaded, not when its last window disappears: in full screen the
+    // window that disappears is the view.
+    QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform platform;
     bool installed = false;
     const QString programDir = findProgramDir(installed);
-    auto* window = new frmMain(platform, programDir);
+    const auto window = std::make_unique<frmMain>(platform, programDir);
     window->installed = installed;
-    window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(icon);
+    QObject::connect(window.get(), &frmMain::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // A logout or Ctrl+C ends the game as its own close control does; quit() also ends any open dialog.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, &QCoreApplication::quit);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->geometry();
         window->move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
@@ -56,12 +64,10 @@ int Main(int argc, char** argv) {
     window->repaint();
     QGuiApplication::sync(); // push the painted splash to the screen before the pause
     platform.sleep(1500);
-    if (!window->FormLoad()) {
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete window;
-        return 1;
-    }
-    return QApplication::exec();
+    if (!window->FormLoad()) return 1;
+    const int status = QApplication::exec();
+    if (!window->isUnloaded()) window->Form_Unload(); // a signal ended the loop: shut down as usual
+    return status;
 }
 
 } // namespace Module1

@@ -39,6 +39,47 @@ int shiftBits(Qt::KeyboardModifiers m) {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
            (m & Qt::AltModifier ? 4 : 0);
 }
+QString permissionDenied(bool czech) {
+    return czech ? QStringLiteral("přístup odepřen") : QStringLiteral("permission denied");
+}
+
+// Qt reports a folder that could not be created as "No such file or directory" and a read-only file in
+// English only: say what the player can mend.
+QString fileWriteFailureCause(const QString& path, const QString& qtError, bool czech) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) {
+        QFileInfo existing = folder;
+        while (!existing.exists() && !existing.isRoot())
+            existing = QFileInfo(existing.absolutePath());
+        if (existing.isDir() && existing.isWritable()) return qtError;
+        const QString name = QDir::toNativeSeparators(folder.absoluteFilePath());
+        return czech ? QStringLiteral("složku %1 nelze vytvořit (%2)").arg(name, permissionDenied(true))
+                     : QStringLiteral("the folder %1 cannot be created (%2)")
+                           .arg(name, permissionDenied(false));
+    }
+    if (file.isDir())
+        return czech ? QStringLiteral("na místě souboru je složka")
+                     : QStringLiteral("a folder stands in its place");
+    if (!folder.isWritable())
+        return czech ? QStringLiteral("%1: do složky nelze zapisovat").arg(permissionDenied(true))
+                     : QStringLiteral("%1: the folder is not writable").arg(permissionDenied(false));
+    if (file.exists() && !file.isWritable())
+        return czech ? QStringLiteral("%1: soubor je jen ke čtení").arg(permissionDenied(true))
+                     : QStringLiteral("%1: the file is read-only").arg(permissionDenied(false));
+    return qtError;
+}
+
+QString fileReadFailureCause(const QString& path, const QString& qtError, bool czech) {
+    const QFileInfo file(path);
+    if (file.isDir())
+        return czech ? QStringLiteral("na místě souboru je složka")
+                     : QStringLiteral("a folder stands in its place");
+    if (!file.isReadable())
+        return czech ? QStringLiteral("%1: soubor nelze číst").arg(permissionDenied(true))
+                     : QStringLiteral("%1: the file is not readable").arg(permissionDenied(false));
+    return qtError;
+}
 } // namespace
 
 frmMain::frmMain(Platform& platform, const QString& programDir, QWidget* parent)
@@ -144,7 +185,19 @@ void frmMain::readSettingsFile() {
     if (!QFileInfo::exists(path)) path = dir_ + QStringLiteral("/n.dat");
     QFile f(path);
     settingsfile::Settings s;
-    if (f.open(QIODevice::ReadOnly)) s = settingsfile::read(textcodec::decode(f.readAll()));
+    if (f.open(QIODevice::ReadOnly)) {
+        s = settingsfile::read(textcodec::decode(f.readAll()));
+    } else if (QFileInfo::exists(path)) {
+        // czech is still inverted here: true means the marker is absent, so English.
+        const QString file = QDir::toNativeSeparators(path);
+        platform_.showError(this, !czech
+                                      ? QStringLiteral("Nastavení nelze načíst ze souboru %1: %2\n"
+                                                       "Hra začne s výchozím nastavením.")
+                                            .arg(file, fileReadFailureCause(path, f.errorString(), true))
+                                      : QStringLiteral("The settings cannot be read from %1: %2\n"
+                                                       "The game starts with the default settings.")
+                                            .arg(file, fileReadFailureCause(path, f.errorString(), false)));
+    }
     Text1->setText(s.name1);
     Text2->setText(s.name2);
     Text3->setText(s.timeBase);
@@ -157,15 +210,17 @@ bool frmMain::writeSettingsFile() {
     const QString text = settingsfile::write(
         {Text1->text(), Text2->text(), Text3->text(), Label1->text(), Label2->text(), Label3->text()});
     // Written whole to a temporary file and renamed, so a crash never leaves half a file.
-    QSaveFile f(storeDir() + QStringLiteral("/n.dat"));
+    const QString path = storeDir() + QStringLiteral("/n.dat");
+    QSaveFile f(path);
     if (f.open(QIODevice::WriteOnly)) {
         f.write(text.toUtf8());
         if (f.commit()) return true;
     }
+    const QString file = QDir::toNativeSeparators(path);
     platform_.showError(this, czech ? QStringLiteral("Nastavení se nepodařilo uložit do %1: %2")
-                                          .arg(QDir::toNativeSeparators(f.fileName()), f.errorString())
+                                          .arg(file, fileWriteFailureCause(path, f.errorString(), true))
                                     : QStringLiteral("The settings could not be saved to %1: %2")
-                                          .arg(QDir::toNativeSeparators(f.fileName()), f.errorString()));
+                                          .arg(file, fileWriteFailureCause(path, f.errorString(), false)));
     return false;
 }
 
@@ -175,8 +230,8 @@ bool frmMain::FormLoad() {
         screenW = static_cast<float>(screen->geometry().width());
         screenH = static_cast<float>(screen->geometry().height());
     }
-    readSettingsFile();
     czech = !QFileInfo(storeDir() + u'/' + QLatin1String(kMarker)).isFile();
+    readSettingsFile();
     player = 2;
 
     // A user's own question file in the config folder replaces the shared one of an installed game.
@@ -234,6 +289,7 @@ void frmMain::Form_Unload() {
     }
     releasePictures();
     platform_.stopMusic();
+    emit unloaded();
 }
 
 void frmMain::switchLng() {

@@ -36,6 +36,7 @@ public:
     // folder.
     bool installed = false;
     bool isUnloaded() const { return unloaded_; }
+    bool writeSettingsFile(); // false after a failure, which was reported
 
     // --- drawing surface (src/media)
     void loadPictures();
@@ -121,6 +122,10 @@ public:
 
     Platform& platform() { return platform_; }
 
+signals:
+    // Everything is saved and released: the program may end.
+    void unloaded();
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -135,7 +140,6 @@ private:
     void answerBranch(int Button, int Shift, int X, int Y);
     void showWinner(std::uint8_t v);
     void readSettingsFile();
-    bool writeSettingsFile();
 
     Platform& platform_;
     QString dir_;

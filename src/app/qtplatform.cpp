@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -18,18 +19,27 @@
 #include <QTextBrowser>
 #include <QThread>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 // Shows the 800 x 600 game scaled to fill the screen, aspect kept; input is mapped back by the view.
 class ScalingView : public QGraphicsView {
 public:
-    using QGraphicsView::QGraphicsView;
+    explicit ScalingView(QWidget& game) : game_(&game) {}
 
 protected:
     void resizeEvent(QResizeEvent* e) override {
         QGraphicsView::resizeEvent(e);
         fitInView(QRectF(0, 0, 800, 600), Qt::KeepAspectRatio);
     }
+    // The window manager closes the view, but it is the game that must end (and save its settings).
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        if (game_) QMetaObject::invokeMethod(game_, &QWidget::close, Qt::QueuedConnection);
+    }
+
+private:
+    QPointer<QWidget> game_;
 };
 } // namespace
 
@@ -37,6 +47,8 @@ QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() {
     if (music_) music_->stop();
+    delete retiredView_; // the event loop may have ended before its deleteLater ran
+    delete view_;        // still open only when the game never unloaded; it deletes the embedded game too
 }
 
 void QtPlatform::sleep(int ms) {
@@ -51,7 +63,7 @@ void QtPlatform::refresh(QWidget& window) {
 
 QWidget* QtPlatform::dialogParent(QWidget* parent) const {
     // In full screen the game lives in the view's scene; a dialog parented there would be drawn inside it.
-    return view_ && view_->isVisible() ? view_.get() : parent;
+    return view_ && view_->isVisible() ? view_.data() : parent;
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool czech) {
@@ -109,52 +121,78 @@ void QtPlatform::loadHelpPage(QTextBrowser& pane, const QString& htmlPath) {
 }
 
 void QtPlatform::setFullScreen(QWidget& window, bool on) {
-    if (on) {
-        if (proxy_) return;
-        scene_ = std::make_unique<QGraphicsScene>(0, 0, 800, 600);
-        scene_->setBackgroundBrush(Qt::black);
-        view_ = std::make_unique<ScalingView>(scene_.get());
-        view_->setWindowTitle(window.windowTitle());
-        view_->setWindowIcon(window.windowIcon());
-        view_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        view_->setFrameShape(QFrame::NoFrame);
-        view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view_->setRenderHint(QPainter::SmoothPixmapTransform);
-        view_->setBackgroundBrush(Qt::black);
-        view_->setMouseTracking(true);
-        const bool wasVisible = window.isVisible();
-        window.hide();
-        proxy_ = scene_->addWidget(&window);
-        proxy_->setPos(0, 0);
-        if (wasVisible) {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            view_->setGeometry(screen ? screen->geometry() : QRect(0, 0, 800, 600));
-            view_->showFullScreen();
-        }
-        window.show();
-        window.setFocus();
-    } else {
+    wantFullScreen_ = on;
+    if (switchPending_) return; // the pending switch reads wantFullScreen_ when it runs
+    switchPending_ = true;
+    QMetaObject::invokeMethod(
+        &switchContext_,
+        [this, target = QPointer<QWidget>(&window)] {
+            switchPending_ = false;
+            if (target) applyDisplayMode(*target);
+        },
+        Qt::QueuedConnection);
+}
+
+void QtPlatform::applyDisplayMode(QWidget& window) {
+    if (wantFullScreen_)
+        enterFullScreen(window);
+    else
         leaveFullScreen(window, window.isVisible());
-    }
 }
 
 void QtPlatform::restoreDisplay(QWidget& window) {
+    wantFullScreen_ = false;
     leaveFullScreen(window, false);
+}
+
+void QtPlatform::enterFullScreen(QWidget& window) {
+    if (proxy_) return;
+    auto* view = new ScalingView(window);
+    auto* scene = new QGraphicsScene(0, 0, 800, 600, view);
+    scene->setBackgroundBrush(Qt::black);
+    view->setScene(scene);
+    view->setWindowTitle(window.windowTitle());
+    view->setWindowIcon(window.windowIcon());
+    view->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setRenderHint(QPainter::SmoothPixmapTransform);
+    view->setBackgroundBrush(Qt::black);
+    view->setMouseTracking(true);
+    view_ = view;
+    const bool wasVisible = window.isVisible();
+    window.hide();
+    proxy_ = scene->addWidget(&window);
+    proxy_->setPos(0, 0);
+    if (wasVisible) {
+        const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+        view->setGeometry(screen ? screen->geometry() : QRect(0, 0, 800, 600));
+        view->showFullScreen();
+    }
+    window.show();
+    window.setFocus();
 }
 
 void QtPlatform::leaveFullScreen(QWidget& window, bool showWindow) {
     if (!proxy_) return;
     proxy_->setWidget(nullptr);
     proxy_ = nullptr;
-    view_->hide();
-    view_.reset();
-    scene_.reset();
+    if (view_) {
+        view_->hide();
+        view_->deleteLater();
+        retiredView_ = view_;
+        view_ = nullptr;
+    }
     window.setParent(nullptr);
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->geometry();
         window.move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
     }
-    if (showWindow) window.show();
+    if (showWindow) {
+        window.hide(); // Qt still counts the widget as shown (it was, in the scene): show() would do nothing
+        window.show();
+        window.activateWindow();
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "platform.h"
 
+#include <QObject>
 #include <QPointer>
 #include <memory>
 
@@ -32,14 +33,22 @@ public:
 private:
     void ensureMusicPlayer();
     QWidget* dialogParent(QWidget* parent) const;
+    void applyDisplayMode(QWidget& window);
+    void enterFullScreen(QWidget& window);
     void leaveFullScreen(QWidget& window, bool showWindow);
 
     std::unique_ptr<EffectPlayer> effects_;
     std::unique_ptr<QMediaPlayer> music_;
     std::unique_ptr<QAudioOutput> musicOut_;
-    std::unique_ptr<QGraphicsScene> scene_;
-    std::unique_ptr<QGraphicsView> view_;
-    QGraphicsProxyWidget* proxy_ = nullptr;
+    // The full-screen view owns its scene; both die through deleteLater, never inside their own events.
+    QPointer<QGraphicsView> view_;
+    QPointer<QGraphicsView> retiredView_; // left, waiting for deleteLater
+    QPointer<QGraphicsProxyWidget> proxy_;
+    // Display switches wait for the event loop: the click that asks for one is still being delivered
+    // through the very objects the switch creates or destroys.
+    QObject switchContext_;
+    bool wantFullScreen_ = false;
+    bool switchPending_ = false;
     bool audioChecked_ = false;
     bool audioAvailable_ = false;
 };

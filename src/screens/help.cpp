@@ -36,6 +36,8 @@ void frmMain::backControl(int Button, int X, int Y) {
     }
     if (Button == 1 && b == 1) {
         makeSound(QStringLiteral("select"));
+        // Leaving the settings keeps them even if the program never reaches its normal end.
+        if (!Text1->isHidden()) writeSettingsFile();
         hideHelp();
         b = 0;
     }

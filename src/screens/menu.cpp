@@ -44,7 +44,8 @@ void frmMain::menuBranch(int Button, int Shift, int X, int Y) {
                                czech ? QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")
                                      : QStringLiteral("Are you sure you want to quit TamvelKvíz?"),
                                czech)) {
-            close();
+            // Closing ends this window's own click: let the click finish first.
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
             return;
         }
     }

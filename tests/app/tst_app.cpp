@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using fixture::LoadedGame;
@@ -221,8 +222,87 @@ private slots:
         g.window->Form_Unload();
         QCOMPARE(g.platform->errors.size(), 1);
         QVERIFY(g.platform->errors.first().contains(QStringLiteral("n.dat")));
+        QVERIFY(g.platform->errors.first().contains(QStringLiteral("a folder stands in its place")));
         for (const QImage& pic : g.window->img)
             QVERIFY(pic.isNull());
+    }
+
+    void anUnreadableSettingsFileIsSaidAtStartUp_data() {
+        QTest::addColumn<bool>("czech");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("English") << false << QStringLiteral("The settings cannot be read from")
+                                 << QStringLiteral("a folder stands in its place");
+        QTest::newRow("Czech") << true << QStringLiteral("Nastavení nelze načíst ze souboru")
+                               << QStringLiteral("na místě souboru je složka");
+    }
+    void anUnreadableSettingsFileIsSaidAtStartUp() {
+        QFETCH(bool, czech);
+        QFETCH(QString, message);
+        QFETCH(QString, cause);
+        ProgramFolder folder;
+        QDir(folder.path()).mkdir(QStringLiteral("n.dat")); // exists, but cannot be read as a file
+        if (czech) folder.write(QStringLiteral("AtToMluvi.Cesky"), {});
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        QCOMPARE(p.errors.size(), 1);
+        QVERIFY2(p.errors.first().contains(message), qPrintable(p.errors.first()));
+        QVERIFY(p.errors.first().contains(cause));
+        QCOMPARE(w.Text1->text(), QStringLiteral("Tamvel I."));
+        QCOMPARE(w.mode, modeMenu);
+    }
+
+    void aSaveThatCannotCreateTheConfigFolderNamesTheCause() {
+        ProgramFolder folder;
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit()); // the config folder would be made under it
+        auto chattr = [](const char* flag, const QString& path) {
+            return QProcess::execute(QStringLiteral("chattr"), {QLatin1String(flag), path}) == 0;
+        };
+        const bool locked = chattr("+i", folder.path()) && chattr("+i", home.path());
+        auto restore = qScopeGuard([&] {
+            chattr("-i", folder.path());
+            chattr("-i", home.path());
+            qputenv("HOME", oldHome);
+        });
+        if (!locked || QFileInfo(home.path()).isWritable())
+            QSKIP("this file system cannot make a folder read-only here");
+        FakePlatform p;
+        frmMain w(p, folder.path());
+        QVERIFY(w.FormLoad());
+        w.Form_Unload();
+        QCOMPARE(p.errors.size(), 1);
+        QVERIFY2(p.errors.first().contains(QStringLiteral("cannot be created (permission denied)")),
+                 qPrintable(p.errors.first()));
+        QVERIFY(!p.errors.first().contains(QStringLiteral("No such file")));
+    }
+
+    void leavingTheSettingsScreenSavesThemButLeavingHelpDoesNot() {
+        LoadedGame g;
+        g.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
+        auto click = [&](QPoint p) {
+            QTest::mouseClick(g.window->windowHandle(), Qt::LeftButton, {}, p);
+            QTest::qWait(20);
+        };
+        const QString settings = g.folder->file(QStringLiteral("n.dat"));
+        click({650, 450}); // Help
+        QCOMPARE(g.window->mode, modeHelpSettings);
+        click({45, 45}); // back
+        QCOMPARE(g.window->mode, modeMenu);
+        QVERIFY(!QFile::exists(settings));
+        click({150, 450}); // Settings
+        QVERIFY(g.window->Text1->isVisible());
+        g.window->Text1->setText(QStringLiteral("Eva"));
+        click({747, 341}); // the sound switch
+        click({45, 45});
+        QCOMPARE(g.window->mode, modeMenu);
+        QFile f(settings);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("Eva\r\nTamvel II.\r\n10000\r\n(o)\r\n(  )\r\n(  )\r\n"));
+        QVERIFY(g.platform->errors.isEmpty());
     }
 
     void aReadOnlyProgramFolderKeepsTheSettingsInTheConfigFolder() {

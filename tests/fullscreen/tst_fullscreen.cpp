@@ -1,0 +1,176 @@
+// Full screen with the program's real view: switching on and off, typing, leaving and quitting, all
+// through pointer and key events that Qt routes as it routes a player's.
+#include "clicklabel.h"
+#include "fixture.h"
+#include "frmMain.h"
+#include "modes.h"
+#include "scriptedqtplatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <memory>
+
+using fixture::ProgramFolder;
+
+namespace {
+constexpr QPoint kSettingsItem{150, 450};
+constexpr QPoint kFullScreenSwitch{747, 491};
+constexpr QPoint kFirstName{645, 141};
+constexpr QPoint kBack{45, 45};
+constexpr QPoint kClose{785, 27};
+
+QGraphicsView* fullScreenView() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* view = qobject_cast<QGraphicsView*>(w); view && view->isVisible()) return view;
+    return nullptr;
+}
+
+// A game shown on the screen with the real platform, its dialogs answered by the script.
+struct ShownGame {
+    explicit ShownGame(const QByteArray& settings = {}) {
+        if (!settings.isEmpty()) folder.write(QStringLiteral("n.dat"), settings);
+        window = std::make_unique<frmMain>(platform, folder.path());
+        window->show();
+        loaded = QTest::qWaitForWindowExposed(window.get()) && window->FormLoad();
+    }
+    ~ShownGame() {
+        if (!window->isUnloaded()) window->Form_Unload();
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A left click at a point of the 800 x 600 game, through whichever window shows it now.
+    void click(QPoint p) {
+        if (QGraphicsView* view = fullScreenView()) {
+            const QPoint inView = view->viewport()->mapTo(view, view->mapFromScene(QPointF(p)));
+            QTest::mouseClick(view->windowHandle(), Qt::LeftButton, {}, inView);
+        } else {
+            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, p);
+        }
+        QTest::qWait(20); // past the double-click interval's bookkeeping, and queued work done
+    }
+    void type(const QString& text) {
+        QWindow* target = fullScreenView() ? fullScreenView()->windowHandle() : window->windowHandle();
+        for (QChar c : text)
+            QTest::keyClick(target, c.toLatin1());
+    }
+    QByteArray settingsFile() const {
+        QFile f(folder.file(QStringLiteral("n.dat")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    ProgramFolder folder;
+    ScriptedQtPlatform platform;
+    std::unique_ptr<frmMain> window;
+    bool loaded = false;
+};
+
+bool isInFullScreen(const frmMain& w) {
+    const QGraphicsView* view = fullScreenView();
+    return view && w.graphicsProxyWidget() && view->isFullScreen() && w.isVisible();
+}
+
+bool isBackInItsWindow(const frmMain& w) {
+    const QRect screen = w.screen()->geometry();
+    const QPoint centred = screen.topLeft() + QPoint((screen.width() - 800) / 2, (screen.height() - 600) / 2);
+    return !fullScreenView() && !w.graphicsProxyWidget() && w.isWindow() && w.isVisible() &&
+           w.size() == QSize(800, 600) && (w.windowFlags() & Qt::FramelessWindowHint) && w.pos() == centred;
+}
+} // namespace
+
+class TestFullScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void fullScreenSwitchesOnAndOffAgainAndAgain() {
+        ShownGame g;
+        QVERIFY(g.loaded);
+        g.click(kSettingsItem);
+        QCOMPARE(g.window->mode, modeHelpSettings);
+        for (int round = 0; round < 4; ++round) {
+            g.click(kFullScreenSwitch);
+            QTRY_VERIFY(isInFullScreen(*g.window));
+            QCOMPARE(g.window->Label3->text(), QStringLiteral("(o)"));
+            QPointer<QGraphicsView> view = fullScreenView();
+            QVERIFY(QTest::qWaitForWindowExposed(view.data()));
+            g.click(kFullScreenSwitch);
+            QTRY_VERIFY(isBackInItsWindow(*g.window));
+            QTRY_VERIFY(view.isNull()); // the view is deleted once its own click is over
+            QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
+            QCOMPARE(g.window->Label3->text(), QStringLiteral("(  )"));
+        }
+        QVERIFY(g.platform.errors.isEmpty());
+    }
+
+    void theNameBoxTakesTypingInFullScreen() {
+        ShownGame g;
+        g.click(kSettingsItem);
+        g.click(kFullScreenSwitch);
+        QTRY_VERIFY(isInFullScreen(*g.window));
+        QVERIFY(QTest::qWaitForWindowExposed(fullScreenView()));
+        g.click(kFirstName);
+        QTRY_VERIFY(g.window->Text1->hasFocus());
+        g.window->Text1->selectAll();
+        g.type(QStringLiteral("Ada"));
+        QCOMPARE(g.window->Text1->text(), QStringLiteral("Ada"));
+    }
+
+    void leavingTheSettingsSavesThemAndQuittingFromFullScreenEnds() {
+        ShownGame g;
+        QSignalSpy unloaded(g.window.get(), &frmMain::unloaded);
+        g.click(kSettingsItem);
+        g.click(kFullScreenSwitch);
+        QTRY_VERIFY(isInFullScreen(*g.window));
+        QVERIFY(QTest::qWaitForWindowExposed(fullScreenView()));
+        g.window->Text2->setText(QStringLiteral("Bob"));
+        g.click(kBack);
+        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.settingsFile(), QByteArray("Tamvel I.\r\nBob\r\n10000\r\n(  )\r\n(  )\r\n(o)\r\n"));
+
+        QFile::remove(g.folder.file(QStringLiteral("n.dat")));
+        g.platform.answers = {true};
+        g.click(kClose);
+        QCOMPARE(g.platform.prompts.size(), 1);
+        QTRY_COMPARE(unloaded.size(), 1);
+        QVERIFY(g.window->isUnloaded());
+        QVERIFY(!g.window->graphicsProxyWidget());
+        QTRY_VERIFY(!fullScreenView());
+        QCOMPARE(g.settingsFile(), QByteArray("Tamvel I.\r\nBob\r\n10000\r\n(  )\r\n(  )\r\n(o)\r\n"));
+    }
+
+    void closingTheFullScreenViewEndsTheGame() {
+        ShownGame g;
+        QSignalSpy unloaded(g.window.get(), &frmMain::unloaded);
+        g.click(kSettingsItem);
+        g.click(kFullScreenSwitch);
+        QTRY_VERIFY(isInFullScreen(*g.window));
+        fullScreenView()->windowHandle()->close(); // as the window manager closes it
+        QTRY_COMPARE(unloaded.size(), 1);
+        QVERIFY(g.settingsFile().endsWith("(o)\r\n"));
+    }
+
+    void aGameStartedInFullScreenCanLeaveIt() {
+        ShownGame g("A\r\nB\r\n5000\r\n(  )\r\n(  )\r\n(o)\r\n");
+        QVERIFY(g.loaded);
+        QTRY_VERIFY(isInFullScreen(*g.window));
+        QVERIFY(QTest::qWaitForWindowExposed(fullScreenView()));
+        g.click(kSettingsItem);
+        QCOMPARE(g.window->mode, modeHelpSettings);
+        g.click(kFullScreenSwitch);
+        QTRY_VERIFY(isBackInItsWindow(*g.window));
+        g.click(kBack);
+        QVERIFY(g.settingsFile().endsWith("(  )\r\n"));
+    }
+};
+
+QTEST_MAIN(TestFullScreen)
+#include "tst_fullscreen.moc"

@@ -1,0 +1,28 @@
+// The program's own platform with its dialogs answered from a script and without sleeping or sound, so
+// tests run the real full-screen view and window switching.
+#pragma once
+
+#include "qtplatform.h"
+
+#include <QStringList>
+#include <deque>
+
+class ScriptedQtPlatform : public QtPlatform {
+public:
+    std::deque<bool> answers; // scripted answers to Yes/No questions; No when empty
+    QStringList prompts;
+    QStringList errors;
+
+    void sleep(int) override {}
+    bool askYesNo(QWidget*, const QString& prompt, bool) override {
+        prompts << prompt;
+        if (answers.empty()) return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void showError(QWidget*, const QString& message) override { errors << message; }
+    void playSound(const QString&) override {}
+    void startMusic(const QString&) override {}
+    void stopMusic() override {}
+};
