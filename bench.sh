@@ -98,6 +98,18 @@ done
 [[ $peak_kb -gt 0 ]] && peak_startup=$(awk -v k="$peak_kb" 'BEGIN { printf "%.1f", k / 1024 }')
 startup_cold=$(printf '%s\n' "${colds[@]}" | sort -n | awk 'NF { a[++n] = $1 } END { if (n) print a[int((n + 1) / 2)] }')
 
+# A 50 MB question file loaded as the game loads it: the peak against the file's size.
+deck_ratio=""
+if [[ -x /usr/bin/time ]]; then
+  deck_file=$build/large-q.dat
+  "$bench" --write-deck="$deck_file,50"
+  /usr/bin/time -v -o "$build/time-deck.txt" "$bench" --load-deck="$deck_file" || true
+  kb=$(sed -n 's/.*Maximum resident set size (kbytes): *//p' "$build/time-deck.txt" 2>/dev/null || true)
+  size_kb=$(( $(stat -c %s "$deck_file") / 1024 ))
+  [[ -n $kb ]] && deck_ratio=$(awk -v k="$kb" -v s="$size_kb" 'BEGIN { printf "%.0f MB = %.2f x", k / 1024, k / s }')
+  rm -f "$deck_file"
+fi
+
 # The idle menu: offscreen, and on a real X server when Xvfb is there.
 idle_check() { # label, then the command prefix
   local label=$1 out events
@@ -184,6 +196,12 @@ if [[ -n $peak_real ]]; then
 fi
 if [[ -n $peak_startup ]]; then
   row "peak memory MB (tk_bench --startup-only, offscreen)" "$peak_startup MB" "< 80 MB" "$(verdict "$peak_startup" 80)"
+fi
+if [[ -n $deck_ratio ]]; then
+  ratio_value=${deck_ratio##*= }
+  ratio_value=${ratio_value% x}
+  row "peak memory loading a 50 MB q.dat (x file size)" "$deck_ratio" "<= 3 x" \
+    "$(awk -v r="$ratio_value" 'BEGIN { print (r <= 3 ? "ok" : "MISSED") }')"
 fi
 rows+=("${idle_rows[@]}")
 

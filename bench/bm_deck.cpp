@@ -14,7 +14,7 @@ constexpr int kLines = 10001;
 // At start-up the deck is empty; freeing the previous iteration's deck is not part of a load.
 void emptyDeck(benchmark::State& state) {
     state.PauseTiming();
-    modOt::questions.assign(1, modOt::Question{});
+    modOt::questions.assign(1, modOt::StoredQuestion{});
     modOt::questionCount = -1;
     modOt::nextIndex = 0;
     state.ResumeTiming();

@@ -1,7 +1,12 @@
 // tk_bench: Google Benchmark over the game's hot paths, plus two modes for bench.sh:
 //   --startup-only          one cold start-up on the built program folder (for peak memory)
 //   --idle-check[=seconds]  timer events and wake-ups of the idle main menu
+//   --write-deck=PATH,MB    writes a question file of about MB megabytes (UTF-8, half Czech)
+//   --load-deck=PATH        loads a question file as the game does, nothing else (for peak memory)
+#include "modOt.h"
 #include "runmodes.h"
+
+#include <QFile>
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -9,7 +14,41 @@
 #include <string>
 #include <vector>
 
+namespace {
+int writeDeck(const QString& spec) {
+    QFile f(spec.section(u',', 0, 0));
+    const qint64 bytes = spec.section(u',', 1).toLongLong() * 1024 * 1024;
+    if (!f.open(QIODevice::WriteOnly)) return 1;
+    for (qint64 i = 0; f.size() < bytes; ++i) {
+        const QString line =
+            i % 2 == 0
+                ? QStringLiteral(
+                      "Which city was the capital of the country number %1 in the year %2?\\Prague\\"
+                      "Vienna\\Budapest\\Bratislava\r\n")
+                : QStringLiteral(u"Kolik obyvatel mělo město číslo %1 v roce %2, když příliš žluťoučký kůň "
+                                 u"úpěl?\\Tisíc\\Dva tisíce\\Tři sta\\Pět set\r\n");
+        f.write(line.arg(i).arg(1000 + i % 1000).toUtf8());
+    }
+    return 0;
+}
+
+// The way the game reads q.dat: the whole file, then the deck.
+int loadDeck(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return 1;
+    const modOt::LoadReport report = modOt::LoadQuestionFile(f.readAll());
+    return modOt::questionCount > 0 && report.skipped.empty() ? 0 : 1;
+}
+} // namespace
+
 int main(int argc, char** argv) {
+    // The deck modes run without an application object, so that only the deck counts.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--write-deck=", 13) == 0)
+            return writeDeck(QString::fromLocal8Bit(argv[i] + 13));
+        if (std::strncmp(argv[i], "--load-deck=", 12) == 0)
+            return loadDeck(QString::fromLocal8Bit(argv[i] + 12));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
 

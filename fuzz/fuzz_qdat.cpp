@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The deck is a permutation of the good lines; each question keeps its right answer marked.
     std::vector<std::uint64_t> deck, dealtRight;
     for (int i = 0; i < count; ++i) {
-        const modOt::Question& q = modOt::questions[static_cast<std::size_t>(i)];
+        const modOt::Question q = modOt::questions[static_cast<std::size_t>(i)].unpack();
         FUZZ_CHECK(q.Correct >= 1 && q.Correct <= 4);
         for (std::size_t s = 1; s <= 4; ++s)
             FUZZ_CHECK(!q.Answer[s].isEmpty());
@@ -143,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bool anyMatch = false;
         for (int i = 0; i < count; ++i)
             anyMatch =
-                anyMatch || modOt::isEnglish(modOt::questions[static_cast<std::size_t>(i)].Text) != czech;
+                anyMatch || modOt::questions[static_cast<std::size_t>(i)].isEnglish() != czech;
         int dealt = 0;
         const auto deal = [&] {
             ++dealt;

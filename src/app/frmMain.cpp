@@ -249,23 +249,52 @@ bool frmMain::FormLoad() {
                          .arg(QDir::toNativeSeparators(qPath), qf.errorString()));
         return false;
     }
-    const auto issues = modOt::LoadQuestions(textcodec::decode(qf.readAll()));
-    for (const auto& issue : issues)
-        std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(QDir::toNativeSeparators(qPath)),
-                     issue.line, qPrintable(issue.reason));
-    if (modOt::questionCount < 0)
+    const QString file = QDir::toNativeSeparators(qPath);
+    const modOt::LoadReport loaded = modOt::LoadQuestionFile(qf.readAll());
+    for (const auto& issue : loaded.skipped)
+        std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(file), issue.line,
+                     qPrintable(issue.reason));
+    for (int line : loaded.decoding.fallbackLines)
+        std::fprintf(stderr, "%s:%d: not valid UTF-8, read as Windows-1250\n", qPrintable(file), line);
+    const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
+    const auto fallback = static_cast<qsizetype>(loaded.decoding.fallbackLines.size());
+    // czech is still inverted here: true means the marker is absent, so English.
+    if (modOt::questionCount < 0) {
         // The game still runs, but every question would be blank: say why.
-        platform_.showError(
+        platform_.showWarning(
             this,
-            !czech
-                ? QStringLiteral("V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).\n"
-                                 "Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.")
-                      .arg(QDir::toNativeSeparators(qPath))
-                      .arg(issues.size())
-                : QStringLiteral("The question file %1 holds no usable question (lines skipped: %2).\n"
-                                 "Questions will be blank; mend the file, for example with tamvelkviz-check.")
-                      .arg(QDir::toNativeSeparators(qPath))
-                      .arg(issues.size()));
+            !czech ? QStringLiteral("V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).\n"
+                                    "Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.")
+                         .arg(file)
+                         .arg(skipped)
+                   : QStringLiteral("The question file %1 holds no usable question (lines skipped: %2).\n"
+                                    "Questions will be blank; mend the file, for example with "
+                                    "tamvelkviz-check.")
+                         .arg(file)
+                         .arg(skipped));
+    } else if (skipped > 0 || fallback > 0) {
+        QStringList parts;
+        if (skipped > 0)
+            parts << (!czech
+                          ? QStringLiteral("• vynechané řádky (nejsou ve tvaru "
+                                           "otázka\\správně\\špatně\\špatně\\špatně): %1")
+                          : QStringLiteral("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1"))
+                         .arg(skipped);
+        if (fallback > 0)
+            parts << (!czech ? QStringLiteral(
+                                   "• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1")
+                             : QStringLiteral("• lines not in UTF-8, read as Windows-1250: %1"))
+                         .arg(fallback);
+        platform_.showWarning(
+            this, !czech
+                      ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
+                                       "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
+                            .arg(file, parts.join(u'\n'))
+                      : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
+                                       "The game goes on. The program tamvelkviz-check lists these lines "
+                                       "with their numbers.")
+                            .arg(file, parts.join(u'\n')));
+    }
 
     graphics_ = std::make_unique<QPainter>(&surface_);
     graphics_->setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures

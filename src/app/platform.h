@@ -20,6 +20,8 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& prompt, bool czech) = 0;
     // A message that ends the run or reports a failure.
     virtual void showError(QWidget* parent, const QString& message) = 0;
+    // Something the player should know about while the game goes on.
+    virtual void showWarning(QWidget* parent, const QString& message) = 0;
 
     // Starts a sound effect at once, cutting off one still playing; a missing file plays nothing.
     virtual void playSound(const QString& wavPath) = 0;

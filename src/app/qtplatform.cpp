@@ -81,6 +81,12 @@ void QtPlatform::showError(QWidget* parent, const QString& message) {
     box.exec();
 }
 
+void QtPlatform::showWarning(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok,
+                    dialogParent(parent));
+    box.exec();
+}
+
 void QtPlatform::playSound(const QString& wavPath) {
     if (!audioChecked_) {
         audioChecked_ = true;

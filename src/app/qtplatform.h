@@ -23,6 +23,7 @@ public:
     void refresh(QWidget& window) override;
     bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override;
     void showError(QWidget* parent, const QString& message) override;
+    void showWarning(QWidget* parent, const QString& message) override;
     void playSound(const QString& wavPath) override;
     void startMusic(const QString& trackPath) override;
     void stopMusic() override;

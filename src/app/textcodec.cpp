@@ -1,6 +1,8 @@
 #include "textcodec.h"
 
 #include <QByteArrayView>
+#include <QStringDecoder>
+#include <algorithm>
 
 namespace textcodec {
 namespace {
@@ -18,7 +20,7 @@ constexpr char16_t kCp1250High[128] = {
     0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 } // namespace
 
-QString decodeWindows1250(const QByteArray& bytes) {
+QString decodeWindows1250(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     char16_t* d = reinterpret_cast<char16_t*>(out.data());
     for (char c : bytes) {
@@ -29,10 +31,126 @@ QString decodeWindows1250(const QByteArray& bytes) {
     return out;
 }
 
-QString decode(const QByteArray& bytes) {
-    if (!QByteArrayView(bytes).isValidUtf8()) return decodeWindows1250(bytes);
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+namespace {
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Calls onSegment(number, line, lineWithItsEnd) for each line of 8-bit text.
+template <typename F> void forEachByteLine(QByteArrayView bytes, F onSegment) {
+    int number = 0;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n') continue;
+        qsizetype end = i + 1;
+        if (c == '\r' && end < n && bytes[end] == '\n') ++end;
+        onSegment(++number, bytes.sliced(start, i - start), bytes.sliced(start, end - start));
+        start = end;
+        i = end - 1;
+    }
+    if (start < n) onSegment(++number, bytes.sliced(start), bytes.sliced(start));
+}
+
+struct ByteOrderMark {
+    Decoding decoding;
+    qsizetype length = 0;
+};
+
+ByteOrderMark byteOrderMark(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) return {{Encoding::Utf8, true, {}}, 3};
+    if (bytes.startsWith("\xFF\xFE")) return {{Encoding::Utf16LittleEndian, true, {}}, 2};
+    if (bytes.startsWith("\xFE\xFF")) return {{Encoding::Utf16BigEndian, true, {}}, 2};
+    return {};
+}
+
+QString decodeUtf16(QByteArrayView bytes, Encoding encoding) {
+    QStringDecoder decoder(encoding == Encoding::Utf16LittleEndian ? QStringDecoder::Utf16LE
+                                                                   : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::Stateless);
+    return decoder(bytes);
+}
+
+// Whether an 8-bit text is a Windows-1250 file: some line is not UTF-8 and no line with non-ASCII
+// bytes is.
+bool isWindows1250File(QByteArrayView bytes) {
+    bool anyInvalid = false;
+    bool anyValidNonAscii = false;
+    forEachByteLine(bytes, [&](int, QByteArrayView line, QByteArrayView) {
+        if (anyValidNonAscii || isAscii(line)) return;
+        if (line.isValidUtf8())
+            anyValidNonAscii = true;
+        else
+            anyInvalid = true;
+    });
+    return anyInvalid && !anyValidNonAscii;
+}
+
+// Decodes 8-bit text segment by segment, choosing UTF-8 or Windows-1250 for each.
+template <typename F>
+Decoding decode8Bit(QByteArrayView bytes, Decoding decoding, bool keepLineEnds, F onPart) {
+    if (isWindows1250File(bytes)) decoding.encoding = Encoding::Windows1250;
+    const bool whole1250 = decoding.encoding == Encoding::Windows1250;
+    forEachByteLine(bytes, [&](int number, QByteArrayView line, QByteArrayView withEnd) {
+        const QByteArrayView part = keepLineEnds ? withEnd : line;
+        if (whole1250) {
+            onPart(number, decodeWindows1250(part));
+        } else if (isAscii(line) || line.isValidUtf8()) {
+            onPart(number, QString::fromUtf8(part));
+        } else {
+            decoding.fallbackLines.push_back(number);
+            onPart(number, decodeWindows1250(part));
+        }
+    });
+    return decoding;
+}
+} // namespace
+
+QString describe(const Decoding& decoding) {
+    switch (decoding.encoding) {
+    case Encoding::Windows1250:
+        return QStringLiteral("Windows-1250");
+    case Encoding::Utf16LittleEndian:
+        return QStringLiteral("UTF-16 LE with a byte order mark");
+    case Encoding::Utf16BigEndian:
+        return QStringLiteral("UTF-16 BE with a byte order mark");
+    case Encoding::Utf8:
+        break;
+    }
+    return decoding.byteOrderMark ? QStringLiteral("UTF-8 with a byte order mark") : QStringLiteral("UTF-8");
+}
+
+Decoding forEachLine(QByteArrayView bytes, const std::function<void(int, QStringView)>& onLine) {
+    const ByteOrderMark bom = byteOrderMark(bytes);
+    bytes = bytes.sliced(bom.length);
+    if (bom.decoding.encoding == Encoding::Utf16LittleEndian ||
+        bom.decoding.encoding == Encoding::Utf16BigEndian) {
+        const QString text = decodeUtf16(bytes, bom.decoding.encoding);
+        const QStringList lines = splitLines(text);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            onLine(static_cast<int>(i + 1), lines[i]);
+        return bom.decoding;
+    }
+    return decode8Bit(bytes, bom.decoding, false,
+                      [&](int number, const QString& line) { onLine(number, line); });
+}
+
+QString decode(const QByteArray& bytes, Decoding* decoding) {
+    const ByteOrderMark bom = byteOrderMark(bytes);
+    const QByteArrayView rest = QByteArrayView(bytes).sliced(bom.length);
+    Decoding how = bom.decoding;
+    QString text;
+    if (how.encoding == Encoding::Utf16LittleEndian || how.encoding == Encoding::Utf16BigEndian) {
+        text = decodeUtf16(rest, how.encoding);
+    } else if (rest.isValidUtf8()) {
+        text = QString::fromUtf8(rest);
+    } else {
+        text.reserve(rest.size());
+        how = decode8Bit(rest, how, true, [&](int, const QString& part) { text += part; });
+    }
+    if (decoding) *decoding = how;
     return text;
 }
 

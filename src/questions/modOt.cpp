@@ -3,37 +3,60 @@
 #include "random.h"
 #include "textcodec.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
 namespace modOt {
 
-std::vector<Question> questions(1);
+std::vector<StoredQuestion> questions(1);
 int questionCount = -1;
 int nextIndex = 0;
 
 namespace {
-// One line: up to its first five fields as views into the text, and how many fields it has in all.
-void parseLine(QStringView line, int number, ParsedFile& out) {
-    std::array<QStringView, 5> f;
+constexpr char16_t kSeparator = u'\\';
+
+// Splits one line into its five fields (views into the line); false, with the reason noted, for a line
+// the game skips.
+bool splitLine(QStringView line, int number, std::array<QStringView, 5>& f, std::vector<LoadIssue>& issues) {
     int count = 0;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= line.size(); ++i) {
-        if (i == line.size() || line[i] == u'\\') {
+        if (i == line.size() || line[i] == kSeparator) {
             if (count < 5) f[static_cast<std::size_t>(count)] = line.sliced(start, i - start);
             ++count;
             start = i + 1;
         }
     }
     if (count < 5) {
-        out.issues.push_back({number, QStringLiteral("has %1 answer field(s), needs 4").arg(count - 1)});
-        return;
+        issues.push_back({number, QStringLiteral("has %1 answer field(s), needs 4").arg(count - 1)});
+        return false;
     }
     for (std::size_t k = 1; k <= 4; ++k)
         if (f[k].isEmpty()) {
-            out.issues.push_back({number, QStringLiteral("has an empty answer field")});
-            return;
+            issues.push_back({number, QStringLiteral("has an empty answer field")});
+            return false;
         }
+    return true;
+}
+
+// Lines end at CR LF, CR or LF; a last line without a line end counts.
+template <typename F> void forEachTextLine(const QString& text, F onLine) {
+    int number = 0;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i < n && text[i] != u'\r' && text[i] != u'\n') continue;
+        if (i == n && start == n) break;
+        onLine(++number, QStringView(text).sliced(start, i - start));
+        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+}
+
+void addLine(QStringView line, int number, ParsedFile& out) {
+    std::array<QStringView, 5> f;
+    if (line.isEmpty() || !splitLine(line, number, f, out.issues)) return;
     QuestionLine q;
     q.line = number;
     for (std::size_t k = 0; k < 5; ++k)
@@ -42,20 +65,56 @@ void parseLine(QStringView line, int number, ParsedFile& out) {
 }
 } // namespace
 
+StoredQuestion::StoredQuestion(QStringView text, const std::array<QStringView, 4>& answers,
+                               std::uint8_t correct)
+    : correct_(correct) {
+    QString joined;
+    joined.reserve(text.size() + 4 + answers[0].size() + answers[1].size() + answers[2].size() +
+                   answers[3].size());
+    joined += text;
+    for (QStringView s : answers) {
+        joined += kSeparator;
+        joined += s;
+    }
+    fields_ = joined.toUtf8();
+    fields_.squeeze(); // the conversion reserves for the worst case
+}
+
+Question StoredQuestion::unpack() const {
+    Question q;
+    if (fields_.isEmpty() && correct_ == 0) return q;
+    const QString all = QString::fromUtf8(fields_);
+    qsizetype start = 0;
+    for (std::size_t k = 0; k <= 4; ++k) {
+        qsizetype end = k < 4 ? all.indexOf(kSeparator, start) : all.size();
+        if (end < 0) end = all.size();
+        (k == 0 ? q.Text : q.Answer[k]) = all.mid(start, end - start);
+        start = end + 1;
+    }
+    q.Correct = correct_;
+    return q;
+}
+
+QString StoredQuestion::text() const {
+    const qsizetype end = fields_.indexOf('\\');
+    return QString::fromUtf8(end < 0 ? fields_ : fields_.first(end));
+}
+
+bool StoredQuestion::isEnglish() const {
+    return fields_.startsWith('W') || fields_.startsWith("How");
+}
+
+ParsedFile parse(QByteArrayView bytes, textcodec::Decoding* decoding) {
+    ParsedFile out;
+    const textcodec::Decoding how =
+        textcodec::forEachLine(bytes, [&out](int number, QStringView line) { addLine(line, number, out); });
+    if (decoding) *decoding = how;
+    return out;
+}
+
 ParsedFile parse(const QString& text) {
     ParsedFile out;
-    // Lines end at CR LF, CR or LF; a last line without a line end counts.
-    int number = 0;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i <= n; ++i) {
-        if (i < n && text[i] != u'\r' && text[i] != u'\n') continue;
-        if (i == n && start == n) break;
-        ++number;
-        if (i > start) parseLine(QStringView(text).sliced(start, i - start), number, out);
-        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
+    forEachTextLine(text, [&out](int number, QStringView line) { addLine(line, number, out); });
     return out;
 }
 
@@ -63,29 +122,53 @@ bool isEnglish(const QString& text) {
     return text.startsWith(u'W') || text.startsWith(QStringLiteral("How"));
 }
 
-std::vector<LoadIssue> LoadQuestions(const QString& text) {
-    rnd::randomize();
-    ParsedFile parsed = parse(text);
-    questions.assign(qMax<std::size_t>(parsed.questions.size(), 1), Question{});
-    questionCount = 0;
-    for (QuestionLine& ql : parsed.questions) {
-        Question& q = questions[static_cast<std::size_t>(questionCount)];
-        for (std::size_t i = 1; i <= 4; ++i) {
-            std::size_t r;
-            do {
-                r = static_cast<std::size_t>(rnd::below(4) + 1);
-            } while (ql.fields[r].isEmpty());
-            // Taking the field leaves it empty, so it cannot be drawn again.
-            q.Answer[i] = std::exchange(ql.fields[r], QString());
-            if (r == 1) q.Correct = static_cast<std::uint8_t>(i);
-        }
-        q.Text = std::move(ql.fields[0]);
-        ++questionCount;
+namespace {
+// Adds one line to the deck, its answers drawn into the four slots in a random order.
+void addToDeck(QStringView line, int number, std::vector<LoadIssue>& issues) {
+    std::array<QStringView, 5> f;
+    if (line.isEmpty() || !splitLine(line, number, f, issues)) return;
+    std::array<QStringView, 4> answers;
+    std::array<bool, 5> taken{};
+    std::uint8_t correct = 0;
+    for (std::size_t i = 1; i <= 4; ++i) {
+        std::size_t r;
+        do {
+            r = static_cast<std::size_t>(rnd::below(4) + 1);
+        } while (taken[r]);
+        taken[r] = true;
+        answers[i - 1] = f[r];
+        if (r == 1) correct = static_cast<std::uint8_t>(i);
     }
-    --questionCount;
+    questions.emplace_back(f[0], answers, correct);
+}
+
+template <typename ForEachLine>
+std::vector<LoadIssue> fillDeck(ForEachLine forEachLine, std::size_t expectedLines = 0) {
+    rnd::randomize();
+    questions.clear();
+    questions.shrink_to_fit();
+    // Growing a large deck by doubling would hold two copies of its records for a while.
+    questions.reserve(expectedLines);
+    std::vector<LoadIssue> issues;
+    forEachLine([&issues](int number, QStringView line) { addToDeck(line, number, issues); });
+    questionCount = static_cast<int>(questions.size()) - 1;
+    if (questions.empty()) questions.emplace_back();
     nextIndex = 0;
     ShuffleQuestions();
-    return parsed.issues;
+    return issues;
+}
+} // namespace
+
+LoadReport LoadQuestionFile(QByteArrayView bytes) {
+    LoadReport report;
+    const auto lines = static_cast<std::size_t>(std::max(bytes.count('\n'), bytes.count('\r'))) + 1;
+    report.skipped =
+        fillDeck([&](const auto& onLine) { report.decoding = textcodec::forEachLine(bytes, onLine); }, lines);
+    return report;
+}
+
+std::vector<LoadIssue> LoadQuestions(const QString& text) {
+    return fillDeck([&text](const auto& onLine) { forEachTextLine(text, onLine); });
 }
 
 void ShuffleQuestions() {
@@ -97,7 +180,7 @@ void ShuffleQuestions() {
 }
 
 Question NextQuestion() {
-    Question q = questions[static_cast<std::size_t>(nextIndex)];
+    Question q = questions[static_cast<std::size_t>(nextIndex)].unpack();
     ++nextIndex;
     if (nextIndex >= questionCount + 1) {
         nextIndex = 0;

@@ -17,7 +17,7 @@ constexpr int kZoomPause = 50, kPanelPause = 70;
 
 bool deckHasLanguage(bool czech) {
     for (int i = 0; i <= modOt::questionCount; ++i)
-        if (modOt::isEnglish(modOt::questions[static_cast<std::size_t>(i)].Text) != czech) return true;
+        if (modOt::questions[static_cast<std::size_t>(i)].isEnglish() != czech) return true;
     return false;
 }
 } // namespace

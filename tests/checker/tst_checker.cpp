@@ -55,6 +55,8 @@ private slots:
     void languageOfTheFileOverridesTheGuess_data();
     void languageOfTheFileOverridesTheGuess();
     void windows1250FileIsReadRight();
+    void encodingsAndControlCharacters_data();
+    void encodingsAndControlCharacters();
     void summaryCountsQuestionsPerLanguage();
     void executableExitStatus_data();
     void executableExitStatus();
@@ -223,6 +225,55 @@ void CheckerTest::windows1250FileIsReadRight() {
     QCOMPARE(linesAndSeverities(report), QStringLiteral("1 warning"));
     QVERIFY2(allMessages(report).contains(QStringLiteral(u"\"Sněžka \" has a trailing space")),
              qPrintable(allMessages(report)));
+}
+
+void CheckerTest::encodingsAndControlCharacters_data() {
+    QTest::addColumn<QString>("file"); // in tests/fixtures/encodings
+    QTest::addColumn<QString>("encodingNote");
+    QTest::addColumn<QString>("expected"); // line and severity of each finding
+    QTest::addColumn<QString>("mentioned");
+    QTest::newRow("UTF-8 with one Windows-1250 line") << "mixed_utf8_one_cp1250.dat"
+                                                      << "encoding: UTF-8"
+                                                      << "3 warning"
+                                                      << "the game reads it as Windows-1250";
+    QTest::newRow("a whole file in Windows-1250") << "whole_cp1250.dat"
+                                                  << "encoding: not UTF-8, read as Windows-1250"
+                                                  << ""
+                                                  << "";
+    QTest::newRow("UTF-8 with a byte order mark") << "utf8_bom.dat"
+                                                  << "encoding: UTF-8 with a byte order mark"
+                                                  << ""
+                                                  << "";
+    QTest::newRow("UTF-16 LE") << "utf16le_bom.dat"
+                               << "encoding: UTF-16 LE with a byte order mark"
+                               << ""
+                               << "";
+    QTest::newRow("UTF-16 BE") << "utf16be_bom.dat"
+                               << "encoding: UTF-16 BE with a byte order mark"
+                               << ""
+                               << "";
+    QTest::newRow("control characters") << "control_chars.dat"
+                                        << "encoding: UTF-8"
+                                        << "1 warning, 2 warning, 3 warning"
+                                        << "\"What \\x1b[31mred\\x1b[0m thing?\" holds control characters";
+}
+
+void CheckerTest::encodingsAndControlCharacters() {
+    QFETCH(QString, file);
+    QFETCH(QString, encodingNote);
+    QFETCH(QString, expected);
+    QFETCH(QString, mentioned);
+    QFile f(QStringLiteral(TK_ENCODING_FIXTURES "/") + file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const CheckReport report = checker::checkQuestionFile(f.readAll(), file);
+    QCOMPARE(linesAndSeverities(report), expected);
+    const QString printed = allMessages(report);
+    QVERIFY2(printed.contains(file + ": note: " + encodingNote), qPrintable(printed));
+    if (!mentioned.isEmpty()) QVERIFY2(printed.contains(mentioned), qPrintable(printed));
+    // Nothing of the file reaches the terminal as a control character.
+    for (QChar c : printed)
+        QVERIFY2(c == u'\n' || c.category() != QChar::Other_Control, qPrintable(printed.toUtf8().toHex()));
+    QVERIFY(!printed.contains(QChar(0x202E)));
 }
 
 void CheckerTest::summaryCountsQuestionsPerLanguage() {

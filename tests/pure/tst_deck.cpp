@@ -43,7 +43,7 @@ QStringList dealPass() {
 QStringList deckTexts() {
     QStringList texts;
     for (int i = 0; i <= modOt::questionCount; ++i)
-        texts << modOt::questions[static_cast<std::size_t>(i)].Text;
+        texts << modOt::questions[static_cast<std::size_t>(i)].text();
     return texts;
 }
 
@@ -89,11 +89,75 @@ private slots:
     void moreThan10001LinesLoadWhole();
     void aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast();
     void utf8AndWindows1250FilesReadTheSame();
+    void questionFilesInTheEncodingsPeopleHave_data();
+    void questionFilesInTheEncodingsPeopleHave();
     void isEnglish_data();
     void isEnglish();
     void answerOrdersAreUniform();
     void deckOrdersAreUniform();
 };
+
+void DeckTest::questionFilesInTheEncodingsPeopleHave_data() {
+    using textcodec::Encoding;
+    QTest::addColumn<QString>("file"); // in tests/fixtures/encodings
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<bool>("byteOrderMark");
+    QTest::addColumn<QList<int>>("fallbackLines");
+    QTest::addColumn<QStringList>("questions"); // the texts, in file order
+    QTest::addColumn<int>("skipped");
+    const QString babicka = QStringLiteral(u"Kdo napsal Babičku?");
+    const QString praha = QStringLiteral(u"Která řeka protéká Prahou?");
+    const QString mars = QStringLiteral("Which planet is red?");
+    QTest::newRow("UTF-8 with one Windows-1250 line")
+        << "mixed_utf8_one_cp1250.dat" << int(Encoding::Utf8) << false << QList<int>{3}
+        << QStringList{babicka, mars, praha} << 0;
+    QTest::newRow("a whole file in Windows-1250") << "whole_cp1250.dat" << int(Encoding::Windows1250) << false
+                                                  << QList<int>{} << QStringList{babicka, praha, mars} << 0;
+    QTest::newRow("UTF-8 with a byte order mark")
+        << "utf8_bom.dat" << int(Encoding::Utf8) << true << QList<int>{} << QStringList{babicka, mars} << 0;
+    QTest::newRow("UTF-16 LE with a byte order mark")
+        << "utf16le_bom.dat" << int(Encoding::Utf16LittleEndian) << true << QList<int>{}
+        << QStringList{babicka, mars} << 0;
+    QTest::newRow("UTF-16 BE with a byte order mark")
+        << "utf16be_bom.dat" << int(Encoding::Utf16BigEndian) << true << QList<int>{}
+        << QStringList{praha, mars} << 0;
+    QTest::newRow("control characters are text like any other")
+        << "control_chars.dat" << int(Encoding::Utf8) << false << QList<int>{}
+        << QStringList{QStringLiteral("What \x1b[31mred\x1b[0m thing?"),
+                       QStringLiteral("\x1b]0;pwned\aWhich title?"), QStringLiteral(u"Who is \u202eevil?")}
+        << 0;
+    QTest::newRow("binary: line by line, one usable line")
+        << "binary.dat" << int(Encoding::Windows1250) << false << QList<int>{} << QStringList{mars} << 5;
+}
+
+void DeckTest::questionFilesInTheEncodingsPeopleHave() {
+    QFETCH(QString, file);
+    QFETCH(int, encoding);
+    QFETCH(bool, byteOrderMark);
+    QFETCH(QList<int>, fallbackLines);
+    QFETCH(QStringList, questions);
+    QFETCH(int, skipped);
+    QFile f(QStringLiteral(TK_ENCODING_FIXTURES "/") + file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const modOt::LoadReport report = modOt::LoadQuestionFile(f.readAll());
+    QCOMPARE(int(report.decoding.encoding), encoding);
+    QCOMPARE(report.decoding.byteOrderMark, byteOrderMark);
+    QCOMPARE(QList<int>(report.decoding.fallbackLines.begin(), report.decoding.fallbackLines.end()),
+             fallbackLines);
+    QCOMPARE(int(report.skipped.size()), skipped);
+    QCOMPARE(sorted(deckTexts()), sorted(questions));
+    // Every question keeps its own four answers, the right one marked.
+    for (int i = 0; i <= modOt::questionCount; ++i) {
+        const modOt::Question q = modOt::questions[static_cast<std::size_t>(i)].unpack();
+        QVERIFY(q.Correct >= 1 && q.Correct <= 4);
+        const QString right = q.Answer[q.Correct];
+        if (q.Text == QStringLiteral(u"Kdo napsal Babičku?"))
+            QCOMPARE(right, QStringLiteral(u"Božena Němcová"));
+        if (q.Text == QStringLiteral(u"Která řeka protéká Prahou?"))
+            QCOMPARE(right, QStringLiteral("Vltava"));
+        if (q.Text == QStringLiteral("Which planet is red?")) QCOMPARE(right, QStringLiteral("Mars"));
+    }
+}
 
 void DeckTest::cleanup() {
     rnd::unpin();
@@ -183,7 +247,7 @@ void DeckTest::correctNamesTheSlotHoldingTheRightAnswer() {
     modOt::LoadQuestions(numberedDeck(n));
     QCOMPARE(modOt::questionCount, n - 1);
     for (int i = 0; i < n; ++i) {
-        const modOt::Question& q = modOt::questions[static_cast<std::size_t>(i)];
+        const modOt::Question q = modOt::questions[static_cast<std::size_t>(i)].unpack();
         const QString k = q.Text.mid(1);
         QVERIFY(q.Correct >= 1 && q.Correct <= 4);
         QCOMPARE(q.Answer[q.Correct], "R" + k);
@@ -276,7 +340,7 @@ void DeckTest::answerOrdersAreUniform() {
     QHash<QString, int> counts;
     for (int i = 0; i < n; ++i) {
         QStringList order;
-        for (const QString& a : answersOf(modOt::questions[static_cast<std::size_t>(i)]))
+        for (const QString& a : answersOf(modOt::questions[static_cast<std::size_t>(i)].unpack()))
             order << a.left(1);
         ++counts[order.join(u',')];
     }

@@ -16,6 +16,7 @@ public:
     std::deque<bool> answers; // scripted answers; when empty, defaultAnswer
     bool defaultAnswer = false;
     QStringList errors;
+    QStringList warnings;
     QStringList sounds; // file names of the effects started, without folder
     QStringList music;  // "start <track file name>" or "stop"
     QStringList helpPages;
@@ -36,6 +37,7 @@ public:
         return a;
     }
     void showError(QWidget*, const QString& message) override { errors << message; }
+    void showWarning(QWidget*, const QString& message) override { warnings << message; }
     void playSound(const QString& wavPath) override { sounds << wavPath.section(u'/', -1); }
     void startMusic(const QString& trackPath) override {
         music << QStringLiteral("start ") + trackPath.section(u'/', -1);
@@ -63,6 +65,7 @@ public:
         refreshes = 0;
         prompts.clear();
         errors.clear();
+        warnings.clear();
         sounds.clear();
         music.clear();
         helpPages.clear();

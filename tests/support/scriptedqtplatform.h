@@ -22,6 +22,7 @@ public:
         return a;
     }
     void showError(QWidget*, const QString& message) override { errors << message; }
+    void showWarning(QWidget*, const QString& message) override { errors << message; }
     void playSound(const QString&) override {}
     void startMusic(const QString&) override {}
     void stopMusic() override {}

@@ -75,6 +75,13 @@ const QSet<QString>& czechWords() {
     return words;
 }
 
+// Control codes, and the bidirectional overrides and isolates that reorder what a terminal shows.
+bool isControlCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return c.category() == QChar::Other_Control || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2066 && u <= 0x2069);
+}
+
 bool hasCzechLetter(const QString& word) {
     return std::any_of(word.begin(), word.end(), [](QChar c) { return kCzechLetters.contains(c); });
 }
@@ -159,6 +166,7 @@ public:
 
         checkDuplicate(q.line, text);
         checkSpaces(q);
+        checkControlCharacters(q);
         if (!text.trimmed().isEmpty()) {
             checkQuestionFits(q.line, text);
             checkLanguage(q.line, text);
@@ -212,6 +220,16 @@ private:
             add(q.line, Severity::Warning,
                 QStringLiteral("%1 %2 has %3; the game shows it as typed")
                     .arg(fieldName(k), quoted(f), where));
+        }
+    }
+
+    void checkControlCharacters(const modOt::QuestionLine& q) {
+        for (int k = 0; k <= 4; ++k) {
+            const QString& f = q.fields[static_cast<std::size_t>(k)];
+            if (std::any_of(f.begin(), f.end(), isControlCharacter))
+                add(q.line, Severity::Warning,
+                    QStringLiteral("%1 %2 holds control characters, which the game cannot show")
+                        .arg(fieldName(k), quoted(f)));
         }
     }
 
@@ -333,12 +351,6 @@ private:
     QHash<QString, int> firstLine_;
 };
 
-bool isUtf8(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8(bytes);
-    return !utf8.hasError();
-}
-
 } // namespace
 
 int CheckReport::errors() const {
@@ -383,10 +395,17 @@ LanguageGuess guessLanguage(const QString& question) {
 CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, Language intended) {
     CheckReport report;
     report.fileName = fileName;
-    const QString text = textcodec::decode(bytes);
-    const modOt::ParsedFile parsed = modOt::parse(text);
-    const QStringList lines = textcodec::splitLines(text);
+    textcodec::Decoding decoding;
+    const modOt::ParsedFile parsed = modOt::parse(bytes, &decoding);
+    QStringList lines;
+    textcodec::forEachLine(bytes, [&lines](int, QStringView line) { lines << line.toString(); });
     Checker checker(report, intended);
+
+    for (int line : decoding.fallbackLines)
+        checker.add(
+            line, Severity::Warning,
+            QStringLiteral("this line is not valid UTF-8 like the rest of the file; the game reads it "
+                           "as Windows-1250 (save the whole file as UTF-8)"));
 
     for (const modOt::LoadIssue& issue : parsed.issues) {
         QString message = QStringLiteral("the game skips this line: it ") + issue.reason;
@@ -405,7 +424,10 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
             0, Severity::Error,
             QStringLiteral(
                 "the file holds no question; write one a line: question\\right answer\\wrong\\wrong\\wrong"));
-    if (!isUtf8(bytes)) checker.add(0, Severity::Note, QStringLiteral("not UTF-8, read as Windows-1250"));
+    checker.add(0, Severity::Note,
+                decoding.encoding == textcodec::Encoding::Windows1250
+                    ? QStringLiteral("encoding: not UTF-8, read as Windows-1250")
+                    : QStringLiteral("encoding: %1").arg(textcodec::describe(decoding)));
     if (intended != Language::Unknown) {
         checker.add(0, Severity::Note,
                     QStringLiteral("%1 question(s) go to the English game").arg(report.english));
@@ -420,13 +442,28 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
     return report;
 }
 
+QString escapeControls(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!isControlCharacter(c))
+            out += c;
+        else if (u < 0x100)
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            out += QStringLiteral("\\u{%1}").arg(u, 4, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+
 QString formatFinding(const QString& fileName, const Finding& finding) {
     const QString severity = finding.severity == Severity::Error     ? QStringLiteral("error")
                              : finding.severity == Severity::Warning ? QStringLiteral("warning")
                                                                      : QStringLiteral("note");
     const QString where =
         finding.line > 0 ? QStringLiteral("%1:%2").arg(fileName, QString::number(finding.line)) : fileName;
-    return QStringLiteral("%1: %2: %3").arg(where, severity, finding.message);
+    return escapeControls(QStringLiteral("%1: %2: %3").arg(where, severity, finding.message));
 }
 
 QString formatSummary(const CheckReport& report) {

@@ -40,7 +40,11 @@ LanguageGuess guessLanguage(const QString& question);
 CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName,
                               Language intended = Language::Unknown);
 
-// "q.dat:12: error: ..." (no line number for findings about the whole file).
+// The text with every control character written as \x1b (and bidirectional overrides as \u{202e}), so
+// that a question file cannot drive the terminal of whoever checks it.
+QString escapeControls(const QString& text);
+
+// "q.dat:12: error: ..." (no line number for findings about the whole file), control characters escaped.
 QString formatFinding(const QString& fileName, const Finding& finding);
 // "120 questions: 60 English, 60 Czech; 0 errors, 2 warnings"
 QString formatSummary(const CheckReport& report);

@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
             bytes = file.readAll();
         if (problem.isEmpty() && file.error() != QFileDevice::NoError) problem = file.errorString();
         if (!problem.isEmpty()) {
-            err << "tamvelkviz-check: cannot read " << name << ": " << problem << Qt::endl;
+            err << "tamvelkviz-check: cannot read " << checker::escapeControls(name) << ": " << problem
+                << Qt::endl;
             status = kExitUnreadable;
             continue;
         }
@@ -92,8 +93,8 @@ int main(int argc, char** argv) {
         const checker::CheckReport report = checker::checkQuestionFile(bytes, name, intended);
         for (const checker::Finding& f : report.findings)
             out << checker::formatFinding(name, f) << '\n';
-        out << (files.size() > 1 ? name + QStringLiteral(": ") : QString()) << checker::formatSummary(report)
-            << '\n';
+        out << (files.size() > 1 ? checker::escapeControls(name) + QStringLiteral(": ") : QString())
+            << checker::formatSummary(report) << '\n';
         out.flush();
         if (report.errors() > 0 && status == kExitClean) status = kExitErrors;
     }
