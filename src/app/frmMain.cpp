@@ -224,6 +224,23 @@ bool frmMain::writeSettingsFile() {
     return false;
 }
 
+QString frmMain::seenQuestionsFile() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/seen-questions.txt");
+}
+
+void frmMain::rememberDealt(const modOt::Question& q) {
+    if (q.Text.isEmpty()) return;
+    seen_.rememberDealt(modOt::textHash(q.Text.toUtf8()), modOt::isEnglish(q.Text));
+    // Written whole and renamed, like n.dat. Losing it only means repeats, so a failure is not shown.
+    const QString path = seenQuestionsFile();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(seen_.toText()) < 0 || !f.commit())
+        std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(path)),
+                     qPrintable(f.errorString()));
+}
+
 bool frmMain::FormLoad() {
     rnd::randomize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -256,6 +273,10 @@ bool frmMain::FormLoad() {
                      qPrintable(issue.reason));
     for (int line : loaded.decoding.fallbackLines)
         std::fprintf(stderr, "%s:%d: not valid UTF-8, read as Windows-1250\n", qPrintable(file), line);
+    QFile seenFile(seenQuestionsFile());
+    seen_ = seenFile.open(QIODevice::ReadOnly) ? modOt::SeenQuestions::fromText(seenFile.readAll())
+                                               : modOt::SeenQuestions();
+    modOt::putUnseenFirst(seen_);
     const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
     const auto fallback = static_cast<qsizetype>(loaded.decoding.fallbackLines.size());
     // czech is still inverted here: true means the marker is absent, so English.

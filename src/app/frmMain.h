@@ -4,6 +4,7 @@
 
 #include "boardmodel.h"
 #include "modOt.h"
+#include "seenquestions.h"
 
 #include <QColor>
 #include <QImage>
@@ -37,6 +38,9 @@ public:
     bool installed = false;
     bool isUnloaded() const { return unloaded_; }
     bool writeSettingsFile(); // false after a failure, which was reported
+    // The memory of dealt questions, kept per user across runs.
+    QString seenQuestionsFile() const;
+    void rememberDealt(const modOt::Question& q);
 
     // --- drawing surface (src/media)
     void loadPictures();
@@ -149,5 +153,6 @@ private:
     bool clockEnabled_ = false;
     int clockPeriod_ = 60;
     int musicNumber_ = -1;
+    modOt::SeenQuestions seen_;
     friend class FrmMainProbe;
 };

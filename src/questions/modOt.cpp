@@ -1,6 +1,7 @@
 #include "modOt.h"
 
 #include "random.h"
+#include "seenquestions.h"
 #include "textcodec.h"
 
 #include <algorithm>
@@ -98,6 +99,11 @@ Question StoredQuestion::unpack() const {
 QString StoredQuestion::text() const {
     const qsizetype end = fields_.indexOf('\\');
     return QString::fromUtf8(end < 0 ? fields_ : fields_.first(end));
+}
+
+std::uint64_t StoredQuestion::textHash() const {
+    const qsizetype end = fields_.indexOf('\\');
+    return modOt::textHash(end < 0 ? QByteArrayView(fields_) : QByteArrayView(fields_).first(end));
 }
 
 bool StoredQuestion::isEnglish() const {

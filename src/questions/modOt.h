@@ -26,6 +26,7 @@ public:
     Question unpack() const;
     QString text() const;
     bool isEnglish() const;
+    std::uint64_t textHash() const; // see seenquestions.h
 
 private:
     QByteArray fields_; // text and the four slots, separated by '\\', which no field can hold

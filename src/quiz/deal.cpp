@@ -26,6 +26,7 @@ void frmMain::Click(int col, int row) {
     makeSound(QStringLiteral("select2"));
     mode = player;
     question = textfit::dealInLanguage(czech, deckHasLanguage(czech), modOt::NextQuestion, modOt::isEnglish);
+    rememberDealt(question);
 
     const double G = zoomGrowth(board, col, row);
     const RectF r = cellRect(col, row);

@@ -363,6 +363,25 @@ private slots:
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("AtToMluvi.Cesky"))));
     }
 
+    void theNextRunDealsAQuestionNotSeenBefore() {
+        ProgramFolder folder(QStringLiteral("Which one?\\R\\A\\B\\C\nWhich two?\\R\\A\\B\\C\n"
+                                            "Which three?\\R\\A\\B\\C\n"));
+        QStringList dealt;
+        for (int run = 0; run < 3; ++run) {
+            rnd::pin(77); // the same shuffle every run: only the memory can change the order
+            FakePlatform p;
+            frmMain w(p, folder.path());
+            if (run == 0) QFile::remove(w.seenQuestionsFile());
+            QVERIFY(w.FormLoad());
+            w.gameStart();
+            w.Click(3, 0);
+            dealt << w.question.Text;
+            w.Form_Unload();
+        }
+        rnd::unpin();
+        QCOMPARE(QSet<QString>(dealt.begin(), dealt.end()).size(), 3);
+    }
+
     void languageSwitchCreatesAndDeletesTheMarker() {
         LoadedGame g;
         const QString marker = g.folder->file(QStringLiteral("AtToMluvi.Cesky"));

@@ -32,7 +32,8 @@ QString allMessages(const CheckReport& report) {
 }
 
 const QByteArray kEnglish = "Which planet is closest to the Sun?\\Mercury\\Venus\\Mars\\Earth\n";
-const QByteArray kCzech = "Který hrad je nejstarší v Česku?\\Pražský hrad\\Karlštejn\\Křivoklát\\Loket\n";
+const QByteArray kCzech =
+    "Který hrad je nejstarší v\xc2\xa0Česku?\\Pražský hrad\\Karlštejn\\Křivoklát\\Loket\n";
 
 // Windows-1250 bytes of the few Czech letters the fixture uses.
 QByteArray windows1250(const QString& text) {
@@ -96,11 +97,16 @@ void CheckerTest::findingsOfSmallFiles_data() {
         << QByteArray("Co obíhá kolem Země?\\Mezinárodní vesmírná stanice na oběžné dráze\\Měsíc\\Mars\\Venuše\n")
         << "1 error" << "the right answer";
     // About 196 and 205 px in the 15 px regular font.
+    QTest::newRow("Czech one-letter words before ordinary spaces")
+        << QByteArray("V kterém městě je hrad s věží a příkopem?\\Praha\\Brno\\Ostrava\\Plzeň\n")
+        << "1 warning" << "the one-letter word(s) \"V\", \"s\", \"a\" stand before an ordinary space";
+    QTest::newRow("an English question may have one-letter words")
+        << QByteArray("Which is a planet?\\Mars\\Sun\\Moon\\Halley\n") << "" << "";
     QTest::newRow("answer just narrower than its box")
-        << QByteArray("Kteří malíři žili v Itálii?\\Leonardo da Vinci a Tizian\\Monet\\Dalí\\Goya\n")
+        << QByteArray("Kteří malíři žili v\xc2\xa0Itálii?\\Leonardo da Vinci a Tizian\\Monet\\Dalí\\Goya\n")
         << "" << "";
     QTest::newRow("answer just wider than its box")
-        << QByteArray("Kteří malíři žili v Itálii?\\Leonardo da Vinci a Raffael\\Monet\\Dalí\\Goya\n")
+        << QByteArray("Kteří malíři žili v\xc2\xa0Itálii?\\Leonardo da Vinci a Raffael\\Monet\\Dalí\\Goya\n")
         << "1 error" << "is 205 px wide";
     QTest::newRow("two-line answer that fits")
         << QByteArray("Co obíhá kolem Země?\\Mezinárodní vesmírná|stanice\\Měsíc\\Mars\\Venuše\n")
@@ -123,8 +129,8 @@ void CheckerTest::findingsOfSmallFiles_data() {
         << "Kolik je " + QByteArray("velmi ").repeated(27) + "otázka?\\1\\2\\3\\4\n"
         << "1 error" << "never shown: \"velmi otázka?\"";
     QTest::newRow("long question that fits")
-        << QByteArray("Kolik kusů ovoce máme, když k sedmi jablkům přidáme ještě pět hrušek a potom tři švestky, "
-                      "a nakonec dvě jablka sníme?\\13\\15\\17\\11\n")
+        << QByteArray("Kolik kusů ovoce máme, když k\xc2\xa0sedmi jablkům přidáme ještě pět hrušek a\xc2\xa0potom "
+                      "tři švestky, a\xc2\xa0nakonec dvě jablka sníme?\\13\\15\\17\\11\n")
         << "" << "";
     QTest::newRow("word wider than a line")
         << QByteArray("Co jsou nejpravděpodobnějšímipříležitostmi?\\a\\b\\c\\d\n") << "1 error" << "runs over the edge";

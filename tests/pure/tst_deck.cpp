@@ -1,6 +1,7 @@
 // The question deck: reading q.dat, answer order, dealing and reshuffling.
 #include "modOt.h"
 #include "random.h"
+#include "seenquestions.h"
 #include "textcodec.h"
 
 #include <QtTest>
@@ -89,6 +90,8 @@ private slots:
     void moreThan10001LinesLoadWhole();
     void aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast();
     void utf8AndWindows1250FilesReadTheSame();
+    void unseenQuestionsComeFirstFromOneRunToTheNext();
+    void aDamagedMemoryKeepsOnlyWhatItCanRead();
     void questionFilesInTheEncodingsPeopleHave_data();
     void questionFilesInTheEncodingsPeopleHave();
     void isEnglish_data();
@@ -96,6 +99,69 @@ private slots:
     void answerOrdersAreUniform();
     void deckOrdersAreUniform();
 };
+
+namespace {
+// One run of the game: a new deck from the file, ordered by the memory, then `english` and `czech`
+// deals of each language remembered as the game remembers them; returns the texts dealt.
+QStringList playRun(const QString& file, QByteArray& memory, int english, int czech, int seed) {
+    rnd::pin(seed);
+    modOt::LoadQuestions(file);
+    modOt::SeenQuestions seen = modOt::SeenQuestions::fromText(memory);
+    modOt::putUnseenFirst(seen);
+    QStringList dealt;
+    while (english > 0 || czech > 0) {
+        const modOt::Question q = modOt::NextQuestion();
+        const bool isEnglish = modOt::isEnglish(q.Text);
+        int& wanted = isEnglish ? english : czech;
+        if (wanted == 0) continue; // dealt in the other language's game: never shown
+        --wanted;
+        dealt << q.Text;
+        seen.rememberDealt(modOt::textHash(q.Text.toUtf8()), isEnglish);
+    }
+    memory = seen.toText();
+    return dealt;
+}
+} // namespace
+
+void DeckTest::unseenQuestionsComeFirstFromOneRunToTheNext() {
+    QString file;
+    for (int i = 0; i < 6; ++i)
+        file += line(QStringLiteral("Which %1?").arg(i), "R", "A", "B", "C") + "\n";
+    for (int i = 0; i < 2; ++i)
+        file += line(QStringLiteral("Kdo %1?").arg(i), "R", "A", "B", "C") + "\n";
+    QByteArray memory; // no file yet: nothing seen
+
+    const QStringList first = playRun(file, memory, 3, 1, 1);
+    const QStringList second = playRun(file, memory, 3, 0, 2);
+    QSet<QString> english;
+    for (const QString& t : first + second)
+        if (modOt::isEnglish(t)) english.insert(t);
+    QCOMPARE(english.size(), 6); // no English question twice before all six were dealt
+    // All six seen: the English pool starts over, the Czech one remembers its question.
+    const modOt::SeenQuestions after = modOt::SeenQuestions::fromText(memory);
+    QCOMPARE(after.size(), 1);
+    const auto czechDealt =
+        std::find_if(first.begin(), first.end(), [](const QString& t) { return !modOt::isEnglish(t); });
+    QVERIFY(after.contains(modOt::textHash(czechDealt->toUtf8())));
+    const QStringList third = playRun(file, memory, 0, 1, 3);
+    QVERIFY(third.first() != *czechDealt);
+    // Both Czech questions seen now: that pool starts over too.
+    QCOMPARE(modOt::SeenQuestions::fromText(memory).size(), 0);
+}
+
+void DeckTest::aDamagedMemoryKeepsOnlyWhatItCanRead() {
+    const std::uint64_t h = modOt::textHash("Which?");
+    modOt::SeenQuestions seen;
+    seen.insert(h);
+    const QByteArray good = seen.toText();
+    QCOMPARE(modOt::SeenQuestions::fromText(good).size(), 1);
+    QCOMPARE(modOt::SeenQuestions::fromText(QByteArray("\x00\xff garbage\n12345\nzzzzzzzzzzzzzzzz\n")).size(),
+             0);
+    const modOt::SeenQuestions mixed = modOt::SeenQuestions::fromText("noise\r\n" + good + "\x01\x02");
+    QCOMPARE(mixed.size(), 1);
+    QVERIFY(mixed.contains(h));
+    QCOMPARE(modOt::textHash(""), 0xcbf29ce484222325ULL); // FNV-1a: stable across runs and platforms
+}
 
 void DeckTest::questionFilesInTheEncodingsPeopleHave_data() {
     using textcodec::Encoding;

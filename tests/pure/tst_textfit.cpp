@@ -88,6 +88,10 @@ void TextFitTest::justify_data() {
         << "supercalifragilisticexpialidocious tiny" << 300.f
         << QStringList{"supercalifragilisticexpialidocious"} << QList<float>{100} << "tiny";
     QTest::newRow("empty text places nothing") << "" << 100.f << QStringList{} << QList<float>{} << "";
+    // "one two v " fits in 100 px, but the one-letter word is bound to the next by a no-break space.
+    QTest::newRow("a no-break space keeps a one-letter word on the next line")
+        << QStringLiteral(u"one two v\u00a0Praze") << 110.f << QStringList{"one", "two"}
+        << QList<float>{100, 170} << QStringLiteral(u"v\u00a0Praze");
 }
 
 void TextFitTest::justify() {

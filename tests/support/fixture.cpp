@@ -90,6 +90,7 @@ LoadedGame::LoadedGame(const QString& questions, const QStringList& omit)
     : folder(std::make_unique<ProgramFolder>(questions, omit)), platform(std::make_unique<FakePlatform>()),
       window(std::make_unique<frmMain>(*platform, folder->path())) {
     rnd::pin(12345);
+    QFile::remove(window->seenQuestionsFile()); // each test deals from a fresh memory
     loaded = window->FormLoad();
     platform->clear();
 }

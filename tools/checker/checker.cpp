@@ -171,6 +171,7 @@ public:
             checkQuestionFits(q.line, text);
             checkLanguage(q.line, text);
             checkQuestionMarks(q.line, text);
+            if (!modOt::isEnglish(text)) checkOneLetterWords(q.line, text);
         }
         for (int k = 1; k <= 4; ++k)
             checkAnswerFits(q.line, k, q.fields[static_cast<std::size_t>(k)]);
@@ -221,6 +222,24 @@ private:
                 QStringLiteral("%1 %2 has %3; the game shows it as typed")
                     .arg(fieldName(k), quoted(f), where));
         }
+    }
+
+    // Czech typesetting: a line of the panel never ends with a one-letter preposition or conjunction,
+    // so the space after one is a no-break space, which the game keeps inside the word.
+    void checkOneLetterWords(int line, const QString& text) {
+        static const QString letters = QStringLiteral("kKsSvVzZoOuUaAiI");
+        QStringList found;
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            const bool wordStart = i == 0 || text[i - 1] == u' ' || text[i - 1] == QChar(0x00A0) ||
+                                   text[i - 1] == u'(' || text[i - 1] == u'„';
+            if (wordStart && letters.contains(text[i]) && text[i + 1] == u' ') found << QString(text[i]);
+        }
+        if (found.isEmpty()) return;
+        found.removeDuplicates();
+        add(line, Severity::Warning,
+            QStringLiteral("the one-letter word(s) %1 stand before an ordinary space; write a no-break space "
+                           "(U+00A0) after them, so that no line of the panel ends with one")
+                .arg(u'"' + found.join(QStringLiteral("\", \"")) + u'"'));
     }
 
     void checkControlCharacters(const modOt::QuestionLine& q) {

@@ -1,0 +1,37 @@
+// Which questions the player has already been dealt, across runs of the game: kept as stable hashes of
+// the question texts, so an edited question file simply counts its changed questions as new.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSet>
+#include <cstdint>
+
+namespace modOt {
+
+// FNV-1a over the UTF-8 bytes of a question's text: the same on every run and every platform.
+std::uint64_t textHash(QByteArrayView utf8Text);
+
+class SeenQuestions {
+public:
+    // Lines of 16 hexadecimal digits; anything else (a damaged file) is passed over.
+    static SeenQuestions fromText(QByteArrayView text);
+    QByteArray toText() const;
+
+    bool contains(std::uint64_t hash) const { return hashes_.contains(hash); }
+    void insert(std::uint64_t hash) { hashes_.insert(hash); }
+    qsizetype size() const { return hashes_.size(); }
+
+    // After a deal from the current deck: remembers the question and, once every question of its
+    // language in the deck has been seen, forgets that language so that its pool starts over.
+    void rememberDealt(std::uint64_t hash, bool english);
+
+private:
+    QSet<std::uint64_t> hashes_;
+};
+
+// Moves the questions not yet seen to the front of the deck, keeping the shuffled order within both
+// groups, and starts dealing from the front.
+void putUnseenFirst(const SeenQuestions& seen);
+
+} // namespace modOt
