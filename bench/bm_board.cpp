@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-using namespace boardmodel;
+using namespace board;
 using bench::picturesOf;
 using bench::ready;
 using bench::readyWithRepaint;

@@ -1,5 +1,5 @@
 // Loading a full deck of 10001 question lines: from text, and from a file read and decoded.
-#include "modOt.h"
+#include "deck.h"
 #include "random.h"
 #include "textcodec.h"
 
@@ -10,13 +10,12 @@
 namespace {
 
 constexpr int kLines = 10001;
+Deck deck; // the benchmark loops load into one deck, as the game does
 
 // At start-up the deck is empty; freeing the previous iteration's deck is not part of a load.
 void emptyDeck(benchmark::State& state) {
     state.PauseTiming();
-    modOt::questions.assign(1, modOt::StoredQuestion{});
-    modOt::questionCount = -1;
-    modOt::nextIndex = 0;
+    deck = Deck();
     state.ResumeTiming();
 }
 
@@ -67,11 +66,11 @@ void BM_LoadQuestionsFromText(benchmark::State& state) {
     rnd::pin(7);
     for (auto _ : state) {
         emptyDeck(state);
-        auto issues = modOt::LoadQuestions(text);
+        auto issues = deck.load(text);
         benchmark::DoNotOptimize(issues);
     }
     rnd::unpin();
-    if (modOt::questionCount != kLines - 1) state.SkipWithError("not every line was loaded");
+    if (deck.size() != kLines) state.SkipWithError("not every line was loaded");
     state.counters["lines"] = kLines;
     state.counters["bytes"] = static_cast<double>(text.toUtf8().size());
 }
@@ -98,11 +97,11 @@ void BM_LoadQuestionsFromFile(benchmark::State& state) {
             state.SkipWithError("cannot read the deck file");
             break;
         }
-        auto issues = modOt::LoadQuestions(textcodec::decode(f.readAll()));
+        auto issues = deck.load(textcodec::decode(f.readAll()));
         benchmark::DoNotOptimize(issues);
     }
     rnd::unpin();
-    if (modOt::questionCount != kLines - 1) state.SkipWithError("not every line was loaded");
+    if (deck.size() != kLines) state.SkipWithError("not every line was loaded");
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(BM_LoadQuestionsFromFile)->Arg(0)->Arg(1)->ArgName("cp1250")->Unit(benchmark::kMillisecond);

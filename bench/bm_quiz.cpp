@@ -1,12 +1,12 @@
 // Question phase: the clock tick, option hover, justified question text and the deal.
 #include "bmutil.h"
 
-#include "linetable.h"
 #include "modes.h"
+#include "questionlayout.h"
 
 #include <chrono>
 
-using namespace boardmodel;
+using namespace board;
 using bench::picturesOf;
 using bench::ready;
 using bench::readyWithRepaint;
@@ -66,7 +66,7 @@ void BM_DrawVarHover(benchmark::State& state) {
     frmMain& w = *s.window;
     int slot = 1;
     for (int i = 1; i <= 4; ++i)
-        if (w.question.Answer[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
+        if (w.question.answers[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
     for (auto _ : state)
         w.DrawVar(w.mode, slot, optionHover);
 }
@@ -85,10 +85,10 @@ void BM_JustifyFirstLine(benchmark::State& state) {
     frmMain& w = *s.window;
     prepareQuestionText(w);
     const QString text = bench::longQuestion();
-    const quizlayout::Line& l = quizlayout::lineTable[0];
+    const questionlayout::Line& l = questionlayout::lineTable[0];
     QString rest;
     for (auto _ : state) {
-        rest = w.Justify(text, l.width, l.left1, quizlayout::lineTop(0));
+        rest = w.Justify(text, l.width, l.left1, questionlayout::lineTop(0));
         benchmark::DoNotOptimize(rest);
     }
     state.counters["chars"] = static_cast<double>(text.size());
@@ -108,8 +108,8 @@ void BM_JustifyWholeText(benchmark::State& state) {
         QString rest = text;
         int n = 0;
         do {
-            const quizlayout::Line& l = quizlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-            rest = w.Justify(rest, l.width, l.left1, quizlayout::lineTop(n));
+            const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
+            rest = w.Justify(rest, l.width, l.left1, questionlayout::lineTop(n));
             ++n;
         } while (!rest.isEmpty());
         lines = n;

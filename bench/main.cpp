@@ -3,7 +3,7 @@
 //   --idle-check[=seconds]  timer events and wake-ups of the idle main menu
 //   --write-deck=PATH,MB    writes a question file of about MB megabytes (UTF-8, half Czech)
 //   --load-deck=PATH        loads a question file as the game does, nothing else (for peak memory)
-#include "modOt.h"
+#include "deck.h"
 #include "runmodes.h"
 
 #include <QFile>
@@ -36,8 +36,9 @@ int writeDeck(const QString& spec) {
 int loadDeck(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return 1;
-    const modOt::LoadReport report = modOt::LoadQuestionFile(f.readAll());
-    return modOt::questionCount > 0 && report.skipped.empty() ? 0 : 1;
+    Deck deck;
+    const LoadReport report = deck.loadFile(f.readAll());
+    return deck.size() > 1 && report.skipped.empty() ? 0 : 1;
 }
 } // namespace
 

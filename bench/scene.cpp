@@ -101,10 +101,9 @@ void Scene::toBoard() {
 
 void Scene::ownHalf() {
     int n = 0;
-    for (int row = 0; row < boardmodel::kRows; ++row)
-        for (int col = boardmodel::firstCol(row); col <= boardmodel::lastCol(row); ++col, ++n)
-            if (n % 2 == 0)
-                window->board.set(col, row, n % 4 == 0 ? boardmodel::cellPlayer1 : boardmodel::cellPlayer2);
+    for (int row = 0; row < board::kRows; ++row)
+        for (int col = board::firstCol(row); col <= board::lastCol(row); ++col, ++n)
+            if (n % 2 == 0) window->board.set(col, row, n % 4 == 0 ? board::cellPlayer1 : board::cellPlayer2);
 }
 
 void Scene::toQuestion(int col, int row) {
@@ -116,7 +115,7 @@ void Scene::toQuestion(int col, int row) {
 }
 
 QPoint cellCentre(int col, int row) {
-    const boardmodel::RectF r = boardmodel::cellRect(col, row);
+    const board::RectF r = board::cellRect(col, row);
     return {static_cast<int>(r.left + 32), static_cast<int>(r.top + 35)};
 }
 

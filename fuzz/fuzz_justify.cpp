@@ -3,7 +3,7 @@
 // decoded as the game decodes q.dat. Odd widths and measures (NaN, infinities, negatives, widths past
 // the 64-bit range) must not crash; for sane ones the line must fit, be stretched and keep the words.
 #include "fuzzcheck.h"
-#include "numconv.h"
+#include "numbers.h"
 #include "textcodec.h"
 #include "textfit.h"
 
@@ -160,7 +160,7 @@ void checkLine(const QString& text, float width, float left, Measure m) {
     if (!sane || !std::isfinite(left) || !std::isfinite(width) || std::fabs(width) > 1e7f) return;
     std::vector<long long> w;
     for (qsizetype i = 0; i < n; ++i)
-        w.push_back(numconv::roundHalfEven(measure(m, words[i] + u' ')));
+        w.push_back(numbers::roundHalfEven(measure(m, words[i] + u' ')));
     long long placed = 0;
     for (qsizetype i = 0; i < k; ++i)
         placed += w[static_cast<std::size_t>(i)];

@@ -1,7 +1,7 @@
 // n.dat bytes -> textcodec::decode -> settingsfile::read. What was read, written the way the game saves it
 // (write, then UTF-8) and read back, must come back unchanged: names with commas, quotes and spaces too.
 #include "fuzzcheck.h"
-#include "numconv.h"
+#include "numbers.h"
 #include "settingsfile.h"
 #include "textcodec.h"
 #include "textfit.h"
@@ -43,12 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.isEmpty()) FUZZ_CHECK(s.itemsRead == 0);
 
     // Val saturates instead of giving infinities, whatever the text.
-    FUZZ_CHECK(std::isfinite(numconv::Val(text)));
+    FUZZ_CHECK(std::isfinite(numbers::leadingNumber(text)));
 
     // The time base is stored cleaned; cleaning it again changes nothing.
-    const double base = numconv::Val(s.timeBase);
+    const double base = numbers::leadingNumber(s.timeBase);
     FUZZ_CHECK(std::isfinite(base));
-    FUZZ_CHECK_EQ(numconv::formatNumber(base), s.timeBase);
+    FUZZ_CHECK_EQ(numbers::formatNumber(base), s.timeBase);
     const int period = textfit::tickPeriod(static_cast<int>(text.size()), base);
     FUZZ_CHECK(period >= 0 && period <= 65535);
 

@@ -1,7 +1,7 @@
-// q.dat bytes -> textcodec::decode -> modOt::LoadQuestions, then dealing.
+// q.dat bytes -> textcodec::decode -> Deck::load, and Deck::loadFile on the bytes, then dealing.
 // The deck must be exactly the file's good lines with their answers shuffled, and dealing must keep to it.
+#include "deck.h"
 #include "fuzzcheck.h"
-#include "modOt.h"
 #include "random.h"
 #include "textcodec.h"
 #include "textfit.h"
@@ -21,7 +21,9 @@ std::uint64_t mix(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
-std::uint64_t hashOf(const QString& s, std::uint64_t salt) { return mix(qHash(s, 0) ^ mix(salt)); }
+std::uint64_t hashOf(const QString& s, std::uint64_t salt) {
+    return mix(qHash(s, 0) ^ mix(salt));
+}
 
 // A question and its four answers in any order.
 std::uint64_t keyOf(const QString& text, const QString& a1, const QString& a2, const QString& a3,
@@ -30,8 +32,8 @@ std::uint64_t keyOf(const QString& text, const QString& a1, const QString& a2, c
     return mix(hashOf(text, 1) ^ mix(answers));
 }
 
-std::uint64_t keyOf(const modOt::Question& q) {
-    return keyOf(q.Text, q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]);
+std::uint64_t keyOf(const Question& q) {
+    return keyOf(q.text, q.answers[1], q.answers[2], q.answers[3], q.answers[4]);
 }
 
 // A question with its right answer.
@@ -70,14 +72,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QStringList lines = textcodec::splitLines(text);
     checkLines(text, lines);
 
-    const modOt::ParsedFile parsed = modOt::parse(text);
+    // The game reads the bytes line by line; it agrees with the parser on the same bytes.
+    textcodec::Decoding how;
+    const ParsedQuestionFile fromBytes = parseQuestionFile(QByteArrayView(bytes), &how);
+    Deck fileDeck;
+    const LoadReport report = fileDeck.loadFile(bytes);
+    FUZZ_CHECK(fileDeck.size() == static_cast<int>(fromBytes.questions.size()));
+    FUZZ_CHECK(report.skipped.size() == fromBytes.issues.size());
+    FUZZ_CHECK(report.decoding.fallbackLines == how.fallbackLines);
+    for (int i = 0; i < fileDeck.size(); ++i) {
+        const Question q = fileDeck.at(i).unpack();
+        FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4);
+    }
+
+    const ParsedQuestionFile parsed = parseQuestionFile(text);
     qsizetype nonEmpty = 0;
     for (const QString& l : lines)
         nonEmpty += l.isEmpty() ? 0 : 1;
     FUZZ_CHECK(static_cast<qsizetype>(parsed.questions.size() + parsed.issues.size()) == nonEmpty);
     std::vector<std::uint64_t> expected, rightAnswers;
     int previous = 0;
-    for (const modOt::QuestionLine& q : parsed.questions) {
+    for (const QuestionLine& q : parsed.questions) {
         FUZZ_CHECK(q.line > previous && q.line <= lines.size());
         previous = q.line;
         const QStringList f = lines[q.line - 1].split(u'\\');
@@ -89,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected.push_back(keyOf(q.fields[0], q.fields[1], q.fields[2], q.fields[3], q.fields[4]));
         rightAnswers.push_back(rightOf(q.fields[0], q.fields[1]));
     }
-    for (const modOt::LoadIssue& issue : parsed.issues) {
+    for (const LoadIssue& issue : parsed.issues) {
         FUZZ_CHECK(issue.line >= 1 && issue.line <= lines.size());
         FUZZ_CHECK(!lines[issue.line - 1].isEmpty());
         FUZZ_CHECK(!issue.reason.isEmpty());
@@ -97,24 +112,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::sort(expected.begin(), expected.end());
     std::sort(rightAnswers.begin(), rightAnswers.end());
 
-    const std::vector<modOt::LoadIssue> issues = modOt::LoadQuestions(text);
+    Deck deck;
+    const std::vector<LoadIssue> issues = deck.load(text);
     FUZZ_CHECK(issues.size() == parsed.issues.size());
-    const int count = modOt::questionCount + 1;
+    const int count = deck.size();
     FUZZ_CHECK(count == static_cast<int>(parsed.questions.size()));
-    FUZZ_CHECK(modOt::questions.size() >= static_cast<std::size_t>(std::max(count, 1)));
-    FUZZ_CHECK(modOt::nextIndex == 0);
+    FUZZ_CHECK(deck.nextPosition() == 0);
 
     // The deck is a permutation of the good lines; each question keeps its right answer marked.
     std::vector<std::uint64_t> deck, dealtRight;
     for (int i = 0; i < count; ++i) {
-        const modOt::Question q = modOt::questions[static_cast<std::size_t>(i)].unpack();
-        FUZZ_CHECK(q.Correct >= 1 && q.Correct <= 4);
+        const Question q = deck.at(i).unpack();
+        FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4);
         for (std::size_t s = 1; s <= 4; ++s)
-            FUZZ_CHECK(!q.Answer[s].isEmpty());
-        for (std::size_t s = 5; s < q.Answer.size(); ++s)
-            FUZZ_CHECK(q.Answer[s].isEmpty());
+            FUZZ_CHECK(!q.answers[s].isEmpty());
+        for (std::size_t s = 5; s < q.answers.size(); ++s)
+            FUZZ_CHECK(q.answers[s].isEmpty());
         deck.push_back(keyOf(q));
-        dealtRight.push_back(rightOf(q.Text, q.Answer[q.Correct]));
+        dealtRight.push_back(rightOf(q.text, q.answers[q.rightSlot]));
     }
     std::sort(deck.begin(), deck.end());
     std::sort(dealtRight.begin(), dealtRight.end());
@@ -125,13 +140,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint64_t> round;
     const int deals = std::max(count, 1) + 5;
     for (int d = 0; d < deals; ++d) {
-        const modOt::Question q = modOt::NextQuestion();
-        FUZZ_CHECK(modOt::nextIndex >= 0 && modOt::nextIndex <= std::max(modOt::questionCount, 0));
+        const Question q = deck.dealNext();
+        FUZZ_CHECK(deck.nextPosition() >= 0 && deck.nextPosition() <= std::max((deck.size() - 1), 0));
         if (count == 0) {
-            FUZZ_CHECK(q.Correct == 0 && q.Text.isEmpty()); // the blank record of an empty deck
+            FUZZ_CHECK(q.rightSlot == 0 && q.text.isEmpty()); // the blank record of an empty deck
             continue;
         }
-        FUZZ_CHECK(q.Correct >= 1 && q.Correct <= 4 && !q.Answer[q.Correct].isEmpty());
+        FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4 && !q.answers[q.rightSlot].isEmpty());
         FUZZ_CHECK(std::binary_search(expected.begin(), expected.end(), keyOf(q)));
         if (d < count) round.push_back(keyOf(q));
     }
@@ -142,16 +157,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool czech : {true, false}) {
         bool anyMatch = false;
         for (int i = 0; i < count; ++i)
-            anyMatch =
-                anyMatch || modOt::questions[static_cast<std::size_t>(i)].isEnglish() != czech;
+            anyMatch = anyMatch || deck.at(i).isEnglish() != czech;
         int dealt = 0;
         const auto deal = [&] {
             ++dealt;
             FUZZ_CHECK(dealt <= 2 * std::max(count, 1) + 1);
-            return modOt::NextQuestion();
+            return deck.dealNext();
         };
-        const modOt::Question q = textfit::dealInLanguage(czech, anyMatch, deal, modOt::isEnglish);
-        if (anyMatch) FUZZ_CHECK(modOt::isEnglish(q.Text) != czech);
+        const Question q = dealInLanguage(czech, anyMatch, deal, isEnglishQuestion);
+        if (anyMatch) FUZZ_CHECK(isEnglishQuestion(q.text) != czech);
     }
     return 0;
 }

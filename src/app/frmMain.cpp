@@ -3,7 +3,7 @@
 #include "clicklabel.h"
 #include "fonts.h"
 #include "modes.h"
-#include "numconv.h"
+#include "numbers.h"
 #include "platform.h"
 #include "random.h"
 #include "settingsfile.h"
@@ -229,9 +229,9 @@ QString frmMain::seenQuestionsFile() const {
            QStringLiteral("/seen-questions.txt");
 }
 
-void frmMain::rememberDealt(const modOt::Question& q) {
-    if (q.Text.isEmpty()) return;
-    seen_.rememberDealt(modOt::textHash(q.Text.toUtf8()), modOt::isEnglish(q.Text));
+void frmMain::rememberDealt(const Question& q) {
+    if (q.text.isEmpty()) return;
+    seen_.rememberDealt(questionTextHash(q.text.toUtf8()), isEnglishQuestion(q.text), deck_);
     // Written whole and renamed, like n.dat. Losing it only means repeats, so a failure is not shown.
     const QString path = seenQuestionsFile();
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -267,20 +267,20 @@ bool frmMain::FormLoad() {
         return false;
     }
     const QString file = QDir::toNativeSeparators(qPath);
-    const modOt::LoadReport loaded = modOt::LoadQuestionFile(qf.readAll());
+    const LoadReport loaded = deck_.loadFile(qf.readAll());
     for (const auto& issue : loaded.skipped)
         std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(file), issue.line,
                      qPrintable(issue.reason));
     for (int line : loaded.decoding.fallbackLines)
         std::fprintf(stderr, "%s:%d: not valid UTF-8, read as Windows-1250\n", qPrintable(file), line);
     QFile seenFile(seenQuestionsFile());
-    seen_ = seenFile.open(QIODevice::ReadOnly) ? modOt::SeenQuestions::fromText(seenFile.readAll())
-                                               : modOt::SeenQuestions();
-    modOt::putUnseenFirst(seen_);
+    seen_ =
+        seenFile.open(QIODevice::ReadOnly) ? SeenQuestions::fromText(seenFile.readAll()) : SeenQuestions();
+    deck_.putUnseenFirst(seen_);
     const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
     const auto fallback = static_cast<qsizetype>(loaded.decoding.fallbackLines.size());
     // czech is still inverted here: true means the marker is absent, so English.
-    if (modOt::questionCount < 0) {
+    if (deck_.isEmpty()) {
         // The game still runs, but every question would be blank: say why.
         platform_.showWarning(
             this,

@@ -2,8 +2,8 @@
 // Each member is defined in the folder of its subsystem (board drawing in src/board, dealing in src/quiz …).
 #pragma once
 
-#include "boardmodel.h"
-#include "modOt.h"
+#include "board.h"
+#include "deck.h"
 #include "seenquestions.h"
 
 #include <QColor>
@@ -40,7 +40,8 @@ public:
     bool writeSettingsFile(); // false after a failure, which was reported
     // The memory of dealt questions, kept per user across runs.
     QString seenQuestionsFile() const;
-    void rememberDealt(const modOt::Question& q);
+    void rememberDealt(const Question& q);
+    const Deck& deck() const { return deck_; }
 
     // --- drawing surface (src/media)
     void loadPictures();
@@ -99,9 +100,8 @@ public:
     int mode = 0;
     int player = 0;
     bool czech = false;
-    boardmodel::Grid board;
-    boardmodel::WinSearch search;
-    modOt::Question question;
+    board::Grid board;
+    Question question;
     float timeLeft = 0;
     int hoverCol = 0, hoverRow = 0, hoverButton = 0, hoverAnswer = 0, hoverMenu = 0, hoverBack = 0;
     int chosenCol = 0, chosenRow = 0;
@@ -153,6 +153,7 @@ private:
     bool clockEnabled_ = false;
     int clockPeriod_ = 60;
     int musicNumber_ = -1;
-    modOt::SeenQuestions seen_;
+    Deck deck_;
+    SeenQuestions seen_;
     friend class FrmMainProbe;
 };

@@ -2,13 +2,13 @@
 #include "frmMain.h"
 
 #include "modes.h"
-#include "numconv.h"
+#include "numbers.h"
 #include "platform.h"
 
 #include <array>
 #include <cmath>
 
-using namespace boardmodel;
+using namespace board;
 
 namespace {
 // Squares of the complete question panel that the zoom of these cells reaches into.
@@ -44,8 +44,8 @@ void frmMain::Spravne(int col, int row, bool right, int slot) {
         for (const Pos& p : neighbours(col, row))
             DrawPole(p.col, p.row);
         drawPic(5 + O, X, Y, W, H);
-        const auto quarter = numconv::roundHalfEven(G / 4);
-        if (quarter != 0 && numconv::roundHalfEven(d + step) % quarter == 0) {
+        const auto quarter = numbers::roundHalfEven(G / 4);
+        if (quarter != 0 && numbers::roundHalfEven(d + step) % quarter == 0) {
             const int k = static_cast<int>(std::floor(4 * d / G)) + 1;
             if (k != slot) DrawVar(mode, k, optionClear);
         }

@@ -1,7 +1,7 @@
 // Drawing the board: the plate and every cell, or one cell.
 #include "frmMain.h"
 
-using namespace boardmodel;
+using namespace board;
 
 void frmMain::DrawField(bool refresh) {
     drawPic(0, 129, 77, 542, 496);

@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-using namespace boardmodel;
+using namespace board;
 
 namespace {
 struct Area {

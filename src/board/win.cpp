@@ -6,11 +6,11 @@
 
 #include <QLineEdit>
 
-using namespace boardmodel;
+using namespace board;
 
 void frmMain::test(int col, int row) {
     const std::uint8_t v = board.at(col, row);
-    const auto sides = search.run(board, col, row);
+    const auto sides = sidesReached(board, col, row);
     if (sides[0] && sides[1] && sides[2]) showWinner(v);
 }
 

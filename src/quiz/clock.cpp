@@ -2,7 +2,7 @@
 #include "frmMain.h"
 
 #include "modes.h"
-#include "numconv.h"
+#include "numbers.h"
 #include "platform.h"
 
 void frmMain::setClockPeriod(int ms) {
@@ -36,7 +36,7 @@ void frmMain::tmrRucicka_Timer() {
         setClockEnabled(false);
     }
     timeLeft -= 1;
-    const auto whole = numconv::roundHalfEven(timeLeft);
+    const auto whole = numbers::roundHalfEven(timeLeft);
     if (whole % 15 == 0) makeSound(QStringLiteral("time"));
     Refresh();
 }

@@ -1,31 +1,26 @@
 // Dealing a question for the chosen cell: zoom, question panel, options, text, clock.
 #include "frmMain.h"
 
-#include "linetable.h"
 #include "modes.h"
-#include "numconv.h"
+#include "numbers.h"
 #include "platform.h"
+#include "questionlayout.h"
 #include "textfit.h"
 
 #include <QLineEdit>
 #include <array>
 
-using namespace boardmodel;
+using namespace board;
 
 namespace {
 constexpr int kZoomPause = 50, kPanelPause = 70;
 
-bool deckHasLanguage(bool czech) {
-    for (int i = 0; i <= modOt::questionCount; ++i)
-        if (modOt::questions[static_cast<std::size_t>(i)].isEnglish() != czech) return true;
-    return false;
-}
 } // namespace
 
 void frmMain::Click(int col, int row) {
     makeSound(QStringLiteral("select2"));
     mode = player;
-    question = textfit::dealInLanguage(czech, deckHasLanguage(czech), modOt::NextQuestion, modOt::isEnglish);
+    question = deck_.dealInLanguage(!czech);
     rememberDealt(question);
 
     const double G = zoomGrowth(board, col, row);
@@ -48,19 +43,19 @@ void frmMain::Click(int col, int row) {
 
     FontBold = true;
     ForeColor = QColor(0, 0, 50);
-    QString rest = question.Text;
+    QString rest = question.text;
     int n = 0;
     do {
-        const quizlayout::Line& l = quizlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-        rest = Justify(rest, l.width, player == 1 ? l.left1 : l.left2, quizlayout::lineTop(n));
+        const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
+        rest = Justify(rest, l.width, player == 1 ? l.left1 : l.left2, questionlayout::lineTop(n));
         ++n;
     } while (!rest.isEmpty());
     Refresh();
 
     timeLeft = 360.0f;
-    int length = static_cast<int>(question.Text.size());
+    int length = static_cast<int>(question.text.size());
     for (int s = 1; s <= 4; ++s)
-        length += static_cast<int>(question.Answer[static_cast<std::size_t>(s)].size());
-    setClockPeriod(textfit::tickPeriod(length, numconv::Val(Text3->text())));
+        length += static_cast<int>(question.answers[static_cast<std::size_t>(s)].size());
+    setClockPeriod(textfit::tickPeriod(length, numbers::leadingNumber(Text3->text())));
     setClockEnabled(true);
 }

@@ -31,7 +31,7 @@ void frmMain::DrawVar(int side, int slot, int state) {
     } else {
         drawPic(state == optionNormal && side == 1 ? 30 : kLooks[static_cast<std::size_t>(state)].picture, x,
                 y, 200, 47);
-        text = question.Answer[static_cast<std::size_t>(slot)];
+        text = question.answers[static_cast<std::size_t>(slot)];
         text.replace(QStringLiteral("%1%"), Text1->text());
         text.replace(QStringLiteral("%2%"), Text2->text());
     }

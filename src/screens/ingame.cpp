@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-using namespace boardmodel;
+using namespace board;
 
 void frmMain::boardBranch(int Button, int Shift, int X, int Y) {
     const bool click = Button == 1 && Shift == 1;
@@ -52,7 +52,7 @@ void frmMain::answerBranch(int Button, int Shift, int X, int Y) {
     hoverAnswer = k + 1;
     DrawVar(mode, hoverAnswer, optionHover);
     if (click) {
-        const bool right = hoverAnswer == question.Correct;
+        const bool right = hoverAnswer == question.rightSlot;
         DrawVar(mode, hoverAnswer, right ? optionRight : optionWrong);
         setClockEnabled(false);
         Spravne(chosenCol, chosenRow, right, hoverAnswer);

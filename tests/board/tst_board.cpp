@@ -9,7 +9,7 @@
 #include <QTest>
 #include <random>
 
-using namespace boardmodel;
+using namespace board;
 using fixture::colourOf;
 using fixture::LoadedGame;
 
@@ -43,8 +43,8 @@ void questionOf(frmMain& w, int p, int col, int row) {
     w.chosenCol = col;
     w.chosenRow = row;
     for (int s = 1; s <= 4; ++s)
-        w.question.Answer[static_cast<std::size_t>(s)] = QStringLiteral("answer");
-    w.question.Correct = 2;
+        w.question.answers[static_cast<std::size_t>(s)] = QStringLiteral("answer");
+    w.question.rightSlot = 2;
     w.drawPic(p == 1 ? 23 : 24, p == 1 ? 22 : 467, 198, 313, 202);
     for (int s = 1; s <= 4; ++s)
         w.DrawVar(p, s, optionNormal);
@@ -424,7 +424,7 @@ private slots:
                 const int side = g.window->mode;
                 QVERIFY(side == 1 || side == 2);
                 const int slot =
-                    random() % 2 ? g.window->question.Correct : g.window->question.Correct % 4 + 1;
+                    random() % 2 ? g.window->question.rightSlot : g.window->question.rightSlot % 4 + 1;
                 const int x = side == 1 ? 600 + 32 * (slot - 1) : 200 - 32 * (slot - 1);
                 g.window->Form_MouseDown(1, 0, x, 200 + 54 * (slot - 1));
                 ++captures;
@@ -434,7 +434,7 @@ private slots:
             int winners = 0, winner = 0;
             for (int row = 0; row < kRows; ++row)
                 for (int col = firstCol(row); col <= lastCol(row); ++col)
-                    if (boardmodel::wins(g.window->board, col, row) &&
+                    if (board::wins(g.window->board, col, row) &&
                         winner != g.window->board.at(col, row)) {
                         ++winners;
                         winner = g.window->board.at(col, row);

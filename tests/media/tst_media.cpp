@@ -52,7 +52,7 @@ private slots:
         g.window->Label1_Click();
         g.window->Form_MouseDown(1, 0, 400, 450); // new game
         g.window->Form_MouseDown(1, 0, 400, 170); // the top cell
-        const int slot = g.window->question.Correct;
+        const int slot = g.window->question.rightSlot;
         const int x = (g.window->mode == 1 ? 600 : 200) + (g.window->mode == 1 ? 32 : -32) * (slot - 1);
         g.window->Form_MouseDown(1, 0, x, 200 + 54 * (slot - 1));
         QCOMPARE(g.platform->sounds, QStringList({"select.wav", "select2.wav", "good.wav"}));

@@ -1,12 +1,12 @@
 // The board model: triangle shape, cell rectangles, neighbours, pointer mapping and the win search.
-#include "boardmodel.h"
+#include "board.h"
 
 #include <QtTest>
 #include <optional>
 #include <random>
 #include <utility>
 
-using namespace boardmodel;
+using namespace board;
 
 namespace {
 
@@ -164,7 +164,7 @@ void BoardModelTest::zoomGrowth_data() {
 void BoardModelTest::zoomGrowth() {
     QFETCH(int, col);
     QFETCH(int, row);
-    QTEST(boardmodel::zoomGrowth(freeBoard(), col, row), "growth");
+    QTEST(board::zoomGrowth(freeBoard(), col, row), "growth");
 }
 
 void BoardModelTest::pointerPositions_data() {

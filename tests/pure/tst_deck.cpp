@@ -1,5 +1,5 @@
 // The question deck: reading q.dat, answer order, dealing and reshuffling.
-#include "modOt.h"
+#include "deck.h"
 #include "random.h"
 #include "seenquestions.h"
 #include "textcodec.h"
@@ -25,8 +25,8 @@ QString numberedDeck(int n) {
     return file;
 }
 
-QStringList answersOf(const modOt::Question& q) {
-    return {q.Answer[1], q.Answer[2], q.Answer[3], q.Answer[4]};
+QStringList answersOf(const Question& q) {
+    return {q.answers[1], q.answers[2], q.answers[3], q.answers[4]};
 }
 
 QStringList sorted(QStringList l) {
@@ -34,17 +34,17 @@ QStringList sorted(QStringList l) {
     return l;
 }
 
-QStringList dealPass() {
+QStringList dealPass(Deck& deck) {
     QStringList texts;
-    for (int i = 0; i <= modOt::questionCount; ++i)
-        texts << modOt::NextQuestion().Text;
+    for (int i = 0; i <= (deck.size() - 1); ++i)
+        texts << deck.dealNext().text;
     return texts;
 }
 
-QStringList deckTexts() {
+QStringList deckTexts(const Deck& deck) {
     QStringList texts;
-    for (int i = 0; i <= modOt::questionCount; ++i)
-        texts << modOt::questions[static_cast<std::size_t>(i)].text();
+    for (int i = 0; i <= (deck.size() - 1); ++i)
+        texts << deck.at(i).text();
     return texts;
 }
 
@@ -77,6 +77,7 @@ class DeckTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { deck = Deck(); }
     void cleanup();
 
     void emptyDeckDealsTheEmptyRecordForever_data();
@@ -98,6 +99,9 @@ private slots:
     void isEnglish();
     void answerOrdersAreUniform();
     void deckOrdersAreUniform();
+
+private:
+    Deck deck;
 };
 
 namespace {
@@ -105,18 +109,19 @@ namespace {
 // deals of each language remembered as the game remembers them; returns the texts dealt.
 QStringList playRun(const QString& file, QByteArray& memory, int english, int czech, int seed) {
     rnd::pin(seed);
-    modOt::LoadQuestions(file);
-    modOt::SeenQuestions seen = modOt::SeenQuestions::fromText(memory);
-    modOt::putUnseenFirst(seen);
+    Deck deck;
+    deck.load(file);
+    SeenQuestions seen = SeenQuestions::fromText(memory);
+    deck.putUnseenFirst(seen);
     QStringList dealt;
     while (english > 0 || czech > 0) {
-        const modOt::Question q = modOt::NextQuestion();
-        const bool isEnglish = modOt::isEnglish(q.Text);
+        const Question q = deck.dealNext();
+        const bool isEnglish = isEnglishQuestion(q.text);
         int& wanted = isEnglish ? english : czech;
         if (wanted == 0) continue; // dealt in the other language's game: never shown
         --wanted;
-        dealt << q.Text;
-        seen.rememberDealt(modOt::textHash(q.Text.toUtf8()), isEnglish);
+        dealt << q.text;
+        seen.rememberDealt(questionTextHash(q.text.toUtf8()), isEnglish, deck);
     }
     memory = seen.toText();
     return dealt;
@@ -135,32 +140,31 @@ void DeckTest::unseenQuestionsComeFirstFromOneRunToTheNext() {
     const QStringList second = playRun(file, memory, 3, 0, 2);
     QSet<QString> english;
     for (const QString& t : first + second)
-        if (modOt::isEnglish(t)) english.insert(t);
+        if (isEnglishQuestion(t)) english.insert(t);
     QCOMPARE(english.size(), 6); // no English question twice before all six were dealt
     // All six seen: the English pool starts over, the Czech one remembers its question.
-    const modOt::SeenQuestions after = modOt::SeenQuestions::fromText(memory);
+    const SeenQuestions after = SeenQuestions::fromText(memory);
     QCOMPARE(after.size(), 1);
     const auto czechDealt =
-        std::find_if(first.begin(), first.end(), [](const QString& t) { return !modOt::isEnglish(t); });
-    QVERIFY(after.contains(modOt::textHash(czechDealt->toUtf8())));
+        std::find_if(first.begin(), first.end(), [](const QString& t) { return !isEnglishQuestion(t); });
+    QVERIFY(after.contains(questionTextHash(czechDealt->toUtf8())));
     const QStringList third = playRun(file, memory, 0, 1, 3);
     QVERIFY(third.first() != *czechDealt);
     // Both Czech questions seen now: that pool starts over too.
-    QCOMPARE(modOt::SeenQuestions::fromText(memory).size(), 0);
+    QCOMPARE(SeenQuestions::fromText(memory).size(), 0);
 }
 
 void DeckTest::aDamagedMemoryKeepsOnlyWhatItCanRead() {
-    const std::uint64_t h = modOt::textHash("Which?");
-    modOt::SeenQuestions seen;
+    const std::uint64_t h = questionTextHash("Which?");
+    SeenQuestions seen;
     seen.insert(h);
     const QByteArray good = seen.toText();
-    QCOMPARE(modOt::SeenQuestions::fromText(good).size(), 1);
-    QCOMPARE(modOt::SeenQuestions::fromText(QByteArray("\x00\xff garbage\n12345\nzzzzzzzzzzzzzzzz\n")).size(),
-             0);
-    const modOt::SeenQuestions mixed = modOt::SeenQuestions::fromText("noise\r\n" + good + "\x01\x02");
+    QCOMPARE(SeenQuestions::fromText(good).size(), 1);
+    QCOMPARE(SeenQuestions::fromText(QByteArray("\x00\xff garbage\n12345\nzzzzzzzzzzzzzzzz\n")).size(), 0);
+    const SeenQuestions mixed = SeenQuestions::fromText("noise\r\n" + good + "\x01\x02");
     QCOMPARE(mixed.size(), 1);
     QVERIFY(mixed.contains(h));
-    QCOMPARE(modOt::textHash(""), 0xcbf29ce484222325ULL); // FNV-1a: stable across runs and platforms
+    QCOMPARE(questionTextHash(""), 0xcbf29ce484222325ULL); // FNV-1a: stable across runs and platforms
 }
 
 void DeckTest::questionFilesInTheEncodingsPeopleHave_data() {
@@ -205,23 +209,23 @@ void DeckTest::questionFilesInTheEncodingsPeopleHave() {
     QFETCH(int, skipped);
     QFile f(QStringLiteral(TK_ENCODING_FIXTURES "/") + file);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    const modOt::LoadReport report = modOt::LoadQuestionFile(f.readAll());
+    const LoadReport report = deck.loadFile(f.readAll());
     QCOMPARE(int(report.decoding.encoding), encoding);
     QCOMPARE(report.decoding.byteOrderMark, byteOrderMark);
     QCOMPARE(QList<int>(report.decoding.fallbackLines.begin(), report.decoding.fallbackLines.end()),
              fallbackLines);
     QCOMPARE(int(report.skipped.size()), skipped);
-    QCOMPARE(sorted(deckTexts()), sorted(questions));
+    QCOMPARE(sorted(deckTexts(deck)), sorted(questions));
     // Every question keeps its own four answers, the right one marked.
-    for (int i = 0; i <= modOt::questionCount; ++i) {
-        const modOt::Question q = modOt::questions[static_cast<std::size_t>(i)].unpack();
-        QVERIFY(q.Correct >= 1 && q.Correct <= 4);
-        const QString right = q.Answer[q.Correct];
-        if (q.Text == QStringLiteral(u"Kdo napsal Babičku?"))
+    for (int i = 0; i <= (deck.size() - 1); ++i) {
+        const Question q = deck.at(i).unpack();
+        QVERIFY(q.rightSlot >= 1 && q.rightSlot <= 4);
+        const QString right = q.answers[q.rightSlot];
+        if (q.text == QStringLiteral(u"Kdo napsal Babičku?"))
             QCOMPARE(right, QStringLiteral(u"Božena Němcová"));
-        if (q.Text == QStringLiteral(u"Která řeka protéká Prahou?"))
+        if (q.text == QStringLiteral(u"Která řeka protéká Prahou?"))
             QCOMPARE(right, QStringLiteral("Vltava"));
-        if (q.Text == QStringLiteral("Which planet is red?")) QCOMPARE(right, QStringLiteral("Mars"));
+        if (q.text == QStringLiteral("Which planet is red?")) QCOMPARE(right, QStringLiteral("Mars"));
     }
 }
 
@@ -237,38 +241,38 @@ void DeckTest::emptyDeckDealsTheEmptyRecordForever_data() {
 
 void DeckTest::emptyDeckDealsTheEmptyRecordForever() {
     QFETCH(QString, file);
-    modOt::LoadQuestions(numberedDeck(3)); // a previous deck must not linger
-    QVERIFY(modOt::LoadQuestions(file).empty());
-    QCOMPARE(modOt::questionCount, -1);
+    deck.load(numberedDeck(3)); // a previous deck must not linger
+    QVERIFY(deck.load(file).empty());
+    QCOMPARE((deck.size() - 1), -1);
     for (int call = 0; call < 3; ++call) {
-        const modOt::Question q = modOt::NextQuestion();
-        QCOMPARE(q.Text, QString());
-        QCOMPARE(q.Correct, 0);
-        for (const QString& a : q.Answer)
+        const Question q = deck.dealNext();
+        QCOMPARE(q.text, QString());
+        QCOMPARE(q.rightSlot, 0);
+        for (const QString& a : q.answers)
             QCOMPARE(a, QString());
-        QCOMPARE(modOt::nextIndex, 0);
+        QCOMPARE(deck.nextPosition(), 0);
     }
 }
 
 void DeckTest::deckOfOneDealsItOnEveryCall() {
-    modOt::LoadQuestions(line("Kdo?", "Eva", "Adam", "Petr", "Jana"));
-    QCOMPARE(modOt::questionCount, 0);
-    const modOt::Question first = modOt::NextQuestion();
-    QCOMPARE(first.Text, QStringLiteral("Kdo?"));
+    deck.load(line("Kdo?", "Eva", "Adam", "Petr", "Jana"));
+    QCOMPARE((deck.size() - 1), 0);
+    const Question first = deck.dealNext();
+    QCOMPARE(first.text, QStringLiteral("Kdo?"));
     for (int call = 0; call < 5; ++call) {
-        const modOt::Question q = modOt::NextQuestion();
-        QCOMPARE(q.Text, first.Text);
+        const Question q = deck.dealNext();
+        QCOMPARE(q.text, first.text);
         QCOMPARE(answersOf(q), answersOf(first)); // the answer order is fixed at loading
-        QCOMPARE(q.Correct, first.Correct);
+        QCOMPARE(q.rightSlot, first.rightSlot);
     }
 }
 
 void DeckTest::linesEndAtCrLfCrOrLf() {
     const QString file = line("A", "1", "2", "3", "4") + "\r\n" + line("B", "1", "2", "3", "4") + "\r" +
                          line("C", "1", "2", "3", "4") + "\n" + line("D", "1", "2", "3", "4");
-    QVERIFY(modOt::LoadQuestions(file).empty());
-    QCOMPARE(modOt::questionCount, 3);
-    QCOMPARE(sorted(dealPass()), (QStringList{"A", "B", "C", "D"}));
+    QVERIFY(deck.load(file).empty());
+    QCOMPARE((deck.size() - 1), 3);
+    QCOMPARE(sorted(dealPass(deck)), (QStringList{"A", "B", "C", "D"}));
 }
 
 void DeckTest::malformedLinesAreSkippedAndReportedWithTheirNumbers() {
@@ -279,74 +283,74 @@ void DeckTest::malformedLinesAreSkippedAndReportedWithTheirNumbers() {
                          + "   \r"                               // 5: only spaces, no answers
                          + "Q6\\a\\b\\c\\\r\n"                   // 6: empty last answer field
                          + line("Q7", "a", "b", "c", "d");       // 7
-    const std::vector<modOt::LoadIssue> issues = modOt::LoadQuestions(file);
+    const std::vector<LoadIssue> issues = deck.load(file);
     QList<int> lines;
-    for (const modOt::LoadIssue& issue : issues) {
+    for (const LoadIssue& issue : issues) {
         lines << issue.line;
         QVERIFY(!issue.reason.isEmpty());
     }
     QCOMPARE(lines, (QList<int>{2, 4, 5, 6}));
-    QCOMPARE(modOt::questionCount, 1);
-    QCOMPARE(sorted(dealPass()), (QStringList{"Q1", "Q7"}));
+    QCOMPARE((deck.size() - 1), 1);
+    QCOMPARE(sorted(dealPass(deck)), (QStringList{"Q1", "Q7"}));
 }
 
 void DeckTest::fieldsAfterTheFifthAreLost() {
-    modOt::LoadQuestions("Q\\a\\b\\c\\d\\e\\f\r\n");
-    const modOt::Question q = modOt::NextQuestion();
+    deck.load("Q\\a\\b\\c\\d\\e\\f\r\n");
+    const Question q = deck.dealNext();
     QCOMPARE(sorted(answersOf(q)), (QStringList{"a", "b", "c", "d"}));
-    QCOMPARE(q.Answer[q.Correct], QStringLiteral("a"));
+    QCOMPARE(q.answers[q.rightSlot], QStringLiteral("a"));
     for (int slot = 5; slot <= 8; ++slot)
-        QCOMPARE(q.Answer[static_cast<std::size_t>(slot)], QString());
+        QCOMPARE(q.answers[static_cast<std::size_t>(slot)], QString());
 }
 
 void DeckTest::spacesStayAsRead() {
-    modOt::LoadQuestions(line(" Kdo  ", " Eva", "Adam ", "  Petr  ", "Jana") + "\r\n");
-    const modOt::Question q = modOt::NextQuestion();
-    QCOMPARE(q.Text, QStringLiteral(" Kdo  "));
+    deck.load(line(" Kdo  ", " Eva", "Adam ", "  Petr  ", "Jana") + "\r\n");
+    const Question q = deck.dealNext();
+    QCOMPARE(q.text, QStringLiteral(" Kdo  "));
     QCOMPARE(sorted(answersOf(q)), sorted({" Eva", "Adam ", "  Petr  ", "Jana"}));
-    QCOMPARE(q.Answer[q.Correct], QStringLiteral(" Eva"));
+    QCOMPARE(q.answers[q.rightSlot], QStringLiteral(" Eva"));
 }
 
 void DeckTest::correctNamesTheSlotHoldingTheRightAnswer() {
     rnd::pin(7);
     constexpr int n = 500;
-    modOt::LoadQuestions(numberedDeck(n));
-    QCOMPARE(modOt::questionCount, n - 1);
+    deck.load(numberedDeck(n));
+    QCOMPARE((deck.size() - 1), n - 1);
     for (int i = 0; i < n; ++i) {
-        const modOt::Question q = modOt::questions[static_cast<std::size_t>(i)].unpack();
-        const QString k = q.Text.mid(1);
-        QVERIFY(q.Correct >= 1 && q.Correct <= 4);
-        QCOMPARE(q.Answer[q.Correct], "R" + k);
+        const Question q = deck.at(i).unpack();
+        const QString k = q.text.mid(1);
+        QVERIFY(q.rightSlot >= 1 && q.rightSlot <= 4);
+        QCOMPARE(q.answers[q.rightSlot], "R" + k);
         QCOMPARE(sorted(answersOf(q)), (QStringList{"A" + k, "B" + k, "C" + k, "R" + k}));
     }
 }
 
 void DeckTest::moreThan10001LinesLoadWhole() {
     constexpr int n = 12000;
-    QVERIFY(modOt::LoadQuestions(numberedDeck(n)).empty());
-    QCOMPARE(modOt::questionCount, n - 1);
-    const QStringList pass = dealPass();
+    QVERIFY(deck.load(numberedDeck(n)).empty());
+    QCOMPARE((deck.size() - 1), n - 1);
+    const QStringList pass = dealPass(deck);
     QCOMPARE(QSet<QString>(pass.begin(), pass.end()).size(), n);
 }
 
 void DeckTest::aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast() {
     rnd::pin(11);
     constexpr int n = 6;
-    modOt::LoadQuestions(numberedDeck(n));
-    const QStringList all = sorted(deckTexts());
+    deck.load(numberedDeck(n));
+    const QStringList all = sorted(deckTexts(deck));
     int reorderedByLastDeal = 0;
     int lastOpensNextPass = 0;
     QString previousLast;
     for (int pass = 0; pass < 30; ++pass) {
-        QCOMPARE(modOt::nextIndex, 0);
+        QCOMPARE(deck.nextPosition(), 0);
         QStringList dealt;
         for (int i = 0; i < n - 1; ++i)
-            dealt << modOt::NextQuestion().Text;
-        QCOMPARE(modOt::nextIndex, n - 1);
-        const QStringList before = deckTexts();
-        dealt << modOt::NextQuestion().Text;
-        QCOMPARE(modOt::nextIndex, 0);
-        if (deckTexts() != before) ++reorderedByLastDeal;
+            dealt << deck.dealNext().text;
+        QCOMPARE(deck.nextPosition(), n - 1);
+        const QStringList before = deckTexts(deck);
+        dealt << deck.dealNext().text;
+        QCOMPARE(deck.nextPosition(), 0);
+        if (deckTexts(deck) != before) ++reorderedByLastDeal;
         QCOMPARE(sorted(dealt), all);
         if (dealt.first() == previousLast) ++lastOpensNextPass;
         previousLast = dealt.last();
@@ -370,11 +374,11 @@ void DeckTest::utf8AndWindows1250FilesReadTheSame() {
                                  "mcov\xE1\\Karel \xC8"
                                  "apek\\Jan Neruda\\Alois Jir\xE1sek\r\n");
     for (const QByteArray& bytes : {utf8, windows1250}) {
-        modOt::LoadQuestions(textcodec::decode(bytes));
-        const modOt::Question q = modOt::NextQuestion();
-        QCOMPARE(q.Text, expectedText);
+        deck.load(textcodec::decode(bytes));
+        const Question q = deck.dealNext();
+        QCOMPARE(q.text, expectedText);
         QCOMPARE(sorted(answersOf(q)), expectedAnswers);
-        QCOMPARE(q.Answer[q.Correct], QString::fromUtf8("Božena Němcová"));
+        QCOMPARE(q.answers[q.rightSlot], QString::fromUtf8("Božena Němcová"));
     }
 }
 
@@ -395,18 +399,18 @@ void DeckTest::isEnglish_data() {
 void DeckTest::isEnglish() {
     QFETCH(QString, text);
     QFETCH(bool, english);
-    QCOMPARE(modOt::isEnglish(text), english);
+    QCOMPARE(isEnglishQuestion(text), english);
 }
 
 void DeckTest::answerOrdersAreUniform() {
     rnd::pin(20240601);
     constexpr int n = 4800;
-    modOt::LoadQuestions(numberedDeck(n));
+    deck.load(numberedDeck(n));
     const QStringList keys = allOrders({"A", "B", "C", "R"});
     QHash<QString, int> counts;
     for (int i = 0; i < n; ++i) {
         QStringList order;
-        for (const QString& a : answersOf(modOt::questions[static_cast<std::size_t>(i)].unpack()))
+        for (const QString& a : answersOf(deck.at(i).unpack()))
             order << a.left(1);
         ++counts[order.join(u',')];
     }
@@ -422,8 +426,8 @@ void DeckTest::deckOrdersAreUniform() {
     const QStringList keys = allOrders({"Q0", "Q1", "Q2", "Q3"});
     QHash<QString, int> counts;
     for (int run = 0; run < runs; ++run) {
-        modOt::LoadQuestions(file);
-        ++counts[dealPass().join(u',')];
+        deck.load(file);
+        ++counts[dealPass(deck).join(u',')];
     }
     QCOMPARE(counts.size(), keys.size());
     const double chi = chiSquare(counts, keys, runs);

@@ -1,5 +1,5 @@
 // Number conversions, text decoding and the n.dat settings format.
-#include "numconv.h"
+#include "numbers.h"
 #include "settingsfile.h"
 #include "textcodec.h"
 
@@ -59,7 +59,7 @@ void NumConvTest::valReadsTheLeadingNumber_data() {
 void NumConvTest::valReadsTheLeadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(numconv::Val(text), value);
+    QCOMPARE(numbers::leadingNumber(text), value);
 }
 
 // QCoreApplication adopts the user's locale on Unix; a Czech user has a decimal comma.
@@ -73,8 +73,8 @@ void NumConvTest::valIgnoresTheDecimalCommaOfTheUsersLocale() {
         }
     }
     if (!commaLocale) QSKIP("no locale with a decimal comma is installed");
-    const double value = numconv::Val(QStringLiteral("12.75"));
-    const double big = numconv::Val(QStringLiteral("1e999"));
+    const double value = numbers::leadingNumber(QStringLiteral("12.75"));
+    const double big = numbers::leadingNumber(QStringLiteral("1e999"));
     std::setlocale(LC_NUMERIC, previous.c_str());
     QCOMPARE(value, 12.75);
     QCOMPARE(big, std::numeric_limits<double>::max());
@@ -97,7 +97,7 @@ void NumConvTest::roundingTakesExactHalvesToTheEvenNeighbour_data() {
 void NumConvTest::roundingTakesExactHalvesToTheEvenNeighbour() {
     QFETCH(double, value);
     QFETCH(qint64, rounded);
-    QCOMPARE(numconv::roundHalfEven(value), rounded);
+    QCOMPARE(numbers::roundHalfEven(value), rounded);
 }
 
 void NumConvTest::formatNumberWritesPlainDecimal_data() {
@@ -114,7 +114,7 @@ void NumConvTest::formatNumberWritesPlainDecimal_data() {
 void NumConvTest::formatNumberWritesPlainDecimal() {
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(numconv::formatNumber(value), text);
+    QCOMPARE(numbers::formatNumber(value), text);
 }
 
 void NumConvTest::utf8AndWindows1250DecodeToTheSameText_data() {

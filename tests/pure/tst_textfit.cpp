@@ -1,5 +1,5 @@
 // Word fitting of the question text, the clock period and dealing in the interface language.
-#include "modOt.h"
+#include "deck.h"
 #include "textfit.h"
 
 #include <QtTest>
@@ -29,9 +29,9 @@ QList<float> positionsOf(const textfit::JustifiedLine& l) {
 struct FakeDeck {
     QStringList texts;
     int dealt = 0;
-    modOt::Question deal() {
-        modOt::Question q;
-        q.Text = texts[dealt++ % texts.size()];
+    Question deal() {
+        Question q;
+        q.text = texts[dealt++ % texts.size()];
         return q;
     }
 };
@@ -137,26 +137,24 @@ void TextFitTest::tickPeriod() {
 void TextFitTest::czechInterfacePassesOverEnglishQuestions() {
     FakeDeck deck{{"What is it?", "How many?", "Kdo to je?", "Co je to?", "Who?"}};
     auto deal = [&] { return deck.deal(); };
-    QCOMPARE(textfit::dealInLanguage(true, true, deal, modOt::isEnglish).Text, QStringLiteral("Kdo to je?"));
+    QCOMPARE(dealInLanguage(true, true, deal, isEnglishQuestion).text, QStringLiteral("Kdo to je?"));
     QCOMPARE(deck.dealt, 3); // the passed-over questions are used up
-    QCOMPARE(textfit::dealInLanguage(true, true, deal, modOt::isEnglish).Text, QStringLiteral("Co je to?"));
+    QCOMPARE(dealInLanguage(true, true, deal, isEnglishQuestion).text, QStringLiteral("Co je to?"));
     QCOMPARE(deck.dealt, 4);
 }
 
 void TextFitTest::englishInterfacePassesOverCzechQuestions() {
     FakeDeck deck{{"Kdo to je?", "what is it?", "Howard who?", "Co je to?"}};
     auto deal = [&] { return deck.deal(); };
-    QCOMPARE(textfit::dealInLanguage(false, true, deal, modOt::isEnglish).Text,
-             QStringLiteral("Howard who?"));
+    QCOMPARE(dealInLanguage(false, true, deal, isEnglishQuestion).text, QStringLiteral("Howard who?"));
     QCOMPARE(deck.dealt, 3);
 }
 
 void TextFitTest::deckWithoutTheLanguageDealsTheNextQuestion() {
     FakeDeck deck{{"What is it?", "How many?"}};
     auto deal = [&] { return deck.deal(); };
-    QCOMPARE(textfit::dealInLanguage(true, false, deal, modOt::isEnglish).Text,
-             QStringLiteral("What is it?"));
-    QCOMPARE(textfit::dealInLanguage(true, false, deal, modOt::isEnglish).Text, QStringLiteral("How many?"));
+    QCOMPARE(dealInLanguage(true, false, deal, isEnglishQuestion).text, QStringLiteral("What is it?"));
+    QCOMPARE(dealInLanguage(true, false, deal, isEnglishQuestion).text, QStringLiteral("How many?"));
     QCOMPARE(deck.dealt, 2);
 }
 

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-using namespace boardmodel;
+using namespace board;
 using fixture::colourOf;
 using fixture::LoadedGame;
 
@@ -52,7 +52,7 @@ private slots:
             g.window->Form_MouseDown(1, 0, c.x(), c.y());
             QCOMPARE(g.platform->sounds.first(), QStringLiteral("select2.wav"));
             QCOMPARE(g.window->mode, g.window->player);
-            QCOMPARE(modOt::isEnglish(g.window->question.Text), !czech);
+            QCOMPARE(isEnglishQuestion(g.window->question.text), !czech);
             QCOMPARE(g.window->chosenCol, 2);
             QCOMPARE(g.window->chosenRow, 4);
             QCOMPARE(g.window->timeLeft, 360.0f);
@@ -68,7 +68,7 @@ private slots:
         LoadedGame g(QStringLiteral("What is one?\\1\\2\\3\\4\nWhich is two?\\2\\1\\3\\4\n"));
         g.window->switchLng(); // Czech, but no Czech question
         startQuestion(g);
-        QVERIFY(modOt::isEnglish(g.window->question.Text));
+        QVERIFY(isEnglishQuestion(g.window->question.text));
         QCOMPARE(g.window->mode, g.window->player);
     }
 
@@ -179,7 +179,7 @@ private slots:
         QFETCH(int, picture);
         QFETCH(QColor, text);
         LoadedGame g;
-        g.window->question.Answer[static_cast<std::size_t>(slot)] = QStringLiteral("Answer");
+        g.window->question.answers[static_cast<std::size_t>(slot)] = QStringLiteral("Answer");
         g.window->DrawVar(side, slot, state);
         QCOMPARE(g.pixel(x, y), rgb(picture));
         QCOMPARE(g.pixel(x + 199, y + 46), rgb(picture));
@@ -217,7 +217,7 @@ private slots:
             for (int x = 0; x < 800; ++x)
                 grid.setPixel(x, y, qRgb(x % 256, y % 256, 77));
         g.window->img[20] = grid;
-        g.window->question.Answer[3] = QStringLiteral("text");
+        g.window->question.answers[3] = QStringLiteral("text");
         g.window->DrawVar(1, 3, optionNormal);
         g.window->DrawVar(1, 3, optionClear);
         for (int y = 287; y <= 335; ++y)
@@ -232,7 +232,7 @@ private slots:
         g.window->Text1->setText(QStringLiteral("Eva"));
         g.window->Text2->setText(QStringLiteral("Jan"));
         auto draw = [&](const QString& answer) {
-            g.window->question.Answer[1] = answer;
+            g.window->question.answers[1] = answer;
             g.window->DrawVar(2, 1, optionNormal);
             return g.window->surface().copy(100, 180, 200, 47);
         };
@@ -309,7 +309,7 @@ private slots:
             g.window->Label1_Click();
             g.window->player = 2;
             startQuestion(g, 4, 4);
-            const int correct = g.window->question.Correct;
+            const int correct = g.window->question.rightSlot;
             const int slot = right ? correct : correct % 4 + 1;
             QRgb drawn = 0;
             g.platform->onRefresh = [&] {

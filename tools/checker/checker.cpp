@@ -1,8 +1,8 @@
 #include "checker.h"
 
 #include "fonts.h"
-#include "linetable.h"
-#include "modOt.h"
+#include "questionlayout.h"
+#include "deck.h"
 #include "textcodec.h"
 #include "textfit.h"
 
@@ -145,8 +145,8 @@ QString opening(const QString& text) {
 // What to change so that the game deals the question as English.
 QString englishAdvice(const QString& text) {
     const QString trimmed = text.trimmed();
-    if (trimmed != text && modOt::isEnglish(trimmed)) return QStringLiteral("remove the leading space");
-    if (!modOt::isEnglish(trimmed) && modOt::isEnglish(capitalised(trimmed)))
+    if (trimmed != text && isEnglishQuestion(trimmed)) return QStringLiteral("remove the leading space");
+    if (!isEnglishQuestion(trimmed) && isEnglishQuestion(capitalised(trimmed)))
         return QStringLiteral("begin it with a capital letter");
     return QStringLiteral("begin English questions with W… or How…");
 }
@@ -159,10 +159,10 @@ public:
 
     void add(int line, Severity s, const QString& message) { r_.findings.push_back({line, s, message}); }
 
-    void checkQuestion(const modOt::QuestionLine& q, const QString& rawLine) {
+    void checkQuestion(const QuestionLine& q, const QString& rawLine) {
         const QString& text = q.fields[0];
         ++r_.questions;
-        ++(modOt::isEnglish(text) ? r_.english : r_.czech);
+        ++(isEnglishQuestion(text) ? r_.english : r_.czech);
 
         checkDuplicate(q.line, text);
         checkSpaces(q);
@@ -171,7 +171,7 @@ public:
             checkQuestionFits(q.line, text);
             checkLanguage(q.line, text);
             checkQuestionMarks(q.line, text);
-            if (!modOt::isEnglish(text)) checkOneLetterWords(q.line, text);
+            if (!isEnglishQuestion(text)) checkOneLetterWords(q.line, text);
         }
         for (int k = 1; k <= 4; ++k)
             checkAnswerFits(q.line, k, q.fields[static_cast<std::size_t>(k)]);
@@ -198,7 +198,7 @@ private:
             firstLine_.insert(key, line);
     }
 
-    void checkSpaces(const modOt::QuestionLine& q) {
+    void checkSpaces(const QuestionLine& q) {
         for (int k = 0; k <= 4; ++k) {
             const QString& f = q.fields[static_cast<std::size_t>(k)];
             if (k == 0 && f.isEmpty()) {
@@ -242,7 +242,7 @@ private:
                 .arg(u'"' + found.join(QStringLiteral("\", \"")) + u'"'));
     }
 
-    void checkControlCharacters(const modOt::QuestionLine& q) {
+    void checkControlCharacters(const QuestionLine& q) {
         for (int k = 0; k <= 4; ++k) {
             const QString& f = q.fields[static_cast<std::size_t>(k)];
             if (std::any_of(f.begin(), f.end(), isControlCharacter))
@@ -256,8 +256,8 @@ private:
     void checkQuestionFits(int line, const QString& text) {
         const auto measure = [this](const QString& s) { return bold_.horizontalAdvance(s); };
         QString rest = text;
-        for (int n = 0; n < quizlayout::kVisibleLines && !rest.isEmpty(); ++n) {
-            const quizlayout::Line& row = quizlayout::lineTable[static_cast<std::size_t>(n)];
+        for (int n = 0; n < questionlayout::kVisibleLines && !rest.isEmpty(); ++n) {
+            const questionlayout::Line& row = questionlayout::lineTable[static_cast<std::size_t>(n)];
             const textfit::JustifiedLine placed = textfit::justify(rest, row.width, row.left1, measure);
             for (const textfit::PlacedWord& w : placed.words) {
                 const double width = measure(w.word);
@@ -273,7 +273,7 @@ private:
             add(line, Severity::Error,
                 QStringLiteral(
                     "the question does not fit the %1 lines of the question panel; never shown: %2")
-                    .arg(QString::number(quizlayout::kVisibleLines), quoted(rest)));
+                    .arg(QString::number(questionlayout::kVisibleLines), quoted(rest)));
     }
 
     void checkAnswerFits(int line, int k, const QString& answer) {
@@ -284,7 +284,7 @@ private:
             shown.replace(QStringLiteral("%1%"), kName1);
             shown.replace(QStringLiteral("%2%"), kName2);
             const double width = regular_.horizontalAdvance(shown);
-            if (width < quizlayout::kOptionWidth) continue;
+            if (width < questionlayout::kOptionWidth) continue;
             const QString what = twoLines
                                      ? QStringLiteral("the %1 line of %2, %3,")
                                            .arg(i == 0 ? QStringLiteral("first") : QStringLiteral("second"),
@@ -298,7 +298,7 @@ private:
                 twoLines ? QStringLiteral("shorten it") : QStringLiteral("shorten it or break it with \"|\"");
             add(line, Severity::Error,
                 QStringLiteral("%1 is %2 px wide%3; an answer box is %4 px — %5")
-                    .arg(what, px(width), names, px(quizlayout::kOptionWidth), advice));
+                    .arg(what, px(width), names, px(questionlayout::kOptionWidth), advice));
         }
         if (parts.size() > 2)
             add(line, Severity::Error,
@@ -306,7 +306,7 @@ private:
                     .arg(fieldName(k), quoted(parts.mid(2).join(u'|'))));
     }
 
-    void checkSameTexts(const modOt::QuestionLine& q) {
+    void checkSameTexts(const QuestionLine& q) {
         const auto norm = [&q](int k) {
             return q.fields[static_cast<std::size_t>(k)].trimmed().toCaseFolded();
         };
@@ -336,7 +336,7 @@ private:
     }
 
     void checkLanguage(int line, const QString& text) {
-        const Language dealt = modOt::isEnglish(text) ? Language::English : Language::Czech;
+        const Language dealt = isEnglishQuestion(text) ? Language::English : Language::Czech;
         const LanguageGuess guess = guessLanguage(text);
         const QString reads =
             guess.language == Language::Unknown
@@ -415,7 +415,7 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
     CheckReport report;
     report.fileName = fileName;
     textcodec::Decoding decoding;
-    const modOt::ParsedFile parsed = modOt::parse(bytes, &decoding);
+    const ParsedQuestionFile parsed = parseQuestionFile(bytes, &decoding);
     QStringList lines;
     textcodec::forEachLine(bytes, [&lines](int, QStringView line) { lines << line.toString(); });
     Checker checker(report, intended);
@@ -426,7 +426,7 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
             QStringLiteral("this line is not valid UTF-8 like the rest of the file; the game reads it "
                            "as Windows-1250 (save the whole file as UTF-8)"));
 
-    for (const modOt::LoadIssue& issue : parsed.issues) {
+    for (const LoadIssue& issue : parsed.issues) {
         QString message = QStringLiteral("the game skips this line: it ") + issue.reason;
         const QString& raw = lines[issue.line - 1];
         if (raw.count(u'\\') < 4 && raw.count(u'/') >= 3)
@@ -435,7 +435,7 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
             message += QStringLiteral(" (write question\\right answer\\wrong\\wrong\\wrong)");
         checker.add(issue.line, Severity::Error, message);
     }
-    for (const modOt::QuestionLine& q : parsed.questions)
+    for (const QuestionLine& q : parsed.questions)
         checker.checkQuestion(q, lines[q.line - 1]);
 
     if (report.questions == 0)

@@ -1,4 +1,4 @@
-#include "modOt.h"
+#include "deck.h"
 
 #include "random.h"
 #include "seenquestions.h"
@@ -7,12 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <utility>
-
-namespace modOt {
-
-std::vector<StoredQuestion> questions(1);
-int questionCount = -1;
-int nextIndex = 0;
 
 namespace {
 constexpr char16_t kSeparator = u'\\';
@@ -55,7 +49,7 @@ template <typename F> void forEachTextLine(const QString& text, F onLine) {
     }
 }
 
-void addLine(QStringView line, int number, ParsedFile& out) {
+void addLine(QStringView line, int number, ParsedQuestionFile& out) {
     std::array<QStringView, 5> f;
     if (line.isEmpty() || !splitLine(line, number, f, out.issues)) return;
     QuestionLine q;
@@ -89,10 +83,10 @@ Question StoredQuestion::unpack() const {
     for (std::size_t k = 0; k <= 4; ++k) {
         qsizetype end = k < 4 ? all.indexOf(kSeparator, start) : all.size();
         if (end < 0) end = all.size();
-        (k == 0 ? q.Text : q.Answer[k]) = all.mid(start, end - start);
+        (k == 0 ? q.text : q.answers[k]) = all.mid(start, end - start);
         start = end + 1;
     }
-    q.Correct = correct_;
+    q.rightSlot = correct_;
     return q;
 }
 
@@ -103,34 +97,35 @@ QString StoredQuestion::text() const {
 
 std::uint64_t StoredQuestion::textHash() const {
     const qsizetype end = fields_.indexOf('\\');
-    return modOt::textHash(end < 0 ? QByteArrayView(fields_) : QByteArrayView(fields_).first(end));
+    return questionTextHash(end < 0 ? QByteArrayView(fields_) : QByteArrayView(fields_).first(end));
 }
 
 bool StoredQuestion::isEnglish() const {
     return fields_.startsWith('W') || fields_.startsWith("How");
 }
 
-ParsedFile parse(QByteArrayView bytes, textcodec::Decoding* decoding) {
-    ParsedFile out;
+ParsedQuestionFile parseQuestionFile(QByteArrayView bytes, textcodec::Decoding* decoding) {
+    ParsedQuestionFile out;
     const textcodec::Decoding how =
         textcodec::forEachLine(bytes, [&out](int number, QStringView line) { addLine(line, number, out); });
     if (decoding) *decoding = how;
     return out;
 }
 
-ParsedFile parse(const QString& text) {
-    ParsedFile out;
+ParsedQuestionFile parseQuestionFile(const QString& text) {
+    ParsedQuestionFile out;
     forEachTextLine(text, [&out](int number, QStringView line) { addLine(line, number, out); });
     return out;
 }
 
-bool isEnglish(const QString& text) {
+bool isEnglishQuestion(const QString& text) {
     return text.startsWith(u'W') || text.startsWith(QStringLiteral("How"));
 }
 
-namespace {
+Deck::Deck() : questions_(1) {}
+
 // Adds one line to the deck, its answers drawn into the four slots in a random order.
-void addToDeck(QStringView line, int number, std::vector<LoadIssue>& issues) {
+void Deck::add(QStringView line, int number, std::vector<LoadIssue>& issues) {
     std::array<QStringView, 5> f;
     if (line.isEmpty() || !splitLine(line, number, f, issues)) return;
     std::array<QStringView, 4> answers;
@@ -145,54 +140,70 @@ void addToDeck(QStringView line, int number, std::vector<LoadIssue>& issues) {
         answers[i - 1] = f[r];
         if (r == 1) correct = static_cast<std::uint8_t>(i);
     }
-    questions.emplace_back(f[0], answers, correct);
+    questions_.emplace_back(f[0], answers, correct);
 }
 
 template <typename ForEachLine>
-std::vector<LoadIssue> fillDeck(ForEachLine forEachLine, std::size_t expectedLines = 0) {
+std::vector<LoadIssue> Deck::fill(ForEachLine forEachLine, std::size_t expected) {
     rnd::randomize();
-    questions.clear();
-    questions.shrink_to_fit();
+    questions_.clear();
+    questions_.shrink_to_fit();
     // Growing a large deck by doubling would hold two copies of its records for a while.
-    questions.reserve(expectedLines);
+    questions_.reserve(expected);
     std::vector<LoadIssue> issues;
-    forEachLine([&issues](int number, QStringView line) { addToDeck(line, number, issues); });
-    questionCount = static_cast<int>(questions.size()) - 1;
-    if (questions.empty()) questions.emplace_back();
-    nextIndex = 0;
-    ShuffleQuestions();
+    forEachLine([this, &issues](int number, QStringView line) { add(line, number, issues); });
+    count_ = static_cast<int>(questions_.size());
+    if (questions_.empty()) questions_.emplace_back();
+    next_ = 0;
+    shuffle();
     return issues;
 }
-} // namespace
 
-LoadReport LoadQuestionFile(QByteArrayView bytes) {
+LoadReport Deck::loadFile(QByteArrayView bytes) {
     LoadReport report;
     const auto lines = static_cast<std::size_t>(std::max(bytes.count('\n'), bytes.count('\r'))) + 1;
     report.skipped =
-        fillDeck([&](const auto& onLine) { report.decoding = textcodec::forEachLine(bytes, onLine); }, lines);
+        fill([&](const auto& onLine) { report.decoding = textcodec::forEachLine(bytes, onLine); }, lines);
     return report;
 }
 
-std::vector<LoadIssue> LoadQuestions(const QString& text) {
-    return fillDeck([&text](const auto& onLine) { forEachTextLine(text, onLine); });
+std::vector<LoadIssue> Deck::load(const QString& text) {
+    return fill([&text](const auto& onLine) { forEachTextLine(text, onLine); }, 0);
 }
 
-void ShuffleQuestions() {
-    for (int i = 0; i <= 2 * questionCount; ++i) {
-        const int a = rnd::below(questionCount + 1);
-        const int b = rnd::below(questionCount + 1);
-        std::swap(questions[static_cast<std::size_t>(a)], questions[static_cast<std::size_t>(b)]);
+bool Deck::hasLanguage(bool english) const {
+    for (int i = 0; i < count_; ++i)
+        if (at(i).isEnglish() == english) return true;
+    return false;
+}
+
+// 2 n - 1 swaps of two random positions, as the deck has always been shuffled.
+void Deck::shuffle() {
+    for (int i = 0; i <= 2 * (count_ - 1); ++i) {
+        const int a = rnd::below(count_);
+        const int b = rnd::below(count_);
+        std::swap(questions_[static_cast<std::size_t>(a)], questions_[static_cast<std::size_t>(b)]);
     }
 }
 
-Question NextQuestion() {
-    Question q = questions[static_cast<std::size_t>(nextIndex)].unpack();
-    ++nextIndex;
-    if (nextIndex >= questionCount + 1) {
-        nextIndex = 0;
-        ShuffleQuestions();
+Question Deck::dealNext() {
+    Question q = at(next_).unpack();
+    ++next_;
+    if (next_ >= count_) {
+        next_ = 0;
+        shuffle();
     }
     return q;
 }
 
-} // namespace modOt
+Question Deck::dealInLanguage(bool english) {
+    return ::dealInLanguage(
+        !english, hasLanguage(english), [this] { return dealNext(); }, isEnglishQuestion);
+}
+
+void Deck::putUnseenFirst(const SeenQuestions& seen) {
+    if (count_ < 2) return;
+    std::stable_partition(questions_.begin(), questions_.begin() + count_,
+                          [&seen](const StoredQuestion& q) { return !seen.contains(q.textHash()); });
+    next_ = 0;
+}

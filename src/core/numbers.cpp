@@ -1,13 +1,13 @@
-#include "numconv.h"
+#include "numbers.h"
 
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
-namespace numconv {
+namespace numbers {
 
-double Val(const QString& text) {
+double leadingNumber(const QString& text) {
     std::string s; // the digits that form the number, spaces removed
     int i = 0;
     const int n = text.size();
@@ -79,4 +79,4 @@ QString formatNumber(double v) {
     return s;
 }
 
-} // namespace numconv
+} // namespace numbers

@@ -1,6 +1,6 @@
 #include "settingsfile.h"
 
-#include "numconv.h"
+#include "numbers.h"
 
 #include <QStringList>
 
@@ -68,7 +68,7 @@ Settings read(const QString& text) {
     s.itemsRead = static_cast<int>(qMin<qsizetype>(items.size(), 6));
     if (items.size() > 0) s.name1 = items[0];
     if (items.size() > 1) s.name2 = items[1];
-    if (items.size() > 2) s.timeBase = numconv::formatNumber(numconv::Val(items[2]));
+    if (items.size() > 2) s.timeBase = numbers::formatNumber(numbers::leadingNumber(items[2]));
     if (items.size() > 3) s.sound = items[3] == kOn;
     if (items.size() > 4) s.music = items[4] == kOn;
     if (items.size() > 5) s.fullScreen = items[5] == kOn;

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace quizlayout {
+namespace questionlayout {
 
 struct Line {
     float left1; // player 1's panel, on the left
@@ -32,4 +32,4 @@ constexpr float lineTop(int n) {
 constexpr float kOptionWidth = 200;
 constexpr float kOptionHeight = 47;
 
-} // namespace quizlayout
+} // namespace questionlayout

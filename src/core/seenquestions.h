@@ -7,10 +7,10 @@
 #include <QSet>
 #include <cstdint>
 
-namespace modOt {
+class Deck;
 
 // FNV-1a over the UTF-8 bytes of a question's text: the same on every run and every platform.
-std::uint64_t textHash(QByteArrayView utf8Text);
+std::uint64_t questionTextHash(QByteArrayView utf8Text);
 
 class SeenQuestions {
 public:
@@ -24,14 +24,8 @@ public:
 
     // After a deal from the current deck: remembers the question and, once every question of its
     // language in the deck has been seen, forgets that language so that its pool starts over.
-    void rememberDealt(std::uint64_t hash, bool english);
+    void rememberDealt(std::uint64_t hash, bool english, const Deck& deck);
 
 private:
     QSet<std::uint64_t> hashes_;
 };
-
-// Moves the questions not yet seen to the front of the deck, keeping the shuffled order within both
-// groups, and starts dealing from the front.
-void putUnseenFirst(const SeenQuestions& seen);
-
-} // namespace modOt

@@ -4,11 +4,11 @@
 #include <QString>
 #include <cstdint>
 
-namespace numconv {
+namespace numbers {
 
 // The value of the longest leading part of text that forms a decimal number
 // (spaces and tabs anywhere are skipped; optional sign, fraction, exponent); 0 when there is none.
-double Val(const QString& text);
+double leadingNumber(const QString& text);
 
 // Nearest whole number, exact halves to the even neighbour; saturates at the int64 range.
 std::int64_t roundHalfEven(double v);
@@ -16,4 +16,4 @@ std::int64_t roundHalfEven(double v);
 // A number in plain decimal form without leading spaces: "10000", "12.5", "-3".
 QString formatNumber(double v);
 
-} // namespace numconv
+} // namespace numbers

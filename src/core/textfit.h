@@ -1,4 +1,5 @@
-// Word fitting of the question text and the clock period: plain code, measured through a callback.
+// Fitting the question text into the panel's lines, and the answer-time rule: plain code, text measured
+// through a callback.
 #pragma once
 
 #include <QString>
@@ -26,15 +27,5 @@ JustifiedLine justify(const QString& text, float width, float left,
 // The clock's tick period in whole milliseconds: characters of the question and its four answers,
 // / 20000 x base, rounded halves to even, kept within 0 .. 65535 (0 means the clock never ticks).
 int tickPeriod(int length, double base);
-
-// Deals until a question of the interface language comes up. When the deck holds none of that
-// language (anyMatch false) it takes the next question whatever its language instead of looping forever.
-template <typename Deal, typename IsEnglish>
-auto dealInLanguage(bool czech, bool anyMatch, Deal deal, IsEnglish isEnglish) {
-    auto q = deal();
-    while (anyMatch && isEnglish(q.Text) == czech)
-        q = deal();
-    return q;
-}
 
 } // namespace textfit

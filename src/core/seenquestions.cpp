@@ -1,12 +1,10 @@
 #include "seenquestions.h"
 
-#include "modOt.h"
+#include "deck.h"
 
 #include <algorithm>
 
-namespace modOt {
-
-std::uint64_t textHash(QByteArrayView utf8Text) {
+std::uint64_t questionTextHash(QByteArrayView utf8Text) {
     std::uint64_t h = 0xcbf29ce484222325ULL;
     for (char c : utf8Text) {
         h ^= static_cast<unsigned char>(c);
@@ -36,23 +34,10 @@ QByteArray SeenQuestions::toText() const {
     return out;
 }
 
-void SeenQuestions::rememberDealt(std::uint64_t hash, bool english) {
+void SeenQuestions::rememberDealt(std::uint64_t hash, bool english, const Deck& deck) {
     insert(hash);
-    for (int i = 0; i <= questionCount; ++i) {
-        const StoredQuestion& q = questions[static_cast<std::size_t>(i)];
-        if (q.isEnglish() == english && !contains(q.textHash())) return;
-    }
-    for (int i = 0; i <= questionCount; ++i) {
-        const StoredQuestion& q = questions[static_cast<std::size_t>(i)];
-        if (q.isEnglish() == english) hashes_.remove(q.textHash());
-    }
+    for (int i = 0; i < deck.size(); ++i)
+        if (deck.at(i).isEnglish() == english && !contains(deck.at(i).textHash())) return;
+    for (int i = 0; i < deck.size(); ++i)
+        if (deck.at(i).isEnglish() == english) hashes_.remove(deck.at(i).textHash());
 }
-
-void putUnseenFirst(const SeenQuestions& seen) {
-    if (questionCount < 1) return;
-    std::stable_partition(questions.begin(), questions.begin() + questionCount + 1,
-                          [&seen](const StoredQuestion& q) { return !seen.contains(q.textHash()); });
-    nextIndex = 0;
-}
-
-} // namespace modOt

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace boardmodel {
+namespace board {
 
 enum CellState : std::uint8_t { cellNone = 0, cellFree = 1, cellPlayer1 = 2, cellPlayer2 = 3, cellHover = 4 };
 
@@ -74,18 +74,11 @@ int pointerCol(int x, int row);
 // Marker values of the win search's scratch grid.
 constexpr std::uint8_t sideLeft = 8, sideRight = 9, sideBottom = 10;
 
-// Searches the group of (col, row) on a copy of the board with side markers and reports which
-// sides it reaches (0 left, 1 right, 2 bottom).
-class WinSearch {
-public:
-    std::array<bool, 3> run(const Grid& board, int col, int row);
-    Grid searchBoard;
-    std::array<bool, 3> sides{};
+// Which sides (0 left, 1 right, 2 bottom) the group of the cell (col, row) reaches; a flood fill on a
+// copy of the board with the sides marked around it.
+std::array<bool, 3> sidesReached(const Grid& board, int col, int row);
 
-private:
-    void Flood(int x, int y, std::uint8_t v);
-};
-
+// Whether the group of the cell (col, row) touches all three sides.
 bool wins(const Grid& board, int col, int row);
 
-} // namespace boardmodel
+} // namespace board

@@ -1,6 +1,6 @@
 #include "textfit.h"
 
-#include "numconv.h"
+#include "numbers.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -20,7 +20,7 @@ JustifiedLine justify(const QString& text, float width, float left,
     int last = -1;
     long long used = 0;
     for (int i = 0; i < n; ++i) {
-        wid[static_cast<std::size_t>(i)] = numconv::roundHalfEven(measure(words[i] + u' '));
+        wid[static_cast<std::size_t>(i)] = numbers::roundHalfEven(measure(words[i] + u' '));
         // Saturating: a measure may return widths near the int64 limit.
         if (__builtin_add_overflow(total, wid[static_cast<std::size_t>(i)], &total))
             total = wid[static_cast<std::size_t>(i)] > 0 ? std::numeric_limits<long long>::max()
@@ -53,7 +53,7 @@ JustifiedLine justify(const QString& text, float width, float left,
 
 int tickPeriod(int length, double base) {
     const double p = static_cast<double>(length) / 20000.0 * base;
-    const auto r = numconv::roundHalfEven(p);
+    const auto r = numbers::roundHalfEven(p);
     return static_cast<int>(std::clamp<std::int64_t>(r, 0, 65535));
 }
 

@@ -1,0 +1,111 @@
+// The question deck: reading question files, shuffling the answers and the deck, dealing in turn.
+#pragma once
+
+#include "textcodec.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class SeenQuestions;
+
+// A question as dealt: its text and the four answers in the slots where they are shown.
+struct Question {
+    QString text;
+    std::array<QString, 9> answers; // by slot 1 to 8; a deck fills 1 to 4, index 0 is unused
+    std::uint8_t rightSlot = 0;     // slot of the right answer; 0 in the blank question
+};
+
+// A question as the deck keeps it: its text and its answers in their dealt slots, in one UTF-8 string,
+// so that a large file does not cost many times its size.
+class StoredQuestion {
+public:
+    StoredQuestion() = default; // the blank question: no text, no answers, right slot 0
+    StoredQuestion(QStringView text, const std::array<QStringView, 4>& answers, std::uint8_t correct);
+    Question unpack() const;
+    QString text() const;
+    bool isEnglish() const;
+    std::uint64_t textHash() const; // questionTextHash of its text
+
+private:
+    QByteArray fields_; // text and the four slots, separated by '\\', which no field can hold
+    std::uint8_t correct_ = 0;
+};
+
+// A line of q.dat that the loader skipped, with its 1-based line number.
+struct LoadIssue {
+    int line = 0;
+    QString reason;
+};
+
+// One question line split into its five fields (question, right answer, three wrong answers).
+struct QuestionLine {
+    int line = 0;
+    std::array<QString, 5> fields;
+};
+
+struct ParsedQuestionFile {
+    std::vector<QuestionLine> questions;
+    std::vector<LoadIssue> issues;
+};
+
+// The file's bytes, decoded line by line (see textcodec::forEachLine), split into question lines.
+ParsedQuestionFile parseQuestionFile(QByteArrayView bytes, textcodec::Decoding* decoding = nullptr);
+// Splits the file's text into question lines; lines of length 0 are skipped, lines with fewer than
+// four answer fields or an empty one are reported and left out.
+ParsedQuestionFile parseQuestionFile(const QString& text);
+
+// The game's rule for a question's language: English when the text begins with "W" or "How"
+// (case-sensitive), Czech otherwise.
+bool isEnglishQuestion(const QString& text);
+
+struct LoadReport {
+    std::vector<LoadIssue> skipped;
+    textcodec::Decoding decoding;
+};
+
+// The questions of one file in a shuffled order, dealt in turn and reshuffled after each full pass.
+class Deck {
+public:
+    Deck(); // empty: it deals the blank question
+
+    // Replaces the deck with the file's questions, the answers of each in a random order, then shuffles.
+    LoadReport loadFile(QByteArrayView bytes);
+    // The same from text already decoded; returns the skipped lines.
+    std::vector<LoadIssue> load(const QString& text);
+
+    int size() const { return count_; }
+    bool isEmpty() const { return count_ == 0; }
+    const StoredQuestion& at(int position) const { return questions_[static_cast<std::size_t>(position)]; }
+    int nextPosition() const { return next_; }
+    bool hasLanguage(bool english) const;
+
+    void shuffle();
+    Question dealNext();
+    // Deals until a question of the language comes up; from a deck without one, the next question.
+    Question dealInLanguage(bool english);
+    // Moves the questions not yet seen to the front, keeping the shuffled order within both groups,
+    // and starts dealing from the front.
+    void putUnseenFirst(const SeenQuestions& seen);
+
+private:
+    template <typename ForEachLine>
+    std::vector<LoadIssue> fill(ForEachLine forEachLine, std::size_t expected);
+    void add(QStringView line, int number, std::vector<LoadIssue>& issues);
+
+    std::vector<StoredQuestion> questions_; // never empty: an empty deck holds the blank question
+    int count_ = 0;
+    int next_ = 0;
+};
+
+// Deals until a question of the interface language comes up. When the deck holds none of that
+// language (anyMatch false) it takes the next question whatever its language instead of looping forever.
+template <typename Deal, typename IsEnglish>
+auto dealInLanguage(bool czech, bool anyMatch, Deal deal, IsEnglish isEnglish) {
+    auto q = deal();
+    while (anyMatch && isEnglish(q.text) == czech)
+        q = deal();
+    return q;
+}
