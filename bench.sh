@@ -167,30 +167,30 @@ ratio() { # label benchmark pause_ms
 
 timed "pointer crosses a cell (fixture)" "BM_PointerCrossesCell/real:0/repaint:0" 1000 "< 1 ms"
 timed "pointer crosses a cell (real pictures + repaint)" "BM_PointerCrossesCell/real:1/repaint:1" 1000 "< 1 ms"
-timed "DrawField(true) half-owned (fixture)" "BM_DrawFieldHalfOwned/real:0/repaint:0" 2000 "< 2 ms"
-timed "DrawField(true) half-owned (real + repaint)" "BM_DrawFieldHalfOwned/real:1/repaint:1" 2000 "< 2 ms"
+timed "drawBoard(true) half-owned (fixture)" "BM_DrawBoardHalfOwned/real:0/repaint:0" 2000 "< 2 ms"
+timed "drawBoard(true) half-owned (real + repaint)" "BM_DrawBoardHalfOwned/real:1/repaint:1" 2000 "< 2 ms"
 timed "clock tick (fixture)" "BM_ClockTick/real:0/repaint:0" 1000 "< 1 ms"
 timed "clock tick (real pictures + repaint)" "BM_ClockTick/real:1/repaint:1" 1000 "< 1 ms"
-timed "DrawVar hover: pointer between options (fixture)" "BM_OptionHover/real:0/repaint:0" 1000 "< 1 ms"
-timed "DrawVar hover: pointer between options (real + repaint)" "BM_OptionHover/real:1/repaint:1" 1000 "< 1 ms"
-timed "DrawVar(optionHover) alone, two-line answer" "BM_DrawVarHover/twoLines:1" "" ""
-timed "Justify, first line of a 120-char question" "BM_JustifyFirstLine" "" ""
-timed "Justify, whole 120-char question, line by line" "BM_JustifyWholeText/eightLines:0" "" ""
-timed "Justify, a question filling all eight lines" "BM_JustifyWholeText/eightLines:1" "" ""
-timed "test(col,row) on a full board, no winner" "BM_TestFullBoardNoWinner" "" ""
+timed "option hover: pointer between options (fixture)" "BM_OptionHover/real:0/repaint:0" 1000 "< 1 ms"
+timed "option hover: pointer between options (real + repaint)" "BM_OptionHover/real:1/repaint:1" 1000 "< 1 ms"
+timed "drawOption(Hovered) alone, two-line answer" "BM_DrawOptionHover/twoLines:1" "" ""
+timed "justified line, first line of a 120-char question" "BM_JustifyFirstLine" "" ""
+timed "justified line, whole 120-char question, line by line" "BM_JustifyWholeText/eightLines:0" "" ""
+timed "justified line, a question filling all eight lines" "BM_JustifyWholeText/eightLines:1" "" ""
+timed "win test on a full board, no winner" "BM_WinTestFullBoardNoWinner" "" ""
 timed "win search of the winning group, full board" "BM_WinSearchFullBoard/winner:1" "" ""
-timed "deck load 10001 lines, LoadQuestions on text" "BM_LoadQuestionsFromText" 20000 "< 20 ms"
-timed "deck load 10001 lines, UTF-8 file read+decode+load" "BM_LoadQuestionsFromFile/cp1250:0" 20000 "< 20 ms"
-timed "deck load 10001 lines, cp1250 file read+decode+load" "BM_LoadQuestionsFromFile/cp1250:1" 20000 "< 20 ms"
+timed "deck load 10001 lines, Deck::load on text" "BM_DeckLoadFromText" 20000 "< 20 ms"
+timed "deck load 10001 lines, UTF-8 file read+decode+load" "BM_DeckLoadFromFile/cp1250:0" 20000 "< 20 ms"
+timed "deck load 10001 lines, cp1250 file read+decode+load" "BM_DeckLoadFromFile/cp1250:1" 20000 "< 20 ms"
 timed "start-up without splash (construct + FormLoad, warm)" "BM_StartUp/manual_time" 100000 "< 100 ms"
 if [[ -n $startup_cold ]]; then
   cold_us=$(awk -v m="$startup_cold" 'BEGIN { printf "%.3f", m * 1000 }')
   row "start-up without splash (first in process, cold, median of 5)" "$(fmt_time "$cold_us")" "< 100 ms" "$(verdict "$cold_us" 100000)"
 fi
-ratio "Spravne drawing, pauses skipped" "BM_SpravneWithoutPauses/repaint:0/manual_time" 1240
-ratio "Spravne drawing + repaint, pauses skipped" "BM_SpravneWithoutPauses/repaint:1/manual_time" 1240
-ratio "Click drawing, pauses skipped" "BM_ClickWithoutPauses/repaint:0/manual_time" 1410
-ratio "Click drawing + repaint, pauses skipped" "BM_ClickWithoutPauses/repaint:1/manual_time" 1410
+ratio "capture drawing, pauses skipped" "BM_CaptureWithoutPauses/repaint:0/manual_time" 1240
+ratio "capture drawing + repaint, pauses skipped" "BM_CaptureWithoutPauses/repaint:1/manual_time" 1240
+ratio "deal drawing, pauses skipped" "BM_DealWithoutPauses/repaint:0/manual_time" 1410
+ratio "deal drawing + repaint, pauses skipped" "BM_DealWithoutPauses/repaint:1/manual_time" 1410
 if [[ -n $peak_real ]]; then
   row "peak memory MB ($peak_how)" "$peak_real MB" "< 80 MB" "$(verdict "$peak_real" 80)"
 fi

@@ -1,8 +1,6 @@
 // Board phase: the pointer crossing cells, the whole board, the win test and the capture animation.
 #include "bmutil.h"
 
-#include "modes.h"
-
 #include <chrono>
 
 using namespace board;
@@ -20,12 +18,13 @@ void BM_PointerCrossesCell(benchmark::State& state) {
     if (!readyWithRepaint(state, s)) return;
     s.toBoard();
     const QPoint a = bench::cellCentre(3, 3), b = bench::cellCentre(4, 3);
-    frmMain& w = *s.window;
+    GameWindow& w = *s.window;
     bool flip = false;
     const int paints0 = s.paints();
     for (auto _ : state) {
         const QPoint& p = flip ? a : b;
-        w.Form_MouseMove(0, 0, p.x(), p.y());
+        // The window's pointer handler, as a move with no button reaches it.
+        w.handlePointer(Pointer{0, 0, p.x(), p.y()});
         flip = !flip;
     }
     if (s.platform->refreshes != static_cast<int>(state.iterations()))
@@ -37,17 +36,17 @@ BENCHMARK(BM_PointerCrossesCell)
     ->ArgNames({"real", "repaint"})
     ->Unit(benchmark::kMicrosecond);
 
-void BM_DrawFieldHalfOwned(benchmark::State& state) {
+void BM_DrawBoardHalfOwned(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
     if (!readyWithRepaint(state, s)) return;
     s.toBoard();
     s.ownHalf();
     const int paints0 = s.paints();
     for (auto _ : state)
-        s.window->DrawField(true);
+        s.window->boardView().drawBoard(true);
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_DrawFieldHalfOwned)
+BENCHMARK(BM_DrawBoardHalfOwned)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->ArgNames({"real", "repaint"})
     ->Unit(benchmark::kMicrosecond);
@@ -60,31 +59,33 @@ void fillBoard(Grid& board) {
             board.set(col, row, row == 6 ? cellPlayer2 : cellPlayer1);
 }
 
-void BM_TestFullBoardNoWinner(benchmark::State& state) {
+void BM_WinTestFullBoardNoWinner(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
-    fillBoard(s.window->board);
-    s.window->mode = modeBoard;
+    Match& m = s.window->match();
+    Grid g = m.cells();
+    fillBoard(g);
+    m.setUp(g, m.playerOnTurn());
+    m.setUpScreen(Screen::Board);
     for (auto _ : state)
-        s.window->test(3, 0);
-    if (s.window->mode != modeBoard) state.SkipWithError("the winner screen was drawn");
+        s.window->checkWinnerAt(Cell{3, 0});
+    if (m.screen() != Screen::Board) state.SkipWithError("the winner screen was drawn");
 }
-BENCHMARK(BM_TestFullBoardNoWinner)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WinTestFullBoardNoWinner)->Unit(benchmark::kMicrosecond);
 
 void BM_WinSearchFullBoard(benchmark::State& state) {
     Grid board;
     fillBoard(board);
-    WinSearch search;
     const bool winnerCell = state.range(0) == 1;
     for (auto _ : state) {
-        auto sides = search.run(board, 3, winnerCell ? 6 : 0);
+        auto sides = sidesReached(board, 3, winnerCell ? 6 : 0);
         benchmark::DoNotOptimize(sides);
     }
 }
 BENCHMARK(BM_WinSearchFullBoard)->Arg(0)->Arg(1)->ArgName("winner")->Unit(benchmark::kMicrosecond);
 
 // The capture animation with the pauses skipped: what drawing costs beside its 1240 ms of pauses.
-void BM_SpravneWithoutPauses(benchmark::State& state) {
+void BM_CaptureWithoutPauses(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
     if (state.range(0) && !s.repaintOnRefresh()) {
@@ -92,14 +93,20 @@ void BM_SpravneWithoutPauses(benchmark::State& state) {
         return;
     }
     s.toQuestion(3, 3);
-    frmMain& w = *s.window;
+    GameWindow& w = *s.window;
+    Match& m = w.match();
+    // The dealt question with its right answer in slot 2, so that answering slot 2 is right.
+    Question q = m.question();
+    q.rightSlot = 2;
     double pausesMs = 0;
     const int paints0 = s.paints();
     for (auto _ : state) {
-        w.mode = w.player;
-        w.board.set(3, 3, cellFree);
+        Grid g = m.cells();
+        g.set(3, 3, cellFree);
+        m.setUp(g, m.playerOnTurn());
+        m.setUpQuestion(Cell{3, 3}, q);
         const auto t0 = Clock::now();
-        w.Spravne(3, 3, true, 2);
+        w.resolveAnswer(2);
         const auto t1 = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
         pausesMs = s.platform->totalSleep();
@@ -108,7 +115,7 @@ void BM_SpravneWithoutPauses(benchmark::State& state) {
     state.counters["pauses_ms"] = pausesMs;
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_SpravneWithoutPauses)
+BENCHMARK(BM_CaptureWithoutPauses)
     ->Arg(0)
     ->Arg(1)
     ->ArgName("repaint")

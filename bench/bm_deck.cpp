@@ -61,7 +61,7 @@ QByteArray toWindows1250(const QString& text) {
     return out;
 }
 
-void BM_LoadQuestionsFromText(benchmark::State& state) {
+void BM_DeckLoadFromText(benchmark::State& state) {
     const QString text = deckText();
     rnd::pin(7);
     for (auto _ : state) {
@@ -74,10 +74,10 @@ void BM_LoadQuestionsFromText(benchmark::State& state) {
     state.counters["lines"] = kLines;
     state.counters["bytes"] = static_cast<double>(text.toUtf8().size());
 }
-BENCHMARK(BM_LoadQuestionsFromText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeckLoadFromText)->Unit(benchmark::kMillisecond);
 
 // Arg 0: UTF-8 file; 1: Windows-1250 file (decoded only after UTF-8 has failed).
-void BM_LoadQuestionsFromFile(benchmark::State& state) {
+void BM_DeckLoadFromFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("q.dat"));
     const QString text = deckText();
@@ -104,6 +104,6 @@ void BM_LoadQuestionsFromFile(benchmark::State& state) {
     if (deck.size() != kLines) state.SkipWithError("not every line was loaded");
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }
-BENCHMARK(BM_LoadQuestionsFromFile)->Arg(0)->Arg(1)->ArgName("cp1250")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeckLoadFromFile)->Arg(0)->Arg(1)->ArgName("cp1250")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,7 +1,6 @@
 // Question phase: the clock tick, option hover, justified question text and the deal.
 #include "bmutil.h"
 
-#include "modes.h"
 #include "questionlayout.h"
 
 #include <chrono>
@@ -19,16 +18,19 @@ void BM_ClockTick(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
     if (!readyWithRepaint(state, s)) return;
     s.toQuestion();
-    frmMain& w = *s.window;
+    GameWindow& w = *s.window;
+    Match& m = w.match();
+    const Cell cell = m.chosenCell();
+    const Question q = m.question();
     int k = 0;
     const int paints0 = s.paints();
     for (auto _ : state) {
         // Every angle in turn, never reaching the time-out.
-        w.timeLeft = static_cast<float>(360 - k);
+        m.setUpQuestion(cell, q, static_cast<float>(360 - k));
         k = (k + 1) % 359;
-        w.tmrRucicka_Timer();
+        w.questionPanel().clockTick();
     }
-    if (w.mode != w.player) state.SkipWithError("the question ended");
+    if (m.screen() != Screen::Question) state.SkipWithError("the question ended");
     bench::reportPaints(state, s, paints0);
 }
 BENCHMARK(BM_ClockTick)
@@ -41,16 +43,18 @@ void BM_OptionHover(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
     if (!readyWithRepaint(state, s)) return;
     s.toQuestion();
-    frmMain& w = *s.window;
-    const QPoint a = bench::optionCentre(w.mode, 1), b = bench::optionCentre(w.mode, 2);
+    GameWindow& w = *s.window;
+    const int side = w.match().playerOnTurn();
+    const QPoint a = bench::optionCentre(side, 1), b = bench::optionCentre(side, 2);
     bool flip = false;
     const int paints0 = s.paints();
     for (auto _ : state) {
         const QPoint& p = flip ? a : b;
-        w.Form_MouseMove(0, 0, p.x(), p.y());
+        // The window's pointer handler, as a move with no button reaches it.
+        w.handlePointer(Pointer{0, 0, p.x(), p.y()});
         flip = !flip;
     }
-    if (w.hoverAnswer < 1) state.SkipWithError("no option was hit");
+    if (w.questionPanel().hoveredSlot() < 1) state.SkipWithError("no option was hit");
     bench::reportPaints(state, s, paints0);
 }
 BENCHMARK(BM_OptionHover)
@@ -58,37 +62,40 @@ BENCHMARK(BM_OptionHover)
     ->ArgNames({"real", "repaint"})
     ->Unit(benchmark::kMicrosecond);
 
-// One DrawVar call alone, highlighted, a two-line answer with name placeholders (slot of that answer).
-void BM_DrawVarHover(benchmark::State& state) {
+// One option drawn alone, highlighted, a two-line answer with name placeholders (slot of that
+// answer).
+void BM_DrawOptionHover(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
     s.toQuestion();
-    frmMain& w = *s.window;
+    GameWindow& w = *s.window;
+    const Question& q = w.match().question();
     int slot = 1;
     for (int i = 1; i <= 4; ++i)
-        if (w.question.answers[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
+        if (q.answers[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
+    const int side = w.match().playerOnTurn();
     for (auto _ : state)
-        w.DrawVar(w.mode, slot, optionHover);
+        w.questionPanel().drawOption(side, slot, OptionState::Hovered);
 }
-BENCHMARK(BM_DrawVarHover)->Arg(0)->Arg(1)->ArgName("twoLines")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawOptionHover)->Arg(0)->Arg(1)->ArgName("twoLines")->Unit(benchmark::kMicrosecond);
 
-void prepareQuestionText(frmMain& w) {
-    w.FontBold = true;
-    w.ForeColor = QColor(0, 0, 50);
-    w.FontSize = 11;
+void prepareQuestionText(GameWindow& w) {
+    w.surface().setTextBold(true);
+    w.surface().setTextColour(QColor(0, 0, 50));
+    w.surface().setTextSize(11);
 }
 
 void BM_JustifyFirstLine(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
     s.toQuestion();
-    frmMain& w = *s.window;
+    GameWindow& w = *s.window;
     prepareQuestionText(w);
     const QString text = bench::longQuestion();
     const questionlayout::Line& l = questionlayout::lineTable[0];
     QString rest;
     for (auto _ : state) {
-        rest = w.Justify(text, l.width, l.left1, questionlayout::lineTop(0));
+        rest = w.questionPanel().drawJustifiedLine(text, l.width, l.left1, questionlayout::lineTop(0));
         benchmark::DoNotOptimize(rest);
     }
     state.counters["chars"] = static_cast<double>(text.size());
@@ -100,7 +107,7 @@ void BM_JustifyWholeText(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
     s.toQuestion();
-    frmMain& w = *s.window;
+    GameWindow& w = *s.window;
     prepareQuestionText(w);
     const QString text = state.range(0) == 1 ? bench::eightLineQuestion() : bench::longQuestion();
     int lines = 0;
@@ -109,7 +116,7 @@ void BM_JustifyWholeText(benchmark::State& state) {
         int n = 0;
         do {
             const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-            rest = w.Justify(rest, l.width, l.left1, questionlayout::lineTop(n));
+            rest = w.questionPanel().drawJustifiedLine(rest, l.width, l.left1, questionlayout::lineTop(n));
             ++n;
         } while (!rest.isEmpty());
         lines = n;
@@ -120,7 +127,7 @@ void BM_JustifyWholeText(benchmark::State& state) {
 BENCHMARK(BM_JustifyWholeText)->Arg(0)->Arg(1)->ArgName("eightLines")->Unit(benchmark::kMicrosecond);
 
 // Choosing a cell: zoom, panel, options, text, clock; 1410 ms of pauses skipped by the fake.
-void BM_ClickWithoutPauses(benchmark::State& state) {
+void BM_DealWithoutPauses(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
     if (state.range(0) && !s.repaintOnRefresh()) {
@@ -128,15 +135,15 @@ void BM_ClickWithoutPauses(benchmark::State& state) {
         return;
     }
     s.toBoard();
-    frmMain& w = *s.window;
+    GameWindow& w = *s.window;
     double pausesMs = 0;
     const int paints0 = s.paints();
     for (auto _ : state) {
-        w.mode = modeBoard;
+        w.match().setUpScreen(Screen::Board);
         const auto t0 = Clock::now();
-        w.Click(3, 3);
+        w.dealFor(Cell{3, 3});
         const auto t1 = Clock::now();
-        w.setClockEnabled(false);
+        w.questionPanel().setClockRunning(false);
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
         pausesMs = s.platform->totalSleep();
         s.platform->clear();
@@ -144,7 +151,7 @@ void BM_ClickWithoutPauses(benchmark::State& state) {
     state.counters["pauses_ms"] = pausesMs;
     bench::reportPaints(state, s, paints0);
 }
-BENCHMARK(BM_ClickWithoutPauses)
+BENCHMARK(BM_DealWithoutPauses)
     ->Arg(0)
     ->Arg(1)
     ->ArgName("repaint")

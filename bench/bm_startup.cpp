@@ -2,7 +2,6 @@
 #include "runmodes.h"
 #include "scene.h"
 
-#include "modes.h"
 #include "qtplatform.h"
 
 #include <QAbstractEventDispatcher>
@@ -15,12 +14,13 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Construction and FormLoad on the real folder; the fake platform skips nothing but dialogs and sound.
+// Construction and load() on the real folder; the fake platform skips nothing but dialogs and sound.
 void BM_StartUp(benchmark::State& state) {
     const QString dir = bench::realProgramDir();
     if (dir.isEmpty()) {
@@ -30,13 +30,13 @@ void BM_StartUp(benchmark::State& state) {
     for (auto _ : state) {
         FakePlatform platform;
         const auto t0 = Clock::now();
-        auto w = std::make_unique<frmMain>(platform, dir);
-        const bool ok = w->FormLoad();
+        auto w = std::make_unique<GameWindow>(platform, dir);
+        const bool ok = w->load();
         const auto t1 = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
         w.reset();
         if (!ok) {
-            state.SkipWithError("FormLoad failed");
+            state.SkipWithError("load failed");
             break;
         }
     }
@@ -90,6 +90,17 @@ IdleCount idleFor(int ms) {
     return out;
 }
 
+// The screen's name for the report; a table, not a switch, so a new screen only prints as "?".
+const char* screenName(Screen s) {
+    static const std::pair<Screen, const char*> names[] = {
+        {Screen::Splash, "splash"},    {Screen::Board, "board"}, {Screen::Question, "question"},
+        {Screen::Winner, "winner"},    {Screen::Menu, "menu"},   {Screen::Help, "help"},
+        {Screen::Settings, "settings"}};
+    for (const auto& [screen, name] : names)
+        if (screen == s) return name;
+    return "?";
+}
+
 int timersOf(const QObject* root) {
     auto* dispatcher = QAbstractEventDispatcher::instance();
     int n = static_cast<int>(dispatcher->registeredTimers(const_cast<QObject*>(root)).size());
@@ -111,12 +122,12 @@ int runStartupOnly() {
     FakePlatform platform;
     QElapsedTimer t;
     t.start();
-    frmMain w(platform, dir);
+    GameWindow w(platform, dir);
     const double constructed = static_cast<double>(t.nsecsElapsed()) / 1e6;
-    const bool ok = w.FormLoad();
+    const bool ok = w.load();
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     if (!ok) {
-        std::fprintf(stderr, "tk_bench: FormLoad failed: %s\n",
+        std::fprintf(stderr, "tk_bench: load failed: %s\n",
                      qPrintable(platform.errors.join(QStringLiteral("; "))));
         return 1;
     }
@@ -140,12 +151,12 @@ int runIdleCheck(double seconds) {
 
     // The real platform, as the program runs; only the splash pause is left out.
     QtPlatform platform;
-    frmMain w(platform, dir);
+    GameWindow w(platform, dir);
     w.show();
-    if (!w.FormLoad()) return 1;
+    if (!w.load()) return 1;
     idleFor(300); // the window's first expose and paint settle
     const IdleCount idle = idleFor(ms);
-    const int registered = timersOf(&w) + (w.tmrRucicka.isActive() ? 1 : 0);
+    const int registered = timersOf(&w) + (w.questionPanel().clockTimer().isActive() ? 1 : 0);
 
     // A control: a timer that does tick must be counted, or the zero above proves nothing.
     QTimer probe(&w);
@@ -154,7 +165,7 @@ int runIdleCheck(double seconds) {
     probe.stop();
 
     std::printf("idle_platform %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("idle_mode %d\n", w.mode);
+    std::printf("idle_mode %s\n", screenName(w.match().screen()));
     std::printf("idle_seconds %.1f\n", seconds);
     std::printf("idle_timer_events %d\n", idle.timerEvents);
     std::printf("idle_wakeups %d\n", qMax(0, idle.wakeups - baseline.wakeups));
@@ -163,7 +174,7 @@ int runIdleCheck(double seconds) {
     std::printf("idle_control_timer_events %d\n", control.timerEvents);
     for (auto it = idle.byReceiver.cbegin(); it != idle.byReceiver.cend(); ++it)
         std::printf("idle_timer_receiver %s %d\n", qPrintable(it.key()), it.value());
-    return w.mode == modeMenu && control.timerEvents > 0 ? 0 : 1;
+    return w.match().screen() == Screen::Menu && control.timerEvents > 0 ? 0 : 1;
 }
 
 } // namespace bench

@@ -1,6 +1,5 @@
 #include "scene.h"
 
-#include "modes.h"
 #include "random.h"
 
 #include <QEvent>
@@ -65,10 +64,10 @@ Scene::Scene(Pictures pictures, const QString& questions) : platform(std::make_u
             return;
         }
     }
-    window = std::make_unique<frmMain>(*platform, dir);
+    window = std::make_unique<GameWindow>(*platform, dir);
     rnd::pin(12345);
-    loaded = window->FormLoad();
-    if (!loaded) error = QStringLiteral("FormLoad failed: ") + platform->errors.join(QStringLiteral("; "));
+    loaded = window->load();
+    if (!loaded) error = QStringLiteral("load failed: ") + platform->errors.join(QStringLiteral("; "));
     platform->clear();
 }
 
@@ -89,28 +88,32 @@ bool Scene::repaintOnRefresh() {
     auto counter = std::make_unique<PaintCounter>();
     window->installEventFilter(counter.get());
     paintCounter = std::move(counter);
-    frmMain* w = window.get();
+    GameWindow* w = window.get();
     platform->onRefresh = [w] { w->repaint(); };
     return true;
 }
 
 void Scene::toBoard() {
-    window->gameStart();
+    window->startGame();
     platform->clear();
 }
 
 void Scene::ownHalf() {
+    Match& m = window->match();
+    board::Grid g = m.cells();
     int n = 0;
     for (int row = 0; row < board::kRows; ++row)
         for (int col = board::firstCol(row); col <= board::lastCol(row); ++col, ++n)
-            if (n % 2 == 0) window->board.set(col, row, n % 4 == 0 ? board::cellPlayer1 : board::cellPlayer2);
+            if (n % 2 == 0) g.set(col, row, n % 4 == 0 ? board::cellPlayer1 : board::cellPlayer2);
+    m.setUp(g, m.playerOnTurn());
 }
 
 void Scene::toQuestion(int col, int row) {
     toBoard();
     const QPoint c = cellCentre(col, row);
-    window->Form_MouseDown(1, 0, c.x(), c.y());
-    window->setClockEnabled(false);
+    // A press of the left button on the cell, as the window reports it (a press always clicks).
+    window->handlePointer(Pointer{1, 1, c.x(), c.y()});
+    window->questionPanel().setClockRunning(false);
     platform->clear();
 }
 
@@ -121,7 +124,7 @@ QPoint cellCentre(int col, int row) {
 
 QPoint optionCentre(int side, int slot) {
     const int k = slot - 1;
-    const int x = side == modeQuestion1 ? 600 + 32 * k : 200 - 32 * k;
+    const int x = side == 1 ? 600 + 32 * k : 200 - 32 * k;
     return {x, 203 + 54 * k};
 }
 

@@ -3,7 +3,7 @@
 
 #include "fakeplatform.h"
 #include "fixture.h"
-#include "frmMain.h"
+#include "gamewindow.h"
 
 #include <QPoint>
 #include <QString>
@@ -30,7 +30,7 @@ struct Scene {
 
     std::unique_ptr<fixture::ProgramFolder> folder; // only for fixture pictures
     std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<GameWindow> window;
     bool loaded = false;
     QString error;
     std::unique_ptr<QObject> paintCounter;
@@ -47,7 +47,7 @@ struct Scene {
 };
 
 QPoint cellCentre(int col, int row);
-// The centre of answer option slot (1..4) on the given side (mode 1 or 2).
+// The centre of answer option slot (1..4) on the given side (the player on turn, 1 or 2).
 QPoint optionCentre(int side, int slot);
 
 } // namespace bench

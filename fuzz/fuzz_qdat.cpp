@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(deck.nextPosition() == 0);
 
     // The deck is a permutation of the good lines; each question keeps its right answer marked.
-    std::vector<std::uint64_t> deck, dealtRight;
+    std::vector<std::uint64_t> keys, dealtRight;
     for (int i = 0; i < count; ++i) {
         const Question q = deck.at(i).unpack();
         FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4);
@@ -128,12 +128,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(!q.answers[s].isEmpty());
         for (std::size_t s = 5; s < q.answers.size(); ++s)
             FUZZ_CHECK(q.answers[s].isEmpty());
-        deck.push_back(keyOf(q));
+        keys.push_back(keyOf(q));
         dealtRight.push_back(rightOf(q.text, q.answers[q.rightSlot]));
     }
-    std::sort(deck.begin(), deck.end());
+    std::sort(keys.begin(), keys.end());
     std::sort(dealtRight.begin(), dealtRight.end());
-    FUZZ_CHECK(deck == expected);
+    FUZZ_CHECK(keys == expected);
     FUZZ_CHECK(dealtRight == rightAnswers);
 
     // One full round deals every question once; the deals after it come from the reshuffled deck.

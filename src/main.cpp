@@ -1,5 +1,69 @@
-#include "Module1.h"
+#include "gamewindow.h"
+#include "qtplatform.h"
+#include "quitsignals.h"
+#include "random.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QIcon>
+#include <QScreen>
+#include <QWindow>
+#include <memory>
+
+namespace {
+// The program folder holds the data beside the executable; an installed copy keeps it in the share folder.
+QString findProgramFolder(bool& installed) {
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    installed = false;
+    if (QFileInfo::exists(exeDir + QStringLiteral("/q.dat"))) return exeDir;
+    const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/../share/tamvelkviz"));
+    installed = QFileInfo::exists(shared + QStringLiteral("/q.dat"));
+    return installed ? shared : exeDir;
+}
+} // namespace
+
+// The start-up sequence: the window with its splash, a pause, loading, then the game until it unloads.
 int main(int argc, char** argv) {
-    return Module1::Main(argc, argv);
+    rnd::randomize();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tamvelkviz"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TamvelKvíz"));
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/builtin/icon%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+
+    // The game ends when it has unloaded, not when its last window disappears: in full screen the
+    // window that disappears is the view.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtPlatform platform;
+    bool installed = false;
+    const QString programDir = findProgramFolder(installed);
+    const auto window = std::make_unique<GameWindow>(platform, programDir);
+    window->setInstalled(installed);
+    window->setWindowIcon(icon);
+    QObject::connect(window.get(), &GameWindow::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    // A logout or Ctrl+C ends the game as its own close control does; quit() also ends any open dialog.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, &QCoreApplication::quit);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->geometry();
+        window->move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
+    }
+    window->show();
+    // The window system must map the window before the splash can be painted on it.
+    QElapsedTimer mapping;
+    mapping.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && mapping.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    window->repaint();
+    QGuiApplication::sync(); // push the painted splash to the screen before the pause
+    platform.sleep(1500);
+    if (!window->load()) return 1;
+    const int status = QApplication::exec();
+    if (!window->isUnloaded()) window->unload(); // a signal ended the loop: shut down as usual
+    return status;
 }

@@ -1,7 +1,6 @@
 #include "deck.h"
 
 #include "random.h"
-#include "seenquestions.h"
 #include "textcodec.h"
 
 #include <algorithm>
@@ -122,6 +121,15 @@ bool isEnglishQuestion(const QString& text) {
     return text.startsWith(u'W') || text.startsWith(QStringLiteral("How"));
 }
 
+std::uint64_t questionTextHash(QByteArrayView utf8Text) {
+    std::uint64_t h = 0xcbf29ce484222325ULL;
+    for (char c : utf8Text) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 0x100000001b3ULL;
+    }
+    return h;
+}
+
 Deck::Deck() : questions_(1) {}
 
 // Adds one line to the deck, its answers drawn into the four slots in a random order.
@@ -201,9 +209,9 @@ Question Deck::dealInLanguage(bool english) {
         !english, hasLanguage(english), [this] { return dealNext(); }, isEnglishQuestion);
 }
 
-void Deck::putUnseenFirst(const SeenQuestions& seen) {
+void Deck::putUnseenFirst(const std::function<bool(std::uint64_t)>& isSeen) {
     if (count_ < 2) return;
     std::stable_partition(questions_.begin(), questions_.begin() + count_,
-                          [&seen](const StoredQuestion& q) { return !seen.contains(q.textHash()); });
+                          [&isSeen](const StoredQuestion& q) { return !isSeen(q.textHash()); });
     next_ = 0;
 }

@@ -7,9 +7,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
-
-class SeenQuestions;
 
 // A question as dealt: its text and the four answers in the slots where they are shown.
 struct Question {
@@ -57,6 +56,10 @@ ParsedQuestionFile parseQuestionFile(QByteArrayView bytes, textcodec::Decoding* 
 // four answer fields or an empty one are reported and left out.
 ParsedQuestionFile parseQuestionFile(const QString& text);
 
+// FNV-1a over the UTF-8 bytes of a question's text: the same on every run and every platform, so it
+// can stand for the question in a file that outlives the program.
+std::uint64_t questionTextHash(QByteArrayView utf8Text);
+
 // The game's rule for a question's language: English when the text begins with "W" or "How"
 // (case-sensitive), Czech otherwise.
 bool isEnglishQuestion(const QString& text);
@@ -86,9 +89,9 @@ public:
     Question dealNext();
     // Deals until a question of the language comes up; from a deck without one, the next question.
     Question dealInLanguage(bool english);
-    // Moves the questions not yet seen to the front, keeping the shuffled order within both groups,
-    // and starts dealing from the front.
-    void putUnseenFirst(const SeenQuestions& seen);
+    // Moves the questions not yet seen (by the hash of their text) to the front, keeping the shuffled
+    // order within both groups, and starts dealing from the front.
+    void putUnseenFirst(const std::function<bool(std::uint64_t textHash)>& isSeen);
 
 private:
     template <typename ForEachLine>

@@ -4,15 +4,6 @@
 
 #include <algorithm>
 
-std::uint64_t questionTextHash(QByteArrayView utf8Text) {
-    std::uint64_t h = 0xcbf29ce484222325ULL;
-    for (char c : utf8Text) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 0x100000001b3ULL;
-    }
-    return h;
-}
-
 SeenQuestions SeenQuestions::fromText(QByteArrayView text) {
     SeenQuestions seen;
     for (QByteArrayView line : QByteArray::fromRawData(text.data(), text.size()).split('\n')) {

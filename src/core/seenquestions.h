@@ -2,15 +2,12 @@
 // the question texts, so an edited question file simply counts its changed questions as new.
 #pragma once
 
+#include "deck.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QSet>
 #include <cstdint>
-
-class Deck;
-
-// FNV-1a over the UTF-8 bytes of a question's text: the same on every run and every platform.
-std::uint64_t questionTextHash(QByteArrayView utf8Text);
 
 class SeenQuestions {
 public:
@@ -21,6 +18,10 @@ public:
     bool contains(std::uint64_t hash) const { return hashes_.contains(hash); }
     void insert(std::uint64_t hash) { hashes_.insert(hash); }
     qsizetype size() const { return hashes_.size(); }
+    // For Deck::putUnseenFirst.
+    auto isSeen() const {
+        return [this](std::uint64_t hash) { return contains(hash); };
+    }
 
     // After a deal from the current deck: remembers the question and, once every question of its
     // language in the deck has been seen, forgets that language so that its pool starts over.

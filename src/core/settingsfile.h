@@ -10,13 +10,13 @@ inline const QString kOn = QStringLiteral("(o)");
 inline const QString kOff = QStringLiteral("(  )");
 
 struct Settings {
-    QString name1 = QStringLiteral("Tamvel I.");  // Text1
-    QString name2 = QStringLiteral("Tamvel II."); // Text2
-    QString timeBase = QStringLiteral("10000");   // Text3, already cleaned to its numeric value
-    bool sound = false;                           // item 4 read "(o)"
-    bool music = false;                           // item 5
-    bool fullScreen = false;                      // item 6
-    int itemsRead = 0;                            // how many of the six items the file held
+    QString name1 = QStringLiteral("Tamvel I.");
+    QString name2 = QStringLiteral("Tamvel II.");
+    QString timeBase = QStringLiteral("10000"); // already cleaned to its numeric value
+    bool sound = false;                         // item 4 read "(o)"
+    bool music = false;                         // item 5
+    bool fullScreen = false;                    // item 6
+    int itemsRead = 0;                          // how many of the six items the file held
 };
 
 // Items are separated by commas or line ends; leading spaces of an item are dropped; an item that

@@ -1,10 +1,9 @@
 // Start-up, the picture table, shutdown and the settings and language files.
-#include "clicklabel.h"
 #include "fakeplatform.h"
 #include "fixture.h"
-#include "frmMain.h"
-#include "modes.h"
+#include "gamewindow.h"
 #include "random.h"
+#include "switchlabel.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,18 +26,18 @@ private slots:
     void startUpEndsInTheEnglishMenuWithTheDeckLoaded() {
         LoadedGame g;
         QVERIFY(g.loaded);
-        QCOMPARE(g.window->mode, modeMenu);
-        QCOMPARE(g.window->player, 2);
-        QVERIFY(!g.window->czech);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        QCOMPARE(g.window->match().playerOnTurn(), 2);
+        QVERIFY(!g.window->isCzech());
         QCOMPARE(g.window->deck().size(), 4);
         QVERIFY(!QFile::exists(g.folder->file(QStringLiteral("AtToMluvi.Cesky"))));
-        QVERIFY(g.window->Text1->isHidden());
+        QVERIFY(g.window->settings().name1Box().isHidden());
     }
 
     void everySlotHoldsItsOwnPicture() {
         LoadedGame g;
         for (int i = 0; i < 31; ++i) {
-            const QImage& pic = g.window->img[static_cast<std::size_t>(i)];
+            const QImage& pic = g.window->surface().picture(i);
             const auto& expected = fixture::kPictures[static_cast<std::size_t>(i)];
             QVERIFY2(!pic.isNull(), expected.file);
             QCOMPARE(pic.size(), QSize(expected.width, expected.height));
@@ -50,20 +49,20 @@ private slots:
         LoadedGame g(ProgramFolder::defaultQuestions(),
                      {QStringLiteral("pozadi.png"), QStringLiteral("exit.png")});
         QVERIFY(g.loaded);
-        QCOMPARE(g.window->mode, modeMenu);
-        QVERIFY(g.window->img[20].isNull());
-        QVERIFY(g.window->img[29].isNull());
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        QVERIFY(g.window->surface().picture(Background).isNull());
+        QVERIFY(g.window->surface().picture(CloseControl).isNull());
         // The close control's place keeps the menu sheet beneath it.
         QCOMPARE(g.pixel(785, 30), fixture::colourOf(18).rgb());
         const QRgb before = g.pixel(400, 300);
-        g.window->drawPic(20, 0, 0, 800, 600);
+        g.window->surface().draw(Background, 0, 0, 800, 600);
         QCOMPARE(g.pixel(400, 300), before);
     }
 
     void theTwoCopiesOfTheOptionPictureAreIndependent() {
         LoadedGame g;
-        QImage& a = g.window->img[25];
-        const QImage& b = g.window->img[30];
+        QImage& a = g.window->surface().picture(OptionNormal);
+        const QImage& b = g.window->surface().picture(OptionNormalCopy);
         QVERIFY(!a.isNull() && !b.isNull());
         a.setPixelColor(0, 0, Qt::black);
         QCOMPARE(b.pixelColor(0, 0).rgb(), fixture::colourOf(25).rgb());
@@ -84,9 +83,9 @@ private slots:
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x)
                 grid.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 16));
-        g.window->img[20] = grid;
-        g.window->drawPicPart(20, 123, 45, 67, 89, 123, 45, 67, 89);
-        g.window->drawPicPart(20, 300, 400, 10, 10, 11, 22, 10, 10);
+        g.window->surface().picture(Background) = grid;
+        g.window->surface().drawPart(Background, 123, 45, 67, 89, 123, 45, 67, 89);
+        g.window->surface().drawPart(Background, 300, 400, 10, 10, 11, 22, 10, 10);
         for (int y = 44; y <= 134; ++y)
             for (int x = 122; x <= 190; ++x) {
                 const bool inside = x >= 123 && x < 190 && y >= 45 && y < 134;
@@ -101,9 +100,9 @@ private slots:
         ProgramFolder folder;
         folder.write(QStringLiteral("AtToMluvi.Cesky"), "left over");
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
-        QVERIFY(w.czech);
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
+        QVERIFY(w.isCzech());
         QFile marker(folder.file(QStringLiteral("AtToMluvi.Cesky")));
         QVERIFY(marker.exists());
         QCOMPARE(marker.size(), 0);
@@ -114,36 +113,36 @@ private slots:
         ProgramFolder folder;
         QFile::remove(folder.file(QStringLiteral("q.dat")));
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(!w.FormLoad());
+        GameWindow w(p, folder.path());
+        QVERIFY(!w.load());
         QCOMPARE(p.errors.size(), 1);
         QVERIFY(p.errors.first().contains(QStringLiteral("q.dat")));
-        QVERIFY(w.mode != modeMenu);
+        QVERIFY(w.match().screen() != Screen::Menu);
     }
 
     void aQuestionFileWithoutAUsableLineIsReportedButTheGameStarts() {
         ProgramFolder folder(QStringLiteral("What?\\only two\\answers\n\nKdo?\\a\\\\c\\d\n"));
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
         QVERIFY(w.deck().isEmpty());
         QVERIFY(p.errors.isEmpty()); // a warning: the game goes on
         QCOMPARE(p.warnings.size(), 1);
         QVERIFY(p.warnings.first().contains(QStringLiteral("lines skipped: 2")));
-        QCOMPARE(w.mode, modeMenu);
-        w.gameStart();
-        w.Click(3, 0); // deals the empty record without hanging
-        QVERIFY(w.question.text.isEmpty());
-        QVERIFY(!w.tmrRucicka.isActive());
+        QCOMPARE(w.match().screen(), Screen::Menu);
+        w.startGame();
+        w.dealFor(Cell{3, 0}); // deals the empty record without hanging
+        QVERIFY(w.match().question().text.isEmpty());
+        QVERIFY(!w.questionPanel().clockTimer().isActive());
     }
 
     void closingTheWindowSavesTheSettingsAndReleasesThePictures() {
         LoadedGame g;
-        g.window->Text1->setText(QStringLiteral("Eva"));
+        g.window->settings().name1Box().setText(QStringLiteral("Eva"));
         g.window->close();
         QVERIFY(g.window->isUnloaded());
-        for (const QImage& pic : g.window->img)
-            QVERIFY(pic.isNull());
+        for (int i = 0; i < kPictureCount; ++i)
+            QVERIFY(g.window->surface().picture(i).isNull());
         QFile n(g.folder->file(QStringLiteral("n.dat")));
         QVERIFY(n.open(QIODevice::ReadOnly));
         QCOMPARE(n.readAll(), QByteArray("Eva\r\nTamvel II.\r\n10000\r\n(  )\r\n(  )\r\n(  )\r\n"));
@@ -154,11 +153,11 @@ private slots:
         ProgramFolder folder;
         folder.write(QStringLiteral("n.dat"), "A\r\nB\r\n5000\r\n(  )\r\n(  )\r\n(o)\r\n");
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
         QCOMPARE(p.fullScreen, std::vector<bool>({true}));
-        QCOMPARE(w.Label3->text(), QStringLiteral("(o)"));
-        w.Form_Unload();
+        QCOMPARE(w.settings().fullScreenSwitch().text(), QStringLiteral("(o)"));
+        w.unload();
         QCOMPARE(p.fullScreen, std::vector<bool>({true, false}));
     }
 
@@ -175,21 +174,21 @@ private slots:
         ProgramFolder folder;
         {
             FakePlatform p;
-            frmMain w(p, folder.path());
-            QVERIFY(w.FormLoad());
-            w.Text1->setText(name);
-            w.Text3->setText(QStringLiteral("7500"));
-            w.Label1_Click();
-            w.Form_Unload();
+            GameWindow w(p, folder.path());
+            QVERIFY(w.load());
+            w.settings().name1Box().setText(name);
+            w.settings().timeBaseBox().setText(QStringLiteral("7500"));
+            w.settings().toggleSound();
+            w.unload();
         }
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
-        QCOMPARE(w.Text1->text(), name);
-        QCOMPARE(w.Text2->text(), QStringLiteral("Tamvel II."));
-        QCOMPARE(w.Text3->text(), QStringLiteral("7500"));
-        QCOMPARE(w.Label1->text(), QStringLiteral("(o)"));
-        QCOMPARE(w.Label2->text(), QStringLiteral("(  )"));
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
+        QCOMPARE(w.settings().name1Box().text(), name);
+        QCOMPARE(w.settings().name2Box().text(), QStringLiteral("Tamvel II."));
+        QCOMPARE(w.settings().timeBaseBox().text(), QStringLiteral("7500"));
+        QCOMPARE(w.settings().soundSwitch().text(), QStringLiteral("(o)"));
+        QCOMPARE(w.settings().musicSwitch().text(), QStringLiteral("(  )"));
     }
 
     void missingOrShortSettingsFilesTakeDefaults_data() {
@@ -207,25 +206,26 @@ private slots:
         ProgramFolder folder;
         if (present) folder.write(QStringLiteral("n.dat"), content);
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
         QVERIFY(p.errors.isEmpty());
-        if (!name1.isNull()) QCOMPARE(w.Text1->text(), name1);
-        QCOMPARE(w.Text2->text(), QStringLiteral("Tamvel II."));
-        QCOMPARE(w.Text3->text(), QStringLiteral("10000"));
-        for (auto* l : {w.Label1, w.Label2, w.Label3})
+        if (!name1.isNull()) QCOMPARE(w.settings().name1Box().text(), name1);
+        QCOMPARE(w.settings().name2Box().text(), QStringLiteral("Tamvel II."));
+        QCOMPARE(w.settings().timeBaseBox().text(), QStringLiteral("10000"));
+        for (SwitchLabel* l :
+             {&w.settings().soundSwitch(), &w.settings().musicSwitch(), &w.settings().fullScreenSwitch()})
             QCOMPARE(l->text(), QStringLiteral("(  )"));
     }
 
     void aFailedSaveIsReportedAndTheProgramStillEnds() {
         LoadedGame g;
         QDir(g.folder->path()).mkdir(QStringLiteral("n.dat")); // a folder where the file should go
-        g.window->Form_Unload();
+        g.window->unload();
         QCOMPARE(g.platform->errors.size(), 1);
         QVERIFY(g.platform->errors.first().contains(QStringLiteral("n.dat")));
         QVERIFY(g.platform->errors.first().contains(QStringLiteral("a folder stands in its place")));
-        for (const QImage& pic : g.window->img)
-            QVERIFY(pic.isNull());
+        for (int i = 0; i < kPictureCount; ++i)
+            QVERIFY(g.window->surface().picture(i).isNull());
     }
 
     void anUnreadableSettingsFileIsSaidAtStartUp_data() {
@@ -245,13 +245,13 @@ private slots:
         QDir(folder.path()).mkdir(QStringLiteral("n.dat")); // exists, but cannot be read as a file
         if (czech) folder.write(QStringLiteral("AtToMluvi.Cesky"), {});
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
         QCOMPARE(p.errors.size(), 1);
         QVERIFY2(p.errors.first().contains(message), qPrintable(p.errors.first()));
         QVERIFY(p.errors.first().contains(cause));
-        QCOMPARE(w.Text1->text(), QStringLiteral("Tamvel I."));
-        QCOMPARE(w.mode, modeMenu);
+        QCOMPARE(w.settings().name1Box().text(), QStringLiteral("Tamvel I."));
+        QCOMPARE(w.match().screen(), Screen::Menu);
     }
 
     void aSaveThatCannotCreateTheConfigFolderNamesTheCause() {
@@ -271,9 +271,9 @@ private slots:
         if (!locked || QFileInfo(home.path()).isWritable())
             QSKIP("this file system cannot make a folder read-only here");
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
-        w.Form_Unload();
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
+        w.unload();
         QCOMPARE(p.errors.size(), 1);
         QVERIFY2(p.errors.first().contains(QStringLiteral("cannot be created (permission denied)")),
                  qPrintable(p.errors.first()));
@@ -282,24 +282,22 @@ private slots:
 
     void leavingTheSettingsScreenSavesThemButLeavingHelpDoesNot() {
         LoadedGame g;
-        g.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
         auto click = [&](QPoint p) {
-            QTest::mouseClick(g.window->windowHandle(), Qt::LeftButton, {}, p);
+            g.press(p.x(), p.y()); // a real press and release through the window system
             QTest::qWait(20);
         };
         const QString settings = g.folder->file(QStringLiteral("n.dat"));
         click({650, 450}); // Help
-        QCOMPARE(g.window->mode, modeHelpSettings);
+        QCOMPARE(g.window->match().screen(), Screen::Help);
         click({45, 45}); // back
-        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
         QVERIFY(!QFile::exists(settings));
         click({150, 450}); // Settings
-        QVERIFY(g.window->Text1->isVisible());
-        g.window->Text1->setText(QStringLiteral("Eva"));
+        QVERIFY(g.window->settings().name1Box().isVisible());
+        g.window->settings().name1Box().setText(QStringLiteral("Eva"));
         click({747, 341}); // the sound switch
         click({45, 45});
-        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
         QFile f(settings);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("Eva\r\nTamvel II.\r\n10000\r\n(o)\r\n(  )\r\n(  )\r\n"));
@@ -323,18 +321,18 @@ private slots:
             QSKIP("this file system cannot make a folder read-only here");
         {
             FakePlatform p;
-            frmMain w(p, folder.path());
-            QVERIFY(w.FormLoad());
-            w.Text2->setText(QStringLiteral("Read-only Rita"));
-            w.Form_Unload();
+            GameWindow w(p, folder.path());
+            QVERIFY(w.load());
+            w.settings().name2Box().setText(QStringLiteral("Read-only Rita"));
+            w.unload();
             QVERIFY(p.errors.isEmpty());
         }
         QVERIFY(QFile::exists(cfg + QStringLiteral("/n.dat")));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("n.dat"))));
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
-        QCOMPARE(w.Text2->text(), QStringLiteral("Read-only Rita"));
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
+        QCOMPARE(w.settings().name2Box().text(), QStringLiteral("Read-only Rita"));
     }
 
     void anInstalledGameKeepsSettingsAndOwnQuestionsInTheConfigFolder() {
@@ -350,14 +348,14 @@ private slots:
         own.write("Who wrote this?\\Me\\You\\Him\\Her\n");
         own.close();
         FakePlatform p;
-        frmMain w(p, folder.path());
-        w.installed = true;
-        QVERIFY(w.FormLoad());
+        GameWindow w(p, folder.path());
+        w.setInstalled(true);
+        QVERIFY(w.load());
         QCOMPARE(w.deck().size(), 1);
         QCOMPARE(w.deck().at(0).text(), QStringLiteral("Who wrote this?"));
-        w.switchLng();
+        w.switchLanguage();
         QVERIFY(QFile::exists(cfg + QStringLiteral("/AtToMluvi.Cesky")));
-        w.Form_Unload();
+        w.unload();
         QVERIFY(QFile::exists(cfg + QStringLiteral("/n.dat")));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("n.dat"))));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("AtToMluvi.Cesky"))));
@@ -370,13 +368,13 @@ private slots:
         for (int run = 0; run < 3; ++run) {
             rnd::pin(77); // the same shuffle every run: only the memory can change the order
             FakePlatform p;
-            frmMain w(p, folder.path());
+            GameWindow w(p, folder.path());
             if (run == 0) QFile::remove(w.seenQuestionsFile());
-            QVERIFY(w.FormLoad());
-            w.gameStart();
-            w.Click(3, 0);
-            dealt << w.question.text;
-            w.Form_Unload();
+            QVERIFY(w.load());
+            w.startGame();
+            w.dealFor(Cell{3, 0});
+            dealt << w.match().question().text;
+            w.unload();
         }
         rnd::unpin();
         QCOMPARE(QSet<QString>(dealt.begin(), dealt.end()).size(), 3);
@@ -385,13 +383,13 @@ private slots:
     void languageSwitchCreatesAndDeletesTheMarker() {
         LoadedGame g;
         const QString marker = g.folder->file(QStringLiteral("AtToMluvi.Cesky"));
-        g.window->switchLng();
-        QVERIFY(g.window->czech);
+        g.window->switchLanguage();
+        QVERIFY(g.window->isCzech());
         QVERIFY(QFile::exists(marker));
-        g.window->switchLng();
-        QVERIFY(!g.window->czech);
+        g.window->switchLanguage();
+        QVERIFY(!g.window->isCzech());
         QVERIFY(!QFile::exists(marker));
-        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
     }
 };
 

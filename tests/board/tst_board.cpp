@@ -1,9 +1,7 @@
 // Drawing the board, the turn display, game start, capturing a cell and the winner screen.
-#include "clicklabel.h"
 #include "fakeplatform.h"
 #include "fixture.h"
-#include "frmMain.h"
-#include "modes.h"
+#include "gamewindow.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -18,36 +16,47 @@ QRgb rgb(int index) {
     return colourOf(index).rgb();
 }
 
-void fillFree(frmMain& w) {
+// Sets one cell of the match's board, keeping the player on turn.
+void setCell(GameWindow& w, int col, int row, std::uint8_t state) {
+    Grid g = w.match().cells();
+    g.set(col, row, state);
+    w.match().setUp(g, w.match().playerOnTurn());
+}
+
+void fillFree(GameWindow& w) {
+    Grid g = w.match().cells();
     for (int row = 0; row < kRows; ++row)
         for (int col = firstCol(row); col <= lastCol(row); ++col)
-            w.board.set(col, row, cellFree);
+            g.set(col, row, cellFree);
+    w.match().setUp(g, w.match().playerOnTurn());
 }
 
 // Rows of the triangle top to bottom, one character a cell: '.' free, '1' and '2' the players' cells.
-void setBoard(frmMain& w, const QStringList& rows) {
+void setBoard(GameWindow& w, const QStringList& rows) {
+    Grid g = w.match().cells();
     for (int row = 0; row < kRows; ++row) {
         const QString cells = rows[row].simplified().remove(u' ');
         for (int col = firstCol(row); col <= lastCol(row); ++col) {
             const QChar c = cells[col - firstCol(row)];
-            w.board.set(col, row, c == u'1' ? cellPlayer1 : c == u'2' ? cellPlayer2 : cellFree);
+            g.set(col, row, c == u'1' ? cellPlayer1 : c == u'2' ? cellPlayer2 : cellFree);
         }
     }
+    w.match().setUp(g, w.match().playerOnTurn());
 }
 
-// Starts a game and puts it into the question phase of player p on (col, row) with the options drawn.
-void questionOf(frmMain& w, int p, int col, int row) {
-    w.gameStart();
-    w.player = p;
-    w.mode = p;
-    w.chosenCol = col;
-    w.chosenRow = row;
+// Starts a game and puts it into the question phase of player p on (col, row) with the options drawn;
+// the answer in rightSlot is the right one.
+void questionOf(GameWindow& w, int p, int col, int row, int rightSlot = 2) {
+    w.startGame();
+    w.match().setUp(w.match().cells(), p);
+    Question q;
     for (int s = 1; s <= 4; ++s)
-        w.question.answers[static_cast<std::size_t>(s)] = QStringLiteral("answer");
-    w.question.rightSlot = 2;
-    w.drawPic(p == 1 ? 23 : 24, p == 1 ? 22 : 467, 198, 313, 202);
+        q.answers[static_cast<std::size_t>(s)] = QStringLiteral("answer");
+    q.rightSlot = static_cast<std::uint8_t>(rightSlot);
+    w.match().setUpQuestion(Cell{col, row}, q);
+    w.surface().draw(p == 1 ? LeftPanel : RightPanel, p == 1 ? 22 : 467, 198, 313, 202);
     for (int s = 1; s <= 4; ++s)
-        w.DrawVar(p, s, optionNormal);
+        w.questionPanel().drawOption(p, s, OptionState::Normal);
 }
 
 struct OptionBox {
@@ -75,9 +84,9 @@ private slots:
             LoadedGame g;
             fillFree(*g.window);
             // (3, 2) lies above (3, 3); their pictures share the rows y 293 to 307 around x 416.
-            g.window->board.set(3, 2, static_cast<std::uint8_t>(upperAbove ? upper : lower));
-            g.window->board.set(3, 3, static_cast<std::uint8_t>(upperAbove ? lower : upper));
-            g.window->DrawField(true);
+            setCell(*g.window, 3, 2, static_cast<std::uint8_t>(upperAbove ? upper : lower));
+            setCell(*g.window, 3, 3, static_cast<std::uint8_t>(upperAbove ? lower : upper));
+            g.window->boardView().drawBoard(true);
             QCOMPARE(g.pixel(416, 300), rgb(upper));
             QCOMPARE(g.platform->refreshes, 1);
         }
@@ -86,7 +95,7 @@ private slots:
     void drawFieldPaintsThePlateAndOnlyTheTriangle() {
         LoadedGame g;
         fillFree(*g.window);
-        g.window->DrawField(false);
+        g.window->boardView().drawBoard(false);
         QCOMPARE(g.platform->refreshes, 0);
         QCOMPARE(g.pixel(130, 78), rgb(0));
         QCOMPARE(g.pixel(670, 572), rgb(0));
@@ -111,8 +120,8 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         LoadedGame g;
-        g.window->board.set(col, row, cellPlayer1);
-        g.window->DrawPole(col, row);
+        setCell(*g.window, col, row, cellPlayer1);
+        g.window->boardView().drawCell(col, row);
         QCOMPARE(g.pixel(left, top), rgb(2));
         QCOMPARE(g.pixel(left + 63, top + 69), rgb(2));
         QVERIFY(g.pixel(left - 1, top) != rgb(2));
@@ -123,10 +132,10 @@ private slots:
     void drawPoleOutsideTheTriangleDrawsNothing() {
         LoadedGame g;
         fillFree(*g.window);
-        const QImage before = g.window->surface().copy();
+        const QImage before = g.window->surface().image().copy();
         for (auto [c, r] : {std::pair{-1, 5}, {4, 1}, {0, 0}, {6, 5}, {7, 6}, {-10, -10}, {18, 18}})
-            g.window->DrawPole(c, r);
-        QCOMPARE(g.window->surface(), before);
+            g.window->boardView().drawCell(c, r);
+        QCOMPARE(g.window->surface().image(), before);
     }
 
     void openingAnimationOpensTheBackgroundInNineteenFrames() {
@@ -136,7 +145,7 @@ private slots:
         g.platform->onRefresh = [&] {
             if (frame < 19) {
                 const int i = 10 + 5 * frame;
-                const auto& s = g.window->surface();
+                const QImage& s = g.window->surface().image();
                 // This frame's rectangle shows the background; just beyond it, the menu is still there.
                 framesRight = framesRight && s.pixel(400 - 4 * i, 400 - 4 * i) == rgb(20) &&
                               s.pixel(400 + 4 * i - 1, 400 + 2 * i - 1) == rgb(20) &&
@@ -144,23 +153,23 @@ private slots:
             }
             ++frame;
         };
-        g.window->gameStart();
+        g.window->startGame();
         QVERIFY(framesRight);
         QVERIFY(g.platform->sleeps.size() >= 19);
         QCOMPARE(std::vector<int>(g.platform->sleeps.begin(), g.platform->sleeps.begin() + 19),
                  std::vector<int>(19, 20));
         QCOMPARE(g.platform->sleeps.size(), std::size_t(19));
         QCOMPARE(frame, 20); // 19 frames and the finished board
-        QCOMPARE(g.window->mode, modeBoard);
+        QCOMPARE(g.window->match().screen(), Screen::Board);
         for (int row = 0; row < kRows; ++row)
             for (int col = firstCol(row); col <= lastCol(row); ++col)
-                QCOMPARE(g.window->board.at(col, row), cellFree);
+                QCOMPARE(g.window->match().cells().at(col, row), cellFree);
     }
 
     void theFirstGameShowsPlayerTwoOnTurnOnTheLeft() {
         LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {QStringLiteral("natahu.png")});
-        g.window->gameStart();
-        QCOMPARE(g.window->player, 2);
+        g.window->startGame();
+        QCOMPARE(g.window->match().playerOnTurn(), 2);
         QCOMPARE(g.pixel(25, 60), rgb(9));    // large portrait of player 2
         QCOMPARE(g.pixel(670, 75), rgb(8));   // small portrait of player 1
         QCOMPARE(g.pixel(775, 158), rgb(20)); // where only a large right portrait would be
@@ -170,8 +179,8 @@ private slots:
     void theOnTurnFrameFollowsThePlayer() {
         for (int p : {1, 2}) {
             LoadedGame g;
-            g.window->player = p;
-            g.window->DrawPlayer();
+            g.window->match().setUp(g.window->match().cells(), p);
+            g.window->boardView().drawPortraits();
             QCOMPARE(g.pixel(p == 1 ? 700 : 80, 100), rgb(10));
             QVERIFY(g.pixel(p == 1 ? 80 : 700, 45) != rgb(10));
         }
@@ -189,27 +198,27 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, player);
         LoadedGame g;
-        g.window->player = player;
-        g.window->Text2->setText(QString());
-        g.window->SelectPlayer();
-        const QImage without = g.window->surface().copy();
-        g.window->Text2->setText(name);
-        g.window->SelectPlayer();
-        QVERIFY(qAbs(g.window->CurrentX - 647.0f) < 0.01f);
+        g.window->match().setUp(g.window->match().cells(), player);
+        g.window->settings().name2Box().setText(QString());
+        g.window->boardView().drawTurn();
+        const QImage without = g.window->surface().image().copy();
+        g.window->settings().name2Box().setText(name);
+        g.window->boardView().drawTurn();
+        QVERIFY(qAbs(g.window->surface().textX() - 647.0) < 0.01);
         // The rightmost ink is at x 647, give or take the glyph's edge smoothing.
         int rightmost = 0;
         for (int y = 98; y < 118; ++y)
             for (int x = 600; x < 700; ++x)
                 if (g.pixel(x, y) != without.pixel(x, y)) rightmost = qMax(rightmost, x);
         QVERIFY2(rightmost >= 642 && rightmost <= 648, qPrintable(QString::number(rightmost)));
-        QCOMPARE(g.window->FontSize, 11.0);
-        QCOMPARE(g.window->FontBold, player == 1);
+        QCOMPARE(g.window->surface().textPoints(), 11.0);
+        QCOMPARE(g.window->surface().isTextBold(), player == 1);
     }
 
     void anEmptyNamePrintsNothing() {
         LoadedGame g;
-        g.window->Text1->setText(QString());
-        g.window->SelectPlayer();
+        g.window->settings().name1Box().setText(QString());
+        g.window->boardView().drawTurn();
         for (int x = 154; x < 400; x += 3)
             for (int y = 98; y < 118; y += 2)
                 QCOMPARE(g.pixel(x, y), rgb(20));
@@ -217,11 +226,11 @@ private slots:
 
     void selectPlayerTwiceDrawsTheSamePictureAsOnce() {
         LoadedGame g;
-        g.window->gameStart();
-        g.window->SelectPlayer();
-        const QImage once = g.window->surface().copy();
-        g.window->SelectPlayer();
-        QCOMPARE(g.window->surface(), once);
+        g.window->startGame();
+        g.window->boardView().drawTurn();
+        const QImage once = g.window->surface().image().copy();
+        g.window->boardView().drawTurn();
+        QCOMPARE(g.window->surface().image(), once);
     }
 
     void captures_data() {
@@ -252,8 +261,9 @@ private slots:
         QFETCH(int, nextPlayer);
         QFETCH(QString, sound);
         LoadedGame g;
-        g.window->Label1_Click();
-        questionOf(*g.window, player, col, row);
+        g.window->settings().toggleSound();
+        // The answer is given in slot 2; the question's right slot makes it right or wrong.
+        questionOf(*g.window, player, col, row, right ? 2 : 3);
         g.platform->clear();
         const RectF r = cellRect(col, row);
         std::vector<QRgb> firstAndLast;
@@ -262,19 +272,19 @@ private slots:
                 // The new owner's large piece, grown by the zoom growth on the first frame.
                 const double d = g.platform->refreshes == 1 ? growth : 0;
                 firstAndLast.push_back(
-                    g.window->surface().pixel(int(r.left - d / 2 + 1), int(r.top - d / 2 + 1)));
+                    g.window->surface().image().pixel(int(r.left - d / 2 + 1), int(r.top - d / 2 + 1)));
             }
         };
-        g.window->Spravne(col, row, right, 2);
+        g.window->resolveAnswer(2);
         QCOMPARE(g.platform->sounds, QStringList{sound});
-        QCOMPARE(g.window->player, nextPlayer);
-        QCOMPARE(int(g.window->board.at(col, row)), owner + 1);
+        QCOMPARE(g.window->match().playerOnTurn(), nextPlayer);
+        QCOMPARE(int(g.window->match().cells().at(col, row)), owner + 1);
         QCOMPARE(firstAndLast, (std::vector<QRgb>{rgb(5 + owner), rgb(5 + owner)}));
         std::vector<int> pauses{500};
         pauses.insert(pauses.end(), 16, 40);
         pauses.push_back(100);
         QCOMPARE(g.platform->sleeps, pauses);
-        QCOMPARE(g.window->mode, modeBoard);
+        QCOMPARE(g.window->match().screen(), Screen::Board);
         QCOMPARE(g.pixel(int(r.left + 32), int(r.top + 35)), rgb(owner + 1));
         QCOMPARE(g.pixel(10, 300), rgb(20)); // the question band is cleared
     }
@@ -292,7 +302,8 @@ private slots:
         QFETCH(int, col);
         QFETCH(int, row);
         LoadedGame g;
-        questionOf(*g.window, 1, col, row);
+        questionOf(*g.window, 1, col, row, 2); // every answer tried here is wrong
+        QVERIFY(slot != g.window->match().question().rightSlot);
         g.platform->clear();
         // For every refresh, which of the four options are cleared to the background.
         std::vector<QString> frames;
@@ -300,11 +311,12 @@ private slots:
             QString cleared;
             for (int s = 1; s <= 4; ++s) {
                 const OptionBox b = optionBox(1, s);
-                if (g.window->surface().pixel(b.x + 199, b.y + 46) == rgb(20)) cleared += QString::number(s);
+                if (g.window->surface().image().pixel(b.x + 199, b.y + 46) == rgb(20))
+                    cleared += QString::number(s);
             }
             frames.push_back(cleared);
         };
-        g.window->Spravne(col, row, false, slot);
+        g.window->resolveAnswer(slot);
         QVERIFY(frames.size() >= 18);
         QString expected; // cleared so far, frame by frame
         for (int f = 1; f <= 17; ++f) {
@@ -320,16 +332,16 @@ private slots:
     void theQuestionPanelIsRepairedOnlyOnTheAnsweringPlayersSide() {
         for (int p : {1, 2}) {
             LoadedGame g;
-            questionOf(*g.window, p, 1, 4);
+            questionOf(*g.window, p, 1, 4, 1); // the answer in slot 1 is right
             g.platform->clear();
             bool repaired = true, coveredByPiece = true;
             g.platform->onRefresh = [&] {
                 if (g.platform->refreshes > 17) return;
-                const QRgb px = g.window->surface().pixel(240, 340);
+                const QRgb px = g.window->surface().image().pixel(240, 340);
                 repaired = repaired && px == rgb(23);
                 coveredByPiece = coveredByPiece && px != rgb(23);
             };
-            g.window->Spravne(1, 4, true, 1);
+            g.window->resolveAnswer(1);
             if (p == 1)
                 QVERIFY(repaired);
             else
@@ -363,14 +375,14 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, winner);
         LoadedGame g;
-        g.window->Label1_Click();
-        g.window->gameStart();
+        g.window->settings().toggleSound();
+        g.window->startGame();
         setBoard(*g.window, rows);
-        g.window->DrawField(true);
-        g.window->mode = modeBoard;
+        g.window->boardView().drawBoard(true);
+        g.window->match().setUpScreen(Screen::Board);
         g.platform->clear();
-        g.window->test(col, row);
-        QCOMPARE(g.window->mode, winner ? modeWinner : modeBoard);
+        g.window->checkWinnerAt(Cell{col, row});
+        QCOMPARE(g.window->match().screen(), winner ? Screen::Winner : Screen::Board);
         QCOMPARE(g.platform->sounds, winner ? QStringList{QStringLiteral("winner.wav")} : QStringList{});
         QCOMPARE(g.platform->sleeps, winner ? std::vector<int>{1000} : std::vector<int>{});
         if (!winner) return;
@@ -379,7 +391,7 @@ private slots:
         for (int r = 0; r < kRows; ++r)
             for (int c = firstCol(r); c <= lastCol(r); ++c) {
                 const RectF cr = cellRect(c, r);
-                const bool mine = g.window->board.at(c, r) == winner + 1;
+                const bool mine = g.window->match().cells().at(c, r) == winner + 1;
                 if (mine &&
                     (cr.left + 80 < 268 || cr.left - 16 > 533 || cr.top - 16 > 506 || cr.top + 86 < 300))
                     QCOMPARE(g.pixel(int(cr.left - 15), int(cr.top - 15)), rgb(19));
@@ -389,11 +401,11 @@ private slots:
     void theWinnerScreenShowsTheCaptionOfTheLanguageAndTheName() {
         for (bool czech : {false, true}) {
             LoadedGame g;
-            if (czech) g.window->switchLng();
-            g.window->Text2->setText(QStringLiteral("Winnie"));
-            g.window->gameStart();
+            if (czech) g.window->switchLanguage();
+            g.window->settings().name2Box().setText(QStringLiteral("Winnie"));
+            g.window->startGame();
             setBoard(*g.window, {"1", ".1", "..1", "...1", "....1", ".....1", "......1"});
-            g.window->test(6, 6);
+            g.window->checkWinnerAt(Cell{6, 6});
             QCOMPARE(g.pixel(290, 340), czech ? fixture::czechCaptionColour().rgb() : rgb(13));
             bool white = false, grey = false;
             for (int y = 410; y < 450; ++y)
@@ -409,51 +421,52 @@ private slots:
         LoadedGame g;
         std::mt19937 random(7);
         for (int game = 0; game < 6; ++game) {
-            g.window->Form_MouseDown(1, 0, 400, 450); // new game from the menu
-            QCOMPARE(g.window->mode, modeBoard);
+            g.press(400, 450); // new game from the menu
+            QCOMPARE(g.window->match().screen(), Screen::Board);
             int captures = 0;
-            while (g.window->mode == modeBoard && captures < 28) {
+            while (g.window->match().screen() == Screen::Board && captures < 28) {
                 std::vector<Pos> free;
                 for (int row = 0; row < kRows; ++row)
                     for (int col = firstCol(row); col <= lastCol(row); ++col)
-                        if (g.window->board.at(col, row) == cellFree) free.push_back({col, row});
+                        if (g.window->match().cells().at(col, row) == cellFree) free.push_back({col, row});
                 QVERIFY(!free.empty());
                 const Pos cell = free[random() % free.size()];
                 const RectF r = cellRect(cell.col, cell.row);
-                g.window->Form_MouseDown(1, 0, int(r.left + 32), int(r.top + 35));
-                const int side = g.window->mode;
+                g.press(int(r.left + 32), int(r.top + 35));
+                QCOMPARE(g.window->match().screen(), Screen::Question);
+                const int side = g.window->match().playerOnTurn();
                 QVERIFY(side == 1 || side == 2);
-                const int slot =
-                    random() % 2 ? g.window->question.rightSlot : g.window->question.rightSlot % 4 + 1;
+                const int rightSlot = g.window->match().question().rightSlot;
+                const int slot = random() % 2 ? rightSlot : rightSlot % 4 + 1;
                 const int x = side == 1 ? 600 + 32 * (slot - 1) : 200 - 32 * (slot - 1);
-                g.window->Form_MouseDown(1, 0, x, 200 + 54 * (slot - 1));
+                g.press(x, 200 + 54 * (slot - 1));
                 ++captures;
             }
-            QCOMPARE(g.window->mode, modeWinner);
+            QCOMPARE(g.window->match().screen(), Screen::Winner);
             // Exactly one player has a winning group; the other is on turn for the next game.
             int winners = 0, winner = 0;
             for (int row = 0; row < kRows; ++row)
                 for (int col = firstCol(row); col <= lastCol(row); ++col)
-                    if (board::wins(g.window->board, col, row) &&
-                        winner != g.window->board.at(col, row)) {
+                    if (board::wins(g.window->match().cells(), col, row) &&
+                        winner != g.window->match().cells().at(col, row)) {
                         ++winners;
-                        winner = g.window->board.at(col, row);
+                        winner = g.window->match().cells().at(col, row);
                     }
             QCOMPARE(winners, 1);
-            QCOMPARE(g.window->player, 3 - (winner - 1));
-            g.window->Form_MouseDown(1, 0, 785, 30); // close control, no question
-            QCOMPARE(g.window->mode, modeMenu);
+            QCOMPARE(g.window->match().playerOnTurn(), 3 - (winner - 1));
+            g.press(785, 30); // close control, no question
+            QCOMPARE(g.window->match().screen(), Screen::Menu);
         }
         QVERIFY(g.platform->prompts.isEmpty());
     }
 
     void theOpponentWinsThroughAWrongAnswer() {
         LoadedGame g;
-        questionOf(*g.window, 1, 6, 6);
+        questionOf(*g.window, 1, 6, 6, 2); // the answer in slot 3 is wrong
         setBoard(*g.window, {"2", ".2", "..2", "...2", "....2", ".....2", "1......"});
-        g.window->Spravne(6, 6, false, 3);
-        QCOMPARE(g.window->mode, modeWinner);
-        QCOMPARE(g.window->player, 1); // the loser begins the next game
+        g.window->resolveAnswer(3);
+        QCOMPARE(g.window->match().screen(), Screen::Winner);
+        QCOMPARE(g.window->match().playerOnTurn(), 1); // the loser begins the next game
         QCOMPARE(g.pixel(300, 480), rgb(15));
     }
 };

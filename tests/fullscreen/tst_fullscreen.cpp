@@ -1,10 +1,9 @@
 // Full screen with the program's real view: switching on and off, typing, leaving and quitting, all
 // through pointer and key events that Qt routes as it routes a player's.
-#include "clicklabel.h"
 #include "fixture.h"
-#include "frmMain.h"
-#include "modes.h"
+#include "gamewindow.h"
 #include "scriptedqtplatform.h"
+#include "switchlabel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,12 +36,12 @@ QGraphicsView* fullScreenView() {
 struct ShownGame {
     explicit ShownGame(const QByteArray& settings = {}) {
         if (!settings.isEmpty()) folder.write(QStringLiteral("n.dat"), settings);
-        window = std::make_unique<frmMain>(platform, folder.path());
+        window = std::make_unique<GameWindow>(platform, folder.path());
         window->show();
-        loaded = QTest::qWaitForWindowExposed(window.get()) && window->FormLoad();
+        loaded = QTest::qWaitForWindowExposed(window.get()) && window->load();
     }
     ~ShownGame() {
-        if (!window->isUnloaded()) window->Form_Unload();
+        if (!window->isUnloaded()) window->unload();
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -69,16 +68,16 @@ struct ShownGame {
 
     ProgramFolder folder;
     ScriptedQtPlatform platform;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<GameWindow> window;
     bool loaded = false;
 };
 
-bool isInFullScreen(const frmMain& w) {
+bool isInFullScreen(const GameWindow& w) {
     const QGraphicsView* view = fullScreenView();
     return view && w.graphicsProxyWidget() && view->isFullScreen() && w.isVisible();
 }
 
-bool isBackInItsWindow(const frmMain& w) {
+bool isBackInItsWindow(const GameWindow& w) {
     const QRect screen = w.screen()->geometry();
     const QPoint centred = screen.topLeft() + QPoint((screen.width() - 800) / 2, (screen.height() - 600) / 2);
     return !fullScreenView() && !w.graphicsProxyWidget() && w.isWindow() && w.isVisible() &&
@@ -95,18 +94,18 @@ private slots:
         ShownGame g;
         QVERIFY(g.loaded);
         g.click(kSettingsItem);
-        QCOMPARE(g.window->mode, modeHelpSettings);
+        QCOMPARE(g.window->match().screen(), Screen::Settings);
         for (int round = 0; round < 4; ++round) {
             g.click(kFullScreenSwitch);
             QTRY_VERIFY(isInFullScreen(*g.window));
-            QCOMPARE(g.window->Label3->text(), QStringLiteral("(o)"));
+            QCOMPARE(g.window->settings().fullScreenSwitch().text(), QStringLiteral("(o)"));
             QPointer<QGraphicsView> view = fullScreenView();
             QVERIFY(QTest::qWaitForWindowExposed(view.data()));
             g.click(kFullScreenSwitch);
             QTRY_VERIFY(isBackInItsWindow(*g.window));
             QTRY_VERIFY(view.isNull()); // the view is deleted once its own click is over
             QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
-            QCOMPARE(g.window->Label3->text(), QStringLiteral("(  )"));
+            QCOMPARE(g.window->settings().fullScreenSwitch().text(), QStringLiteral("(  )"));
         }
         QVERIFY(g.platform.errors.isEmpty());
     }
@@ -118,22 +117,22 @@ private slots:
         QTRY_VERIFY(isInFullScreen(*g.window));
         QVERIFY(QTest::qWaitForWindowExposed(fullScreenView()));
         g.click(kFirstName);
-        QTRY_VERIFY(g.window->Text1->hasFocus());
-        g.window->Text1->selectAll();
+        QTRY_VERIFY(g.window->settings().name1Box().hasFocus());
+        g.window->settings().name1Box().selectAll();
         g.type(QStringLiteral("Ada"));
-        QCOMPARE(g.window->Text1->text(), QStringLiteral("Ada"));
+        QCOMPARE(g.window->settings().name1(), QStringLiteral("Ada"));
     }
 
     void leavingTheSettingsSavesThemAndQuittingFromFullScreenEnds() {
         ShownGame g;
-        QSignalSpy unloaded(g.window.get(), &frmMain::unloaded);
+        QSignalSpy unloaded(g.window.get(), &GameWindow::unloaded);
         g.click(kSettingsItem);
         g.click(kFullScreenSwitch);
         QTRY_VERIFY(isInFullScreen(*g.window));
         QVERIFY(QTest::qWaitForWindowExposed(fullScreenView()));
-        g.window->Text2->setText(QStringLiteral("Bob"));
+        g.window->settings().name2Box().setText(QStringLiteral("Bob"));
         g.click(kBack);
-        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
         QCOMPARE(g.settingsFile(), QByteArray("Tamvel I.\r\nBob\r\n10000\r\n(  )\r\n(  )\r\n(o)\r\n"));
 
         QFile::remove(g.folder.file(QStringLiteral("n.dat")));
@@ -149,7 +148,7 @@ private slots:
 
     void closingTheFullScreenViewEndsTheGame() {
         ShownGame g;
-        QSignalSpy unloaded(g.window.get(), &frmMain::unloaded);
+        QSignalSpy unloaded(g.window.get(), &GameWindow::unloaded);
         g.click(kSettingsItem);
         g.click(kFullScreenSwitch);
         QTRY_VERIFY(isInFullScreen(*g.window));
@@ -164,7 +163,7 @@ private slots:
         QTRY_VERIFY(isInFullScreen(*g.window));
         QVERIFY(QTest::qWaitForWindowExposed(fullScreenView()));
         g.click(kSettingsItem);
-        QCOMPARE(g.window->mode, modeHelpSettings);
+        QCOMPARE(g.window->match().screen(), Screen::Settings);
         g.click(kFullScreenSwitch);
         QTRY_VERIFY(isBackInItsWindow(*g.window));
         g.click(kBack);

@@ -1,10 +1,9 @@
 // Sound effects and music: which effect plays when, the switches, and the real audio classes.
-#include "clicklabel.h"
 #include "effectplayer.h"
 #include "fakeplatform.h"
 #include "fixture.h"
-#include "frmMain.h"
-#include "modes.h"
+#include "gamewindow.h"
+#include "switchlabel.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,57 +18,59 @@ class TestMedia : public QObject {
 private slots:
     void effectsFollowTheSwitchOnEveryCall() {
         LoadedGame g;
-        g.window->makeSound(QStringLiteral("good"));
+        g.window->sounds().playEffect(QStringLiteral("good"));
         QVERIFY(g.platform->sounds.isEmpty());
-        g.window->Label1_Click();
-        g.window->makeSound(QStringLiteral("good"));
-        g.window->makeSound(QStringLiteral("time"));
-        g.window->Label1_Click();
-        g.window->makeSound(QStringLiteral("bad"));
+        g.window->settings().toggleSound();
+        g.window->sounds().playEffect(QStringLiteral("good"));
+        g.window->sounds().playEffect(QStringLiteral("time"));
+        g.window->settings().toggleSound();
+        g.window->sounds().playEffect(QStringLiteral("bad"));
         QCOMPARE(g.platform->sounds, QStringList({"good.wav", "time.wav"}));
     }
 
     void aMissingEffectFilePlaysNothing() {
         LoadedGame g;
-        g.window->Label1_Click();
+        g.window->settings().toggleSound();
         QFile::remove(g.folder->file(QStringLiteral("Sound/good.wav")));
-        g.window->makeSound(QStringLiteral("good"));
-        g.window->makeSound(QStringLiteral("nosuch"));
+        g.window->sounds().playEffect(QStringLiteral("good"));
+        g.window->sounds().playEffect(QStringLiteral("nosuch"));
         QVERIFY(g.platform->sounds.isEmpty());
     }
 
     void theSoundFolderIsFoundWhateverItsCase() {
         LoadedGame g;
         QVERIFY(QDir(g.folder->path()).rename(QStringLiteral("Sound"), QStringLiteral("sound")));
-        g.window->Label1_Click();
-        g.window->makeSound(QStringLiteral("winner"));
+        g.window->settings().toggleSound();
+        g.window->sounds().playEffect(QStringLiteral("winner"));
         QCOMPARE(g.platform->sounds, QStringList{QStringLiteral("winner.wav")});
-        QCOMPARE(g.window->musicTracks().size(), 3);
+        QCOMPARE(g.window->sounds().musicTracks().size(), 3);
     }
 
     void aWholeTurnPlaysItsEffectsInOrder() {
         LoadedGame g;
-        g.window->Label1_Click();
-        g.window->Form_MouseDown(1, 0, 400, 450); // new game
-        g.window->Form_MouseDown(1, 0, 400, 170); // the top cell
-        const int slot = g.window->question.rightSlot;
-        const int x = (g.window->mode == 1 ? 600 : 200) + (g.window->mode == 1 ? 32 : -32) * (slot - 1);
-        g.window->Form_MouseDown(1, 0, x, 200 + 54 * (slot - 1));
+        g.window->settings().toggleSound();
+        g.press(400, 450); // new game
+        g.press(400, 170); // the top cell
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        const int slot = g.window->match().question().rightSlot;
+        const bool rightSide = g.window->match().playerOnTurn() == 1; // player 1 answers on the right
+        const int x = (rightSide ? 600 : 200) + (rightSide ? 32 : -32) * (slot - 1);
+        g.press(x, 200 + 54 * (slot - 1));
         QCOMPARE(g.platform->sounds, QStringList({"select.wav", "select2.wav", "good.wav"}));
     }
 
     void eachMusicToggleDrawsANumberThatChoosesTheTrack() {
         LoadedGame g;
-        const QStringList tracks = g.window->musicTracks();
+        const QStringList tracks = g.window->sounds().musicTracks();
         QCOMPARE(tracks.size(), 3);
         QSet<int> numbers;
         for (int i = 0; i < 10; ++i) {
             g.platform->clear();
-            g.window->Label2_Click();
-            const int n = g.window->musicNumber();
+            g.window->settings().toggleMusic();
+            const int n = g.window->sounds().musicNumber();
             QVERIFY(n >= 0 && n < 50);
             numbers << n;
-            if (g.window->Label2->text() == QStringLiteral("(o)"))
+            if (g.window->settings().musicSwitch().text() == QStringLiteral("(o)"))
                 QCOMPARE(g.platform->music,
                          QStringList{QStringLiteral("start ") + tracks[n % 3].section(u'/', -1)});
             else
@@ -82,18 +83,18 @@ private slots:
         ProgramFolder folder;
         folder.write(QStringLiteral("n.dat"), "A\r\nB\r\n10000\r\n(  )\r\n(o)\r\n(  )\r\n");
         FakePlatform p;
-        frmMain w(p, folder.path());
-        QVERIFY(w.FormLoad());
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
         QCOMPARE(p.music.size(), 1);
         QVERIFY(p.music.first().startsWith(QStringLiteral("start ")));
-        w.Form_Unload();
+        w.unload();
         QCOMPARE(p.music.last(), QStringLiteral("stop"));
     }
 
     void noMusicTracksStartsNothing() {
         LoadedGame g;
         QDir(g.folder->file(QStringLiteral("Sound/music"))).removeRecursively();
-        g.window->Label2_Click();
+        g.window->settings().toggleMusic();
         QCOMPARE(g.platform->music, QStringList{QStringLiteral("start ")});
     }
 

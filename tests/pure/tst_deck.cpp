@@ -112,7 +112,7 @@ QStringList playRun(const QString& file, QByteArray& memory, int english, int cz
     Deck deck;
     deck.load(file);
     SeenQuestions seen = SeenQuestions::fromText(memory);
-    deck.putUnseenFirst(seen);
+    deck.putUnseenFirst(seen.isSeen());
     QStringList dealt;
     while (english > 0 || czech > 0) {
         const Question q = deck.dealNext();

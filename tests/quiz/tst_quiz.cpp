@@ -1,9 +1,8 @@
 // The question phase: dealing, option and text layout, in-game pointer handling and the clock.
-#include "clicklabel.h"
 #include "fakeplatform.h"
 #include "fixture.h"
-#include "frmMain.h"
-#include "modes.h"
+#include "gamewindow.h"
+#include "switchlabel.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -30,11 +29,40 @@ bool hasInk(const QImage& s, QRect r, QRgb plain) {
     return false;
 }
 
-void startQuestion(LoadedGame& g, int col = 3, int row = 3) {
-    g.window->gameStart();
+// Real pointer events run the event loop, where a running clock would tick by itself. Tests that
+// do not time the clock give it the longest period (65535 ms), so that only their own ticks count.
+void holdTheClock(LoadedGame& g) {
+    g.window->settings().timeBaseBox().setText(QStringLiteral("1e12"));
+}
+
+void pressCell(LoadedGame& g, int col, int row) {
     const QPoint c = centreOf(col, row);
-    g.window->Form_MouseDown(1, 0, c.x(), c.y());
+    g.press(c.x(), c.y());
+}
+
+void startQuestion(LoadedGame& g, int col = 3, int row = 3) {
+    holdTheClock(g);
+    g.window->startGame();
+    pressCell(g, col, row);
     g.platform->clear();
+}
+
+// A question with the given answer in a slot, the rest of the dealt state kept.
+void setAnswer(LoadedGame& g, int slot, const QString& answer) {
+    Match& m = g.window->match();
+    Question q = m.question();
+    q.answers[static_cast<std::size_t>(slot)] = answer;
+    m.setUpQuestion(m.chosenCell(), q, m.timeLeft());
+}
+
+void setPlayer(LoadedGame& g, int player) {
+    g.window->match().setUp(g.window->match().cells(), player);
+}
+
+// The board's highlight: the cell is free in the match and the board view lights it.
+bool isHighlighted(LoadedGame& g, int col, int row) {
+    const Cell h = g.window->boardView().hoveredCell();
+    return g.window->match().cells().at(col, row) == cellFree && h.col == col && h.row == row;
 }
 } // namespace
 
@@ -44,20 +72,24 @@ private slots:
     void choosingACellDealsAQuestionOfTheInterfaceLanguage() {
         for (bool czech : {false, true}) {
             LoadedGame g;
-            if (czech) g.window->switchLng();
-            g.window->Label1_Click();
-            g.window->gameStart();
-            g.platform->clear();
+            if (czech) g.window->switchLanguage();
+            g.window->settings().toggleSound();
+            holdTheClock(g);
+            g.window->startGame();
             const QPoint c = centreOf(2, 4);
-            g.window->Form_MouseDown(1, 0, c.x(), c.y());
+            g.moveTo(c.x(), c.y()); // a real press first moves there and lights the cell
+            g.platform->clear();
+            g.press(c.x(), c.y());
             QCOMPARE(g.platform->sounds.first(), QStringLiteral("select2.wav"));
-            QCOMPARE(g.window->mode, g.window->player);
-            QCOMPARE(isEnglishQuestion(g.window->question.text), !czech);
-            QCOMPARE(g.window->chosenCol, 2);
-            QCOMPARE(g.window->chosenRow, 4);
-            QCOMPARE(g.window->timeLeft, 360.0f);
-            QVERIFY(g.window->isClockEnabled());
-            QCOMPARE(g.window->board.at(2, 4), cellFree);
+            QCOMPARE(g.window->match().screen(), Screen::Question);
+            QCOMPARE(isEnglishQuestion(g.window->match().question().text), !czech);
+            QCOMPARE(g.window->match().chosenCell().col, 2);
+            QCOMPARE(g.window->match().chosenCell().row, 4);
+            QCOMPARE(g.window->match().timeLeft(), 360.0f);
+            QVERIFY(g.window->questionPanel().isClockRunning());
+            QCOMPARE(int(g.window->match().cells().at(2, 4)), int(cellFree));
+            QCOMPARE(g.window->boardView().hoveredCell().col, 0);
+            QCOMPARE(g.window->boardView().hoveredCell().row, 0);
             std::vector<int> pauses(17, 50);
             pauses.insert(pauses.end(), 8, 70);
             QCOMPARE(g.platform->sleeps, pauses);
@@ -66,10 +98,10 @@ private slots:
 
     void aDeckWithoutTheInterfaceLanguageStillDeals() {
         LoadedGame g(QStringLiteral("What is one?\\1\\2\\3\\4\nWhich is two?\\2\\1\\3\\4\n"));
-        g.window->switchLng(); // Czech, but no Czech question
+        g.window->switchLanguage(); // Czech, but no Czech question
         startQuestion(g);
-        QVERIFY(isEnglishQuestion(g.window->question.text));
-        QCOMPARE(g.window->mode, g.window->player);
+        QVERIFY(isEnglishQuestion(g.window->match().question().text));
+        QCOMPARE(g.window->match().screen(), Screen::Question);
     }
 
     void theZoomGrowsByRowAndNeighbours_data() {
@@ -87,28 +119,29 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, growth);
         LoadedGame g;
-        g.window->gameStart();
+        g.window->startGame();
         g.platform->clear();
         const RectF r = cellRect(col, row);
         bool lastFrameRight = false;
         g.platform->onRefresh = [&] {
             if (g.platform->refreshes != 17) return;
-            const QImage& s = g.window->surface();
+            const QImage& s = g.window->surface().image();
             const int left = int(r.left - growth / 2.0), top = int(r.top - growth / 2.0);
             lastFrameRight =
                 s.pixel(left, top) == rgb(5) && s.pixel(left + 63 + growth, top + 69 + growth) == rgb(5) &&
                 s.pixel(left - 1, top + 30) != rgb(5) && s.pixel(left + 64 + growth, top + 30) != rgb(5);
         };
-        g.window->Click(col, row);
+        g.window->dealFor(Cell{col, row});
         QVERIFY(lastFrameRight);
     }
 
     void thePanelAndOptionsStandOnTheAnsweringPlayersSides() {
         for (int p : {1, 2}) {
             LoadedGame g;
-            g.window->player = p;
+            setPlayer(g, p);
             startQuestion(g);
-            QCOMPARE(g.window->mode, p);
+            QCOMPARE(g.window->match().screen(), Screen::Question);
+            QCOMPARE(g.window->match().playerOnTurn(), p);
             QCOMPARE(g.pixel(p == 1 ? 30 : 770, 205), rgb(p == 1 ? 23 : 24));
             QCOMPARE(g.pixel(p == 1 ? 699 : 101, 181), rgb(p == 1 ? 30 : 25));
         }
@@ -116,18 +149,18 @@ private slots:
 
     void optionsAppearOneByOneWithThePanel() {
         LoadedGame g;
-        g.window->gameStart();
+        g.window->startGame();
         g.platform->clear();
         QStringList shown; // options visible at each panel frame
         g.platform->onRefresh = [&] {
             if (g.platform->refreshes <= 17 || g.platform->refreshes > 25) return;
             QString s;
             for (int k = 0; k < 4; ++k)
-                if (g.window->surface().pixel(100 - 32 * k + 1, 180 + 54 * k + 1) == rgb(25))
+                if (g.window->surface().image().pixel(100 - 32 * k + 1, 180 + 54 * k + 1) == rgb(25))
                     s += QString::number(k + 1);
             shown << s;
         };
-        g.window->Click(3, 3);
+        g.window->dealFor(Cell{3, 3});
         QCOMPARE(shown, QStringList({"1", "1", "12", "12", "123", "123", "1234", "1234"}));
     }
 
@@ -146,11 +179,13 @@ private slots:
         QFETCH(QString, base);
         QFETCH(int, period);
         LoadedGame g(QStringLiteral("What is 20 character\\aaaaa\\bbbbb\\ccccc\\ddddd\n"));
-        g.window->Text3->setText(base);
-        startQuestion(g);
-        QCOMPARE(g.window->clockPeriod(), period);
-        QVERIFY(g.window->isClockEnabled());
-        QCOMPARE(g.window->tmrRucicka.isActive(), period > 0);
+        g.window->settings().timeBaseBox().setText(base);
+        g.window->startGame();
+        pressCell(g, 3, 3);
+        g.platform->clear();
+        QCOMPARE(g.window->questionPanel().clockPeriod(), period);
+        QVERIFY(g.window->questionPanel().isClockRunning());
+        QCOMPARE(g.window->questionPanel().clockTimer().isActive(), period > 0);
     }
 
     void optionStates_data() {
@@ -162,13 +197,13 @@ private slots:
         QTest::addColumn<int>("picture");
         QTest::addColumn<QColor>("text");
         QTest::newRow("side 1, slot 2, hover")
-            << 1 << 2 << optionHover << 532 << 234 << 26 << QColor(255, 255, 255);
+            << 1 << 2 << int(OptionState::Hovered) << 532 << 234 << 26 << QColor(255, 255, 255);
         QTest::newRow("side 2, slot 4, normal")
-            << 2 << 4 << optionNormal << 4 << 342 << 25 << QColor(255, 255, 63);
+            << 2 << 4 << int(OptionState::Normal) << 4 << 342 << 25 << QColor(255, 255, 63);
         QTest::newRow("side 1, slot 1, wrong")
-            << 1 << 1 << optionWrong << 500 << 180 << 27 << QColor(255, 191, 191);
+            << 1 << 1 << int(OptionState::Wrong) << 500 << 180 << 27 << QColor(255, 191, 191);
         QTest::newRow("side 2, slot 3, right")
-            << 2 << 3 << optionRight << 36 << 288 << 28 << QColor(255, 255, 0);
+            << 2 << 3 << int(OptionState::Right) << 36 << 288 << 28 << QColor(255, 255, 0);
     }
     void optionStates() {
         QFETCH(int, side);
@@ -179,35 +214,35 @@ private slots:
         QFETCH(int, picture);
         QFETCH(QColor, text);
         LoadedGame g;
-        g.window->question.answers[static_cast<std::size_t>(slot)] = QStringLiteral("Answer");
-        g.window->DrawVar(side, slot, state);
+        setAnswer(g, slot, QStringLiteral("Answer"));
+        g.window->questionPanel().drawOption(side, slot, static_cast<OptionState>(state));
         QCOMPARE(g.pixel(x, y), rgb(picture));
         QCOMPARE(g.pixel(x + 199, y + 46), rgb(picture));
         QVERIFY(g.pixel(x - 1, y) != rgb(picture));
         QVERIFY(g.pixel(x, y + 47) != rgb(picture));
-        QCOMPARE(g.window->ForeColor, text);
-        QVERIFY(!g.window->FontBold);
+        QCOMPARE(g.window->surface().textColour(), text);
+        QVERIFY(!g.window->surface().isTextBold());
         // Text is centred: ink in the middle, none near the ends.
-        QVERIFY(hasInk(g.window->surface(), QRect(x + 70, y + 10, 60, 27), rgb(picture)));
-        QVERIFY(!hasInk(g.window->surface(), QRect(x + 2, y + 2, 30, 43), rgb(picture)));
+        QVERIFY(hasInk(g.window->surface().image(), QRect(x + 70, y + 10, 60, 27), rgb(picture)));
+        QVERIFY(!hasInk(g.window->surface().image(), QRect(x + 2, y + 2, 30, 43), rgb(picture)));
     }
 
     void sideOneDrawsTheNormalLookFromItsOwnCopy() {
         LoadedGame g;
-        g.window->img[30].fill(Qt::darkCyan);
-        g.window->DrawVar(1, 1, optionNormal);
-        g.window->DrawVar(2, 1, optionNormal);
+        g.window->surface().picture(OptionNormalCopy).fill(Qt::darkCyan);
+        g.window->questionPanel().drawOption(1, 1, OptionState::Normal);
+        g.window->questionPanel().drawOption(2, 1, OptionState::Normal);
         QCOMPARE(g.pixel(501, 181), QColor(Qt::darkCyan).rgb());
         QCOMPARE(g.pixel(101, 181), rgb(25));
     }
 
     void slotZeroDrawsNothing() {
         LoadedGame g;
-        const QImage before = g.window->surface().copy();
+        const QImage before = g.window->surface().image().copy();
         for (int state = 0; state <= 4; ++state)
             for (int side : {1, 2})
-                g.window->DrawVar(side, 0, state);
-        QCOMPARE(g.window->surface(), before);
+                g.window->questionPanel().drawOption(side, 0, static_cast<OptionState>(state));
+        QCOMPARE(g.window->surface().image(), before);
     }
 
     void clearingAnOptionRestoresTheBackgroundExactly() {
@@ -216,10 +251,10 @@ private slots:
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x)
                 grid.setPixel(x, y, qRgb(x % 256, y % 256, 77));
-        g.window->img[20] = grid;
-        g.window->question.answers[3] = QStringLiteral("text");
-        g.window->DrawVar(1, 3, optionNormal);
-        g.window->DrawVar(1, 3, optionClear);
+        g.window->surface().picture(Background) = grid;
+        setAnswer(g, 3, QStringLiteral("text"));
+        g.window->questionPanel().drawOption(1, 3, OptionState::Normal);
+        g.window->questionPanel().drawOption(1, 3, OptionState::Cleared);
         for (int y = 287; y <= 335; ++y)
             for (int x = 563; x <= 764; ++x) {
                 const bool inside = x >= 564 && x < 764 && y >= 288 && y < 335;
@@ -229,12 +264,12 @@ private slots:
 
     void namePlaceholdersAndTheLineBreakMark() {
         LoadedGame g;
-        g.window->Text1->setText(QStringLiteral("Eva"));
-        g.window->Text2->setText(QStringLiteral("Jan"));
+        g.window->settings().name1Box().setText(QStringLiteral("Eva"));
+        g.window->settings().name2Box().setText(QStringLiteral("Jan"));
         auto draw = [&](const QString& answer) {
-            g.window->question.answers[1] = answer;
-            g.window->DrawVar(2, 1, optionNormal);
-            return g.window->surface().copy(100, 180, 200, 47);
+            setAnswer(g, 1, answer);
+            g.window->questionPanel().drawOption(2, 1, OptionState::Normal);
+            return g.window->surface().image().copy(100, 180, 200, 47);
         };
         QCOMPARE(draw(QStringLiteral("%1% and %2%")), draw(QStringLiteral("Eva and Jan")));
         QCOMPARE(draw(QStringLiteral("%1% knows|best|ignored")), draw(QStringLiteral("Eva knows|best")));
@@ -248,14 +283,14 @@ private slots:
 
     void justifyDrawsTheLineAndReturnsTheRest() {
         LoadedGame g;
-        g.window->FontBold = true;
-        const QString rest =
-            g.window->Justify(QStringLiteral("one two three four five six seven eight"), 120, 45, 228);
+        g.window->surface().setTextBold(true);
+        const QString rest = g.window->questionPanel().drawJustifiedLine(
+            QStringLiteral("one two three four five six seven eight"), 120, 45, 228);
         QVERIFY(!rest.isEmpty());
         QVERIFY(QStringLiteral("one two three four five six seven eight").endsWith(rest));
-        QCOMPARE(g.window->CurrentY, 228.0f);
-        QVERIFY(g.window->CurrentX <= 45 + 120 + 1);
-        QVERIFY(g.window->Justify(QString(), 100, 0, 0).isEmpty());
+        QCOMPARE(g.window->surface().textY(), 228.0);
+        QVERIFY(g.window->surface().textX() <= 45 + 120 + 1);
+        QVERIFY(g.window->questionPanel().drawJustifiedLine(QString(), 100, 0, 0).isEmpty());
     }
 
     void answerBoxes_data() {
@@ -284,21 +319,21 @@ private slots:
         QFETCH(int, y);
         QFETCH(int, slot);
         LoadedGame g;
-        g.window->player = mode;
+        setPlayer(g, mode);
         startQuestion(g);
-        g.window->Form_MouseMove(0, 0, x, y);
-        QCOMPARE(g.window->hoverAnswer, slot);
+        g.moveTo(x, y);
+        QCOMPARE(g.window->questionPanel().hoveredSlot(), slot);
         QCOMPARE(g.platform->refreshes, slot ? 1 : 0);
     }
 
     void movingIntoAGapDrawsTheOptionPlainWithoutARefresh() {
         LoadedGame g;
-        g.window->player = 1;
+        setPlayer(g, 1);
         startQuestion(g);
-        g.window->Form_MouseMove(0, 0, 600, 200);
+        g.moveTo(600, 200);
         QCOMPARE(g.pixel(501, 181), rgb(26));
         g.platform->clear();
-        g.window->Form_MouseMove(0, 0, 600, 230);
+        g.moveTo(600, 230);
         QCOMPARE(g.pixel(501, 181), rgb(30));
         QCOMPARE(g.platform->refreshes, 0);
     }
@@ -306,24 +341,28 @@ private slots:
     void clickingAnAnswerStopsTheClockAndJudgesIt() {
         for (bool right : {true, false}) {
             LoadedGame g;
-            g.window->Label1_Click();
-            g.window->player = 2;
+            g.window->settings().toggleSound();
+            setPlayer(g, 2);
             startQuestion(g, 4, 4);
-            const int correct = g.window->question.rightSlot;
+            const int correct = g.window->match().question().rightSlot;
             const int slot = right ? correct : correct % 4 + 1;
+            const int px = 150 - 32 * (slot - 1), py = 200 + 54 * (slot - 1);
+            g.moveTo(px, py); // a real press first moves there and lights the option
+            g.platform->clear();
             QRgb drawn = 0;
             g.platform->onRefresh = [&] {
                 if (g.platform->refreshes == 1)
-                    drawn = g.window->surface().pixel(100 - 32 * (slot - 1) + 1, 180 + 54 * (slot - 1) + 1);
+                    drawn = g.window->surface().image().pixel(100 - 32 * (slot - 1) + 1,
+                                                              180 + 54 * (slot - 1) + 1);
             };
-            g.window->Form_MouseDown(1, 0, 150 - 32 * (slot - 1), 200 + 54 * (slot - 1));
+            g.press(px, py);
             QCOMPARE(drawn, rgb(right ? 28 : 27));
-            QVERIFY(!g.window->isClockEnabled());
+            QVERIFY(!g.window->questionPanel().isClockRunning());
             QCOMPARE(g.platform->sounds.first(),
                      right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav"));
-            QCOMPARE(int(g.window->board.at(4, 4)), right ? cellPlayer2 : cellPlayer1);
-            QCOMPARE(g.window->player, right ? 1 : 2);
-            QCOMPARE(g.window->mode, modeBoard);
+            QCOMPARE(int(g.window->match().cells().at(4, 4)), int(right ? cellPlayer2 : cellPlayer1));
+            QCOMPARE(g.window->match().playerOnTurn(), right ? 1 : 2);
+            QCOMPARE(g.window->match().screen(), Screen::Board);
         }
     }
 
@@ -339,80 +378,94 @@ private slots:
         QFETCH(int, y);
         QFETCH(bool, onTopCell);
         LoadedGame g;
-        g.window->gameStart();
+        g.window->startGame();
         g.platform->clear();
-        g.window->Form_MouseMove(0, 0, 400, y);
-        QCOMPARE(g.window->board.at(3, 0), onTopCell ? cellHover : cellFree);
+        g.moveTo(400, y);
+        QCOMPARE(int(g.window->match().cells().at(3, 0)), int(cellFree));
+        QCOMPARE(isHighlighted(g, 3, 0), onTopCell);
         QCOMPARE(g.platform->refreshes, onTopCell ? 1 : 0);
     }
 
     void movingToANeighbourRestoresTheFirstAndHighlightsTheSecond() {
         LoadedGame g;
-        g.window->gameStart();
+        g.window->startGame();
         const QPoint a = centreOf(3, 3), b = centreOf(4, 3);
-        g.window->Form_MouseMove(0, 0, a.x(), a.y());
+        g.moveTo(a.x(), a.y());
         g.platform->clear();
-        g.window->Form_MouseMove(0, 0, b.x(), b.y());
-        QCOMPARE(g.window->board.at(3, 3), cellFree);
-        QCOMPARE(g.window->board.at(4, 3), cellHover);
+        g.moveTo(b.x(), b.y());
+        QVERIFY(!isHighlighted(g, 3, 3));
+        QCOMPARE(int(g.window->match().cells().at(3, 3)), int(cellFree));
+        QVERIFY(isHighlighted(g, 4, 3));
         QCOMPARE(g.pixel(a.x(), a.y()), rgb(1));
         QCOMPARE(g.pixel(b.x(), b.y()), rgb(4));
         QCOMPARE(g.platform->refreshes, 1);
-        g.window->Form_MouseMove(0, 0, b.x() + 3, b.y() + 3);
+        g.moveTo(b.x() + 3, b.y() + 3);
         QCOMPARE(g.platform->refreshes, 1);
     }
 
     void ownedCellsAndTheOutsideHighlightNothing() {
         LoadedGame g;
-        g.window->gameStart();
-        g.window->board.set(2, 3, cellPlayer1);
+        g.window->startGame();
+        board::Grid cells = g.window->match().cells();
+        cells.set(2, 3, cellPlayer1);
+        g.window->match().setUp(cells, g.window->match().playerOnTurn());
         const QPoint a = centreOf(3, 3), owned = centreOf(2, 3);
-        g.window->Form_MouseMove(0, 0, a.x(), a.y());
-        g.window->Form_MouseMove(0, 0, owned.x(), owned.y());
-        QCOMPARE(g.window->board.at(3, 3), cellFree);
-        QCOMPARE(g.window->hoverCol, 0);
-        QCOMPARE(g.window->hoverRow, 0);
+        g.moveTo(a.x(), a.y());
+        QVERIFY(isHighlighted(g, 3, 3));
+        g.moveTo(owned.x(), owned.y());
+        QVERIFY(!isHighlighted(g, 3, 3));
+        QCOMPARE(int(g.window->match().cells().at(3, 3)), int(cellFree));
+        QCOMPARE(g.window->boardView().hoveredCell().col, 0);
+        QCOMPARE(g.window->boardView().hoveredCell().row, 0);
         g.platform->clear();
-        g.window->Form_MouseMove(0, 0, 30000, -30000);
-        g.window->Form_MouseDown(1, 0, -30000, 30000);
+        // Positions this far off reach the window only under a pointer grab: given directly.
+        g.window->handlePointer(Pointer{0, 0, 30000, -30000});
+        g.window->handlePointer(Pointer{1, 1, -30000, 30000});
         QCOMPARE(g.platform->refreshes, 0);
-        QCOMPARE(g.window->mode, modeBoard);
+        QCOMPARE(g.window->match().screen(), Screen::Board);
     }
 
     void aPressOnTheHighlightedCellChoosesIt() {
         LoadedGame g;
-        g.window->gameStart();
+        holdTheClock(g);
+        g.window->startGame();
         const QPoint c = centreOf(3, 2);
-        g.window->Form_MouseMove(0, 0, c.x(), c.y());
-        g.window->Form_MouseDown(1, 0, c.x(), c.y());
-        QCOMPARE(g.window->mode, g.window->player);
-        QCOMPARE(g.window->chosenCol, 3);
-        QCOMPARE(g.window->chosenRow, 2);
-        QCOMPARE(g.window->hoverCol, 0);
-        QCOMPARE(g.window->board.at(3, 2), cellFree);
+        g.moveTo(c.x(), c.y());
+        QVERIFY(isHighlighted(g, 3, 2));
+        g.press(c.x(), c.y());
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        QCOMPARE(g.window->match().chosenCell().col, 3);
+        QCOMPARE(g.window->match().chosenCell().row, 2);
+        QCOMPARE(g.window->boardView().hoveredCell().col, 0);
+        QCOMPARE(int(g.window->match().cells().at(3, 2)), int(cellFree));
     }
 
     void aPressAfterDraggingOntoACellDoesNothingUntilTheButtonIsReleased() {
         LoadedGame g;
-        g.window->gameStart();
+        holdTheClock(g);
+        g.window->startGame();
         const QPoint a = centreOf(3, 3), b = centreOf(4, 3);
-        g.window->Form_MouseMove(1, 0, a.x(), a.y()); // dragging with the left button held
-        g.window->Form_MouseMove(1, 0, b.x(), b.y());
-        g.window->Form_MouseDown(1, 0, b.x(), b.y());
-        QCOMPARE(g.window->mode, modeBoard);
-        QCOMPARE(g.window->board.at(4, 3), cellHover);
-        g.window->Form_MouseMove(0, 0, b.x(), b.y()); // released
-        g.window->Form_MouseDown(1, 0, b.x(), b.y());
-        QCOMPARE(g.window->mode, g.window->player);
+        // Dragging with the left button held, then a press of the held button: only a drag makes these.
+        g.window->handlePointer(Pointer{1, 0, a.x(), a.y()});
+        g.window->handlePointer(Pointer{1, 0, b.x(), b.y()});
+        g.window->handlePointer(Pointer{1, 1, b.x(), b.y()});
+        QCOMPARE(g.window->match().screen(), Screen::Board);
+        QVERIFY(isHighlighted(g, 4, 3));
+        g.moveTo(b.x(), b.y()); // released
+        g.press(b.x(), b.y());
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        QCOMPARE(g.window->match().chosenCell().col, 4);
+        QCOMPARE(g.window->match().chosenCell().row, 3);
     }
 
     void aRightPressOnAFreeCellOnlyHighlightsIt() {
         LoadedGame g;
-        g.window->gameStart();
+        g.window->startGame();
         const QPoint c = centreOf(3, 3);
-        g.window->Form_MouseDown(2, 0, c.x(), c.y());
-        QCOMPARE(g.window->mode, modeBoard);
-        QCOMPARE(g.window->board.at(3, 3), cellHover);
+        // A right press with no move before it (a real press would first light the cell by moving there).
+        g.window->handlePointer(Pointer{2, 1, c.x(), c.y()});
+        QCOMPARE(g.window->match().screen(), Screen::Board);
+        QVERIFY(isHighlighted(g, 3, 3));
     }
 
     void theClockHandTurnsAboutTheAnsweringSide_data() {
@@ -433,40 +486,41 @@ private slots:
         QFETCH(QPoint, onHand);
         QFETCH(QPoint, offHand);
         LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {QStringLiteral("natahu.png")});
-        g.window->player = player;
+        setPlayer(g, player);
         startQuestion(g);
         for (int i = 0; i < ticks; ++i)
-            g.window->tmrRucicka_Timer();
+            g.window->questionPanel().clockTick();
         QCOMPARE(g.pixel(onHand.x(), onHand.y()), rgb(11));
         QVERIFY(g.pixel(offHand.x(), offHand.y()) != rgb(11));
-        QCOMPARE(g.window->timeLeft, 360.0f - ticks);
+        QCOMPARE(g.window->match().timeLeft(), 360.0f - float(ticks));
     }
 
     void aFullTurnSoundsTimeTwentyFourTimesAndTimesOut() {
         LoadedGame g;
-        g.window->Label1_Click();
-        g.window->player = 1;
+        g.window->settings().toggleSound();
+        setPlayer(g, 1);
         startQuestion(g, 2, 1);
-        g.window->Form_MouseMove(0, 0, 600, 200); // option 1 highlighted
+        g.moveTo(600, 200); // option 1 highlighted
         QCOMPARE(g.pixel(501, 181), rgb(26));
         for (int i = 0; i < 360; ++i)
-            g.window->tmrRucicka_Timer();
+            g.window->questionPanel().clockTick();
         QCOMPARE(g.platform->sounds.count(QStringLiteral("time.wav")), 24);
-        QCOMPARE(g.window->mode, 1);
-        QVERIFY(g.window->isClockEnabled());
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        QCOMPARE(g.window->match().playerOnTurn(), 1);
+        QVERIFY(g.window->questionPanel().isClockRunning());
         QRgb optionAtTimeOut = 0;
         g.platform->onRefresh = [&] {
-            if (!optionAtTimeOut) optionAtTimeOut = g.window->surface().pixel(501, 181);
+            if (!optionAtTimeOut) optionAtTimeOut = g.window->surface().image().pixel(501, 181);
         };
         g.platform->sounds.clear();
-        g.window->tmrRucicka_Timer(); // tick 361
+        g.window->questionPanel().clockTick(); // tick 361
         QCOMPARE(optionAtTimeOut, rgb(30));
         QCOMPARE(g.platform->sounds, QStringList{QStringLiteral("bad.wav")});
-        QCOMPARE(int(g.window->board.at(2, 1)), cellPlayer2);
-        QCOMPARE(g.window->player, 1);
-        QCOMPARE(g.window->mode, modeBoard);
-        QVERIFY(!g.window->isClockEnabled());
-        QCOMPARE(g.window->timeLeft, -1.0f);
+        QCOMPARE(int(g.window->match().cells().at(2, 1)), int(cellPlayer2));
+        QCOMPARE(g.window->match().playerOnTurn(), 1);
+        QCOMPARE(g.window->match().screen(), Screen::Board);
+        QVERIFY(!g.window->questionPanel().isClockRunning());
+        QCOMPARE(g.window->match().timeLeft(), -1.0f);
     }
 };
 

@@ -1,16 +1,24 @@
 // The pointer dispatcher, the main menu, the help and settings screens and their back control.
-#include "clicklabel.h"
 #include "fakeplatform.h"
 #include "fixture.h"
-#include "frmMain.h"
-#include "modes.h"
+#include "gamewindow.h"
+#include "switchlabel.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 using fixture::LoadedGame;
+
+// Names a screen in failure messages.
+char* toString(Screen s) {
+    static const char* const names[] = {"Board", "Question", "Winner", "Menu", "Help", "Settings"};
+    return qstrdup(names[static_cast<int>(s)]);
+}
 
 namespace {
 // Item looks on the fixture's menu sheet: band 0 English highlighted, 1 Czech plain, 2 Czech highlighted.
@@ -20,6 +28,52 @@ QRgb sheetColour(int band, int item) {
 const QRgb kSheet = fixture::colourOf(18).rgb();
 // A point inside each item's picture.
 const QPoint kItemCentre[5] = {{}, {150, 450}, {400, 450}, {650, 450}, {620, 160}};
+
+// Counts the pointer moves that reach the game window, so that a check of what a move did not do
+// cannot pass because no move arrived.
+class MoveCounter : public QObject {
+public:
+    explicit MoveCounter(QWidget& w) { w.installEventFilter(this); }
+    int moves = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseMove) ++moves;
+        return false;
+    }
+};
+
+QPoint centreOf(const QWidget& w) {
+    return w.geometry().center();
+}
+
+bool shown(LoadedGame& g) {
+    if (g.window->isVisible()) return true;
+    g.window->show();
+    return QTest::qWaitForWindowExposed(g.window.get());
+}
+
+// One pointer event from the window system, made as QTest makes its own, for what g.press and g.moveTo
+// cannot say: the exact point 0, 0 (QTest takes a null point for the window's centre), a fractional
+// point, buttons held during a move (a drag), and no processing of the work it queues. Qt routes it
+// as it routes a player's; a press at a new place first moves there.
+void windowSystemEvent(LoadedGame& g, QEvent::Type type, QPointF at, Qt::MouseButtons held,
+                       Qt::MouseButton button = Qt::NoButton, Qt::KeyboardModifiers mods = {}) {
+    QWindow* win = g.window->windowHandle();
+    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval; // never part of a double click
+    qt_handleMouseEvent(win, at, win->mapToGlobal(at), held, button, type, mods, QTest::lastMouseTimestamp);
+}
+
+// A drag with the left button: pressed at one point and moved to another with it held; the test
+// looks, then releases it there.
+void leftDrag(LoadedGame& g, QPoint from, QPointF to, Qt::KeyboardModifiers mods = {}) {
+    windowSystemEvent(g, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, mods);
+    windowSystemEvent(g, QEvent::MouseMove, to, Qt::LeftButton, Qt::NoButton, mods);
+}
+void releaseLeft(LoadedGame& g, QPointF at) {
+    windowSystemEvent(g, QEvent::MouseButtonRelease, at, Qt::NoButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
 } // namespace
 
 class TestScreens : public QObject {
@@ -54,29 +108,33 @@ private slots:
         QFETCH(int, y);
         QFETCH(int, item);
         LoadedGame g;
-        g.window->Form_MouseMove(0, 0, x, y);
-        QCOMPARE(g.window->hoverMenu, item);
+        MoveCounter counter(*g.window);
+        if (x >= 800 || y >= 600)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("outside target window"));
+        g.moveTo(x, y);
+        QCOMPARE(counter.moves, 1);
+        QCOMPARE(g.window->menu().litItem(), item);
         QCOMPARE(g.platform->refreshes, item ? 1 : 0);
-        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
     }
 
     void aPointerRestingOnAnItemHighlightsItOnce() {
         LoadedGame g;
-        g.window->Form_MouseMove(0, 0, 400, 450);
+        g.moveTo(400, 450);
         QCOMPARE(g.pixel(400, 450), sheetColour(0, 2));
-        const QImage after = g.window->surface().copy();
+        const QImage after = g.window->surface().image().copy();
         for (int x = 380; x < 420; x += 7)
-            g.window->Form_MouseMove(0, 0, x, 450);
+            g.moveTo(x, 450);
         QCOMPARE(g.platform->refreshes, 1);
-        QCOMPARE(g.window->surface(), after);
+        QCOMPARE(g.window->surface().image(), after);
     }
 
     void movingFromItemToItemRedrawsBothAndRefreshesOnce() {
         LoadedGame g;
-        g.window->Form_MouseMove(0, 0, 150, 450);
+        g.moveTo(150, 450);
         QCOMPARE(g.pixel(150, 450), sheetColour(0, 1));
         g.platform->clear();
-        g.window->Form_MouseMove(0, 0, 400, 450);
+        g.moveTo(400, 450);
         QCOMPARE(g.pixel(150, 450), kSheet);
         QCOMPARE(g.pixel(400, 450), sheetColour(0, 2));
         QCOMPARE(g.platform->refreshes, 1);
@@ -84,42 +142,49 @@ private slots:
 
     void menuItemsAreDrawnInTheInterfaceLanguage() {
         LoadedGame g;
-        g.window->Form_MouseDown(1, 0, 620, 160); // the language item
-        QVERIFY(g.window->czech);
+        g.press(620, 160); // the language item
+        QVERIFY(g.window->isCzech());
         for (int item = 1; item <= 4; ++item)
             QCOMPARE(g.pixel(kItemCentre[item].x(), kItemCentre[item].y()), sheetColour(1, item));
-        QCOMPARE(g.window->hoverMenu, 0);
-        g.window->Form_MouseMove(0, 0, 650, 450);
+        QCOMPARE(g.window->menu().litItem(), 0);
+        g.moveTo(650, 450);
         QCOMPARE(g.pixel(650, 450), sheetColour(2, 3));
     }
 
     void aRightButtonPressOnlyHighlights() {
+        // A player's right press: the pointer comes to the item, then the press.
         LoadedGame g;
-        g.window->Form_MouseDown(2, 0, 400, 450);
-        QCOMPARE(g.window->mode, modeMenu);
-        QCOMPARE(g.window->hoverMenu, 2);
+        g.press(400, 450, Qt::RightButton);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        QCOMPARE(g.window->menu().litItem(), 2);
         QCOMPARE(g.pixel(400, 450), sheetColour(0, 2));
+        // The press on its own, with no move before it, highlights as well.
+        LoadedGame h;
+        h.window->handlePointer(Pointer{2, 1, 400, 450});
+        QCOMPARE(h.window->match().screen(), Screen::Menu);
+        QCOMPARE(h.window->menu().litItem(), 2);
+        QCOMPARE(h.pixel(400, 450), sheetColour(0, 2));
     }
 
     void menuClicksRunTheirItemsAfterTheSelectSound_data() {
         QTest::addColumn<int>("item");
-        QTest::addColumn<int>("mode");
-        QTest::newRow("settings") << 1 << modeHelpSettings;
-        QTest::newRow("new game") << 2 << modeBoard;
-        QTest::newRow("help") << 3 << modeHelpSettings;
-        QTest::newRow("language") << 4 << modeMenu;
+        QTest::addColumn<Screen>("screen");
+        QTest::newRow("settings") << 1 << Screen::Settings;
+        QTest::newRow("new game") << 2 << Screen::Board;
+        QTest::newRow("help") << 3 << Screen::Help;
+        QTest::newRow("language") << 4 << Screen::Menu;
     }
     void menuClicksRunTheirItemsAfterTheSelectSound() {
         QFETCH(int, item);
-        QFETCH(int, mode);
+        QFETCH(Screen, screen);
         LoadedGame g;
-        g.window->Label1_Click(); // effects on
-        g.window->Form_MouseDown(1, 0, kItemCentre[item].x(), kItemCentre[item].y());
-        QCOMPARE(g.window->mode, mode);
+        g.window->settings().toggleSound(); // effects on
+        g.press(kItemCentre[item].x(), kItemCentre[item].y());
+        QCOMPARE(g.window->match().screen(), screen);
         QCOMPARE(g.platform->sounds, QStringList{QStringLiteral("select.wav")});
-        QCOMPARE(g.window->hoverMenu, 0);
-        QCOMPARE(!g.window->Text1->isHidden(), item == 1);
-        QCOMPARE(g.window->wbHelp->y(), item == 3 ? 110 : 700);
+        QCOMPARE(g.window->menu().litItem(), 0);
+        QCOMPARE(!g.window->settings().name1Box().isHidden(), item == 1);
+        QCOMPARE(g.window->help().pane().y(), item == 3 ? 110 : 700);
     }
 
     void theCloseAreaIsExact_data() {
@@ -138,76 +203,82 @@ private slots:
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(bool, asked);
-        for (int mode : {modeMenu, modeBoard}) {
+        for (Screen screen : {Screen::Menu, Screen::Board}) {
             LoadedGame g;
-            if (mode == modeBoard) g.window->gameStart();
+            if (screen == Screen::Board) g.window->startGame();
             g.platform->clear();
-            g.window->Form_MouseDown(1, 0, x, y);
+            g.press(x, y);
             QCOMPARE(g.platform->prompts.size(), asked ? 1 : 0);
-            QCOMPARE(g.window->mode, mode);
+            QCOMPARE(g.window->match().screen(), screen);
         }
     }
 
     void quitAnsweredNoChangesNothing() {
         LoadedGame g;
-        const QImage before = g.window->surface().copy();
-        g.window->Form_MouseDown(1, 0, 785, 30);
+        const QImage before = g.window->surface().image().copy();
+        g.press(785, 30);
         QCOMPARE(g.platform->prompts,
                  QStringList{QStringLiteral("Are you sure you want to quit TamvelKvíz?")});
         QVERIFY(!g.window->isUnloaded());
-        QCOMPARE(g.window->mode, modeMenu);
-        QCOMPARE(g.window->hoverMenu, 0);
-        QCOMPARE(g.window->surface(), before);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        QCOMPARE(g.window->menu().litItem(), 0);
+        QCOMPARE(g.window->surface().image(), before);
     }
 
     void quitAnsweredYesUnloadsTheWindow() {
         LoadedGame g;
-        g.window->switchLng();
+        g.window->switchLanguage();
         g.platform->answers = {true};
-        g.window->Form_MouseDown(1, 0, 785, 30);
+        QVERIFY(shown(g));
+        // The press alone, without processing what it queues (g.press would process it at once).
+        windowSystemEvent(g, QEvent::MouseButtonPress, QPointF(785, 30), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(g.platform->prompts, QStringList{QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")});
         QVERIFY(!g.window->isUnloaded()); // the window closes once its click has been handled
+        windowSystemEvent(g, QEvent::MouseButtonRelease, QPointF(785, 30), Qt::NoButton, Qt::LeftButton);
         QTRY_VERIFY(g.window->isUnloaded());
         QVERIFY(QFile::exists(g.folder->file(QStringLiteral("n.dat"))));
     }
 
     void abortingAGameAsksAndAnsweringNoLeavesItAsItWas() {
         LoadedGame g;
-        g.window->gameStart();
-        const auto board = g.window->board;
+        g.window->startGame();
+        const board::Grid board = g.window->match().cells();
         g.platform->clear();
-        g.window->Form_MouseDown(1, 0, 785, 30);
+        g.press(785, 30);
         QCOMPARE(g.platform->prompts,
                  QStringList{QStringLiteral("Do you want to terminate game and return to the main menu?")});
-        QCOMPARE(g.window->mode, modeBoard);
-        QVERIFY(g.window->board == board);
-        QVERIFY(!g.window->isClockEnabled());
+        QCOMPARE(g.window->match().screen(), Screen::Board);
+        QVERIFY(g.window->match().cells() == board);
+        QVERIFY(!g.window->questionPanel().isClockRunning());
     }
 
     void abortingAGameAnsweredYesReturnsToTheMenuAndStopsTheClock() {
         LoadedGame g;
-        g.window->gameStart();
-        g.window->Form_MouseDown(1, 0, 400, 170);
-        QCOMPARE(g.window->mode, g.window->player);
-        QVERIFY(g.window->isClockEnabled());
+        g.window->startGame();
+        const int player = g.window->match().playerOnTurn();
+        g.press(400, 170);
+        // The question of the player on turn.
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        QCOMPARE(g.window->match().playerOnTurn(), player);
+        QVERIFY(g.window->questionPanel().isClockRunning());
         g.platform->answers = {true};
-        g.window->Form_MouseDown(1, 0, 785, 30);
-        QCOMPARE(g.window->mode, modeMenu);
-        QVERIFY(!g.window->isClockEnabled());
+        g.press(785, 30);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        QVERIFY(!g.window->questionPanel().isClockRunning());
     }
 
     void theWinnerScreenClosesWithoutAQuestionAndIgnoresEverythingElse() {
         LoadedGame g;
-        g.window->gameStart();
-        g.window->mode = modeWinner;
-        const QImage before = g.window->surface().copy();
-        g.window->Form_MouseDown(1, 0, 400, 170);
-        g.window->Form_MouseMove(0, 0, 400, 300);
-        QCOMPARE(g.window->surface(), before);
-        QCOMPARE(g.window->mode, modeWinner);
-        g.window->Form_MouseDown(1, 0, 785, 30);
+        g.window->startGame();
+        g.window->match().setUpScreen(Screen::Winner);
+        const QImage before = g.window->surface().image().copy();
+        g.press(400, 170);
+        g.moveTo(400, 300);
+        QCOMPARE(g.window->surface().image(), before);
+        QCOMPARE(g.window->match().screen(), Screen::Winner);
+        g.press(785, 30);
         QVERIFY(g.platform->prompts.isEmpty());
-        QCOMPARE(g.window->mode, modeMenu);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
     }
 
     void backSquare_data() {
@@ -224,103 +295,124 @@ private slots:
         QFETCH(int, y);
         QFETCH(int, hover);
         LoadedGame g;
-        g.window->showHelp();
+        g.window->help().show();
+        QVERIFY(shown(g));
         g.platform->clear();
-        g.window->Form_MouseMove(0, 0, x, y);
-        QCOMPARE(g.window->hoverBack, hover);
+        MoveCounter counter(*g.window);
+        // Exact points: g.moveTo(0, 0) would be taken for the window's centre.
+        windowSystemEvent(g, QEvent::MouseMove, QPointF(x, y), Qt::NoButton);
+        QCOMPARE(g.window->backControl().isLit(), hover == 1);
         QCOMPARE(g.pixel(10, 10), hover ? fixture::colourOf(16).rgb() : fixture::colourOf(17).rgb());
+        QCOMPARE(counter.moves, 1);
         QCOMPARE(g.platform->refreshes, hover);
-        g.window->Form_MouseMove(0, 0, x, y);
+        // Staying on the same side draws nothing again. Qt drops a move to the very same point, so the
+        // pointer moves one pixel on, still on its side; the handler gets the very same point as well.
+        const QPoint near = hover ? QPoint(x + (x < 45 ? 1 : -1), y + (y < 45 ? 1 : -1))
+                                  : QPoint(x + (x >= 90 ? 1 : 0), y + (y >= 90 ? 1 : 0));
+        windowSystemEvent(g, QEvent::MouseMove, near, Qt::NoButton);
+        QCOMPARE(counter.moves, 2);
+        QCOMPARE(g.window->backControl().isLit(), hover == 1);
+        QCOMPARE(g.platform->refreshes, hover);
+        g.window->handlePointer(Pointer{0, 0, x, y});
+        QCOMPARE(g.window->backControl().isLit(), hover == 1);
         QCOMPARE(g.platform->refreshes, hover);
     }
 
     void leavingTheBackSquareRestoresTheCorner() {
         LoadedGame g;
-        g.window->showHelp();
-        g.window->Form_MouseMove(0, 0, 40, 40);
-        g.window->Form_MouseMove(0, 0, 200, 200);
+        g.window->help().show();
+        g.moveTo(40, 40);
+        QVERIFY(g.window->backControl().isLit());
+        g.moveTo(200, 200);
         QCOMPARE(g.pixel(10, 10), fixture::colourOf(17).rgb());
-        QCOMPARE(g.window->hoverBack, 0);
+        QVERIFY(!g.window->backControl().isLit());
     }
 
     void draggingIntoTheBackSquareReturnsFromBothScreens() {
         for (bool settings : {false, true}) {
             LoadedGame g;
-            settings ? g.window->showSett() : g.window->showHelp();
-            QCOMPARE(g.window->mode, modeHelpSettings);
-            g.window->Form_MouseMove(1, 0, 40, 40); // left button held, no press
-            QCOMPARE(g.window->mode, modeMenu);
-            QCOMPARE(g.window->hoverBack, 0);
-            QVERIFY(g.window->Text1->isHidden());
-            QVERIFY(g.window->Label3->isHidden());
-            QCOMPARE(g.window->wbHelp->y(), 700);
+            settings ? g.window->settings().show() : g.window->help().show();
+            QCOMPARE(g.window->match().screen(), settings ? Screen::Settings : Screen::Help);
+            QVERIFY(shown(g));
+            // The left button goes down outside the square and is held into it: no press there.
+            leftDrag(g, QPoint(200, 300), QPointF(40, 40));
+            QCOMPARE(g.window->match().screen(), Screen::Menu);
+            QVERIFY(!g.window->backControl().isLit());
+            QVERIFY(g.window->settings().name1Box().isHidden());
+            QVERIFY(g.window->settings().fullScreenSwitch().isHidden());
+            QCOMPARE(g.window->help().pane().y(), 700);
+            releaseLeft(g, QPointF(40, 40));
+            QCOMPARE(g.window->match().screen(), Screen::Menu);
         }
     }
 
     void helpLoadsThePageOfTheCurrentLanguage() {
         LoadedGame g;
-        g.window->switchLng();
+        g.window->switchLanguage();
         QVERIFY(g.platform->helpPages.last().endsWith(QStringLiteral("/help/napoveda.html")));
-        g.window->showHelp();
-        QCOMPARE(g.window->wbHelp->geometry(), QRect(350, 110, 430, 460));
+        g.window->help().show();
+        QCOMPARE(g.window->help().pane().geometry(), QRect(350, 110, 430, 460));
         QCOMPARE(g.pixel(400, 50), fixture::colourOf(17).rgb());
-        g.window->switchLng();
+        g.window->switchLanguage();
         QVERIFY(g.platform->helpPages.last().endsWith(QStringLiteral("/help/help.html")));
     }
 
     void settingsScreenShowsItsControlsOutlinesAndCaptions() {
         LoadedGame g;
-        g.window->showSett();
+        g.window->settings().show();
+        SettingsScreen& s = g.window->settings();
         for (QWidget* w :
-             std::initializer_list<QWidget*>{g.window->Text1, g.window->Text2, g.window->Text3,
-                                             g.window->Label1, g.window->Label2, g.window->Label3}) {
+             std::initializer_list<QWidget*>{&s.name1Box(), &s.name2Box(), &s.timeBaseBox(), &s.soundSwitch(),
+                                             &s.musicSwitch(), &s.fullScreenSwitch()}) {
             QVERIFY(!w->isHidden());
             QCOMPARE(g.pixel(w->x() - 1, w->y() - 1), 0xFF25ACF2u);
             QCOMPARE(g.pixel(w->x() + w->width() + 1, w->y() + w->height() + 1), 0xFF25ACF2u);
         }
-        QCOMPARE(g.window->Text3->geometry(), QRect(640, 230, 90, 23));
+        QCOMPARE(s.timeBaseBox().geometry(), QRect(640, 230, 90, 23));
         // White caption text lies somewhere in the first caption's line.
         bool white = false;
         for (int x = 350; x < 500 && !white; ++x)
             for (int y = 130; y < 150 && !white; ++y)
                 white = g.pixel(x, y) == qRgb(255, 255, 255);
         QVERIFY(white);
-        QCOMPARE(g.window->mode, modeHelpSettings);
-        QCOMPARE(g.window->FontSize, 12.0);
+        QCOMPARE(g.window->match().screen(), Screen::Settings);
+        QCOMPARE(g.window->surface().textPoints(), 12.0);
     }
 
     void switchesToggleTheirCaptions() {
         LoadedGame g;
-        g.window->Label1_Click();
-        QCOMPARE(g.window->Label1->text(), QStringLiteral("(o)"));
-        g.window->Label1_Click();
-        QCOMPARE(g.window->Label1->text(), QStringLiteral("(  )"));
-        g.window->Label3_Click();
-        g.window->Label3_Click();
+        SettingsScreen& s = g.window->settings();
+        s.show();
+        g.platform->clear();
+        const QPoint sound = centreOf(s.soundSwitch());
+        const QPoint fullScreen = centreOf(s.fullScreenSwitch());
+        g.press(sound.x(), sound.y());
+        QCOMPARE(s.soundSwitch().text(), QStringLiteral("(o)"));
+        g.press(sound.x(), sound.y());
+        QCOMPARE(s.soundSwitch().text(), QStringLiteral("(  )"));
+        g.press(fullScreen.x(), fullScreen.y());
+        g.press(fullScreen.x(), fullScreen.y());
         QCOMPARE(g.platform->fullScreen, std::vector<bool>({true, false}));
         QVERIFY(g.platform->sounds.isEmpty());
+        QCOMPARE(g.window->match().screen(), Screen::Settings);
     }
 
     void qtEventsReachTheHandlerWithTheirButtonsAndModifiers() {
         LoadedGame g;
         // A right press highlights only.
-        QMouseEvent right(QEvent::MouseButtonPress, QPointF(400, 450), QPointF(400, 450), Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(g.window.get(), &right);
-        QCOMPARE(g.window->hoverMenu, 2);
-        QCOMPARE(g.window->mode, modeMenu);
-        // Moving with the left button held and Shift down is a click.
-        QMouseEvent drag(QEvent::MouseMove, QPointF(650.7, 450.2), QPointF(650.7, 450.2), Qt::NoButton,
-                         Qt::LeftButton, Qt::ShiftModifier);
-        QApplication::sendEvent(g.window.get(), &drag);
-        QCOMPARE(g.window->mode, modeHelpSettings);
+        g.press(400, 450, Qt::RightButton);
+        QCOMPARE(g.window->menu().litItem(), 2);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        // Moving with the left button held and Shift down is a click (the button went down on no item).
+        leftDrag(g, QPoint(100, 300), QPointF(650.7, 450.2), Qt::ShiftModifier);
+        QCOMPARE(g.window->match().screen(), Screen::Help);
+        releaseLeft(g, QPointF(650.7, 450.2));
         // With Ctrl as well it is not.
-        g.window->hideHelp();
-        QMouseEvent ctrlDrag(QEvent::MouseMove, QPointF(650, 450), QPointF(650, 450), Qt::NoButton,
-                             Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
-        QApplication::sendEvent(g.window.get(), &ctrlDrag);
-        QCOMPARE(g.window->mode, modeMenu);
-        QCOMPARE(g.window->hoverMenu, 3);
+        g.window->returnToMenu();
+        leftDrag(g, QPoint(100, 300), QPointF(650, 450), Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        QCOMPARE(g.window->menu().litItem(), 3);
+        releaseLeft(g, QPointF(650, 450));
     }
 };
 

@@ -1,11 +1,14 @@
 #include "fixture.h"
 
 #include "fakeplatform.h"
-#include "frmMain.h"
+#include "gamewindow.h"
 #include "random.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
+#include <QWindow>
 
 namespace fixture {
 
@@ -88,10 +91,10 @@ void ProgramFolder::write(const QString& name, const QByteArray& bytes) const {
 
 LoadedGame::LoadedGame(const QString& questions, const QStringList& omit)
     : folder(std::make_unique<ProgramFolder>(questions, omit)), platform(std::make_unique<FakePlatform>()),
-      window(std::make_unique<frmMain>(*platform, folder->path())) {
+      window(std::make_unique<GameWindow>(*platform, folder->path())) {
     rnd::pin(12345);
     QFile::remove(window->seenQuestionsFile()); // each test deals from a fresh memory
-    loaded = window->FormLoad();
+    loaded = window->load();
     platform->clear();
 }
 
@@ -101,7 +104,26 @@ LoadedGame::~LoadedGame() {
 }
 
 QRgb LoadedGame::pixel(int x, int y) const {
-    return window->surface().pixel(x, y);
+    return window->surface().image().pixel(x, y);
+}
+
+namespace {
+void ensureShown(GameWindow& w) {
+    if (w.isVisible()) return;
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w)) qWarning("the test window was never exposed");
+}
+} // namespace
+
+void LoadedGame::press(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    ensureShown(*window);
+    QTest::mousePress(window->windowHandle(), button, mods, QPoint(x, y));
+    QTest::mouseRelease(window->windowHandle(), button, mods, QPoint(x, y));
+}
+
+void LoadedGame::moveTo(int x, int y, Qt::KeyboardModifiers mods) {
+    ensureShown(*window);
+    QTest::mouseEvent(QTest::MouseMove, window->windowHandle(), Qt::NoButton, mods, QPoint(x, y));
 }
 
 } // namespace fixture

@@ -11,7 +11,7 @@
 #include <memory>
 
 class FakePlatform;
-class frmMain;
+class GameWindow;
 
 namespace fixture {
 
@@ -39,16 +39,20 @@ private:
     QTemporaryDir dir_;
 };
 
-// A window on a fixture folder after FormLoad, with the fake platform's log cleared.
+// A window on a fixture folder after load(), with the fake platform's log cleared.
 struct LoadedGame {
     explicit LoadedGame(const QString& questions = ProgramFolder::defaultQuestions(),
                         const QStringList& omit = {});
     ~LoadedGame();
     std::unique_ptr<ProgramFolder> folder;
     std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<GameWindow> window;
     bool loaded = false;
     QRgb pixel(int x, int y) const;
+    // Real pointer input through the window system, routed by Qt as a player's is (a press at a new
+    // place first moves there); the window is shown on first use.
+    void press(int x, int y, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
+    void moveTo(int x, int y, Qt::KeyboardModifiers mods = {});
 };
 
 } // namespace fixture

@@ -285,4 +285,4 @@ void NumConvTest::plainItemsAreWrittenAsLinesWithCrLf() {
 }
 
 QTEST_GUILESS_MAIN(NumConvTest)
-#include "tst_numconv.moc"
+#include "tst_numbers.moc"

@@ -1,10 +1,10 @@
-// A label that reports clicks: the settings screen's switches.
+// A label that reports clicks: the settings screen's switches "(o)" and "(  )".
 #pragma once
 
 #include <QLabel>
 #include <QMouseEvent>
 
-class ClickLabel : public QLabel {
+class SwitchLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;

@@ -1,31 +1,27 @@
-// Sound effects and the background music.
-#include "frmMain.h"
+#include "sounds.h"
 
-#include "clicklabel.h"
 #include "platform.h"
 #include "random.h"
-#include "settingsfile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-QString frmMain::soundDir() const {
-    // "Sound" and "sound" name the same folder, whatever its case on disk.
-    const QDir dir(dir_);
+QString Sounds::soundFolder() const {
+    const QDir dir(folder_);
     for (const QString& entry : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         if (entry.compare(QStringLiteral("sound"), Qt::CaseInsensitive) == 0) return dir.filePath(entry);
     return dir.filePath(QStringLiteral("Sound"));
 }
 
-void frmMain::makeSound(const QString& name) {
-    if (Label1->text() != settingsfile::kOn) return;
-    const QString path = soundDir() + u'/' + name + QStringLiteral(".wav");
+void Sounds::playEffect(const QString& name) {
+    if (!effectsOn_) return;
+    const QString path = soundFolder() + u'/' + name + QStringLiteral(".wav");
     if (!QFileInfo::exists(path)) return;
     platform_.playSound(path);
 }
 
-QStringList frmMain::musicTracks() const {
-    QDir music(soundDir() + QStringLiteral("/music"));
+QStringList Sounds::musicTracks() const {
+    QDir music(soundFolder() + QStringLiteral("/music"));
     QStringList tracks;
     for (const QString& f : music.entryList({QStringLiteral("*.wav"), QStringLiteral("*.ogg"),
                                              QStringLiteral("*.mp3"), QStringLiteral("*.flac")},
@@ -34,13 +30,17 @@ QStringList frmMain::musicTracks() const {
     return tracks;
 }
 
-void frmMain::switchMusic() {
-    // A fresh number on every toggle, also when switching off; it chooses the track.
+void Sounds::switchMusic(bool on) {
+    // A fresh number on every switch, also when switching off; it chooses the track.
     musicNumber_ = rnd::below(50);
-    if (Label2->text() == settingsfile::kOn) {
+    if (on) {
         const QStringList tracks = musicTracks();
         platform_.startMusic(tracks.isEmpty() ? QString() : tracks[musicNumber_ % tracks.size()]);
     } else {
         platform_.stopMusic();
     }
+}
+
+void Sounds::stopMusic() {
+    platform_.stopMusic();
 }

@@ -337,4 +337,4 @@ void BoardModelTest::everyFullBoardHasExactlyOneWinner() {
 }
 
 QTEST_GUILESS_MAIN(BoardModelTest)
-#include "tst_boardmodel.moc"
+#include "tst_boardrules.moc"

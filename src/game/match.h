@@ -1,0 +1,83 @@
+// One match of the two players, as a state machine without drawing: the screen shown, the player on
+// turn, the board, the chosen cell, the dealt question and the time left. The views draw this state
+// and run the animations between its transitions.
+#pragma once
+
+#include "board.h"
+#include "deck.h"
+
+#include <cstdint>
+
+// Splash: the start-up picture until the game has loaded.
+enum class Screen { Splash, Board, Question, Winner, Menu, Help, Settings };
+
+struct Cell {
+    int col = 0, row = 0;
+    bool operator==(const Cell&) const = default;
+};
+
+// What an answer or a time-out did: who answered, who owns the cell now, and whether the turn passed.
+struct Capture {
+    Cell cell;
+    int answeringPlayer = 0; // 1 or 2
+    int newOwner = 0;        // 1 or 2
+    bool right = false;
+};
+
+class Match {
+public:
+    // The clock runs 360 ticks, one a degree of the hand's turn.
+    static constexpr float kFullTime = 360.0f;
+
+    Screen screen() const { return screen_; }
+    bool isInGame() const {
+        return screen_ == Screen::Board || screen_ == Screen::Question || screen_ == Screen::Winner;
+    }
+    int playerOnTurn() const { return player_; } // 1 or 2; the loser of a game begins the next
+    const board::Grid& cells() const { return cells_; }
+    Cell chosenCell() const { return chosen_; }
+    const Question& question() const { return question_; }
+    float timeLeft() const { return timeLeft_; }
+    int winner() const { return winner_; } // 1 or 2 on the winner screen, else 0
+
+    // Sets up a position directly, as tests and benchmarks need: the board, the player on turn, the
+    // screen, and the question phase of a chosen cell with its question.
+    void setUp(const board::Grid& cells, int playerOnTurn) {
+        cells_ = cells;
+        player_ = playerOnTurn;
+    }
+    void setUpScreen(Screen s) { screen_ = s; }
+    void setUpQuestion(Cell chosen, const Question& q, float timeLeft = kFullTime) {
+        chosen_ = chosen;
+        question_ = q;
+        timeLeft_ = timeLeft;
+        screen_ = Screen::Question;
+    }
+
+    void showMenu() { screen_ = Screen::Menu; }
+    void showHelp() { screen_ = Screen::Help; }
+    void showSettings() { screen_ = Screen::Settings; }
+
+    // Every cell free, the board shown; the player on turn stays as the last game left it.
+    void startGame();
+    // The player on turn chooses a free cell and is dealt a question in the interface language.
+    void chooseCell(Cell cell, Deck& deck, bool english);
+    // The answer in a slot (0: none, the time ran out): a right answer wins the cell and passes the
+    // turn, a wrong one gives the cell to the opponent. The board is shown again.
+    Capture answer(int slot);
+    Capture timeOut() { return answer(0); }
+    // After a capture: whether the new owner's group now touches all three sides.
+    bool checkWinner(Cell lastCaptured);
+    // One tick of the answer clock; the clock hand points at 360 - timeLeft degrees.
+    void tick() { timeLeft_ -= 1; }
+    bool isTimeUp() const { return timeLeft_ <= 0; }
+
+private:
+    Screen screen_ = Screen::Splash;
+    int player_ = 2;
+    board::Grid cells_;
+    Cell chosen_;
+    Question question_;
+    float timeLeft_ = 0;
+    int winner_ = 0;
+};

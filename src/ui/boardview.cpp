@@ -1,0 +1,201 @@
+#include "boardview.h"
+
+#include "numbers.h"
+#include "platform.h"
+#include "screenhost.h"
+#include "sounds.h"
+#include "surface.h"
+
+#include <array>
+#include <cmath>
+
+using namespace board;
+
+namespace {
+struct Area {
+    int x, y, w, h;
+};
+constexpr Area kLeftPortrait{6, 40, 147, 139}, kRightPortrait{648, 40, 147, 139};
+constexpr Area kNameStrip{150, 98, 500, 20}, kClose{770, 15, 30, 30};
+constexpr int kOpeningPause = 20;
+
+// Squares of the complete question panel that the capture animation of these cells reaches into.
+struct Repair {
+    int player, col, row, sx, sy, x, y;
+};
+constexpr std::array<Repair, 8> kRepairs = {{
+    {1, 0, 5, 174, 190, 196, 388},
+    {1, 1, 4, 206, 136, 228, 334},
+    {1, 1, 3, 238, 82, 260, 280},
+    {1, 2, 2, 270, 28, 292, 226},
+    {2, 5, 5, 107, 190, 574, 388},
+    {2, 4, 4, 75, 136, 542, 334},
+    {2, 4, 3, 43, 82, 510, 280},
+    {2, 3, 2, 11, 28, 478, 226},
+}};
+constexpr int kFirstFramePause = 500, kFramePause = 40, kAfterPause = 100, kWinnerPause = 1000;
+} // namespace
+
+int BoardView::cellStateAt(int col, int row) const {
+    const int s = host_.match().cells().at(col, row);
+    return s == cellFree && hovered_ == Cell{col, row} && !(hovered_ == Cell{}) ? cellHover : s;
+}
+
+void BoardView::drawBoard(bool refresh) {
+    host_.surface().draw(BoardPlate, 129, 77, 542, 496);
+    // Free cells lie lowest, a highlighted cell over all of its neighbours.
+    for (int s = cellFree; s <= cellHover; ++s)
+        for (int row = 0; row < kRows; ++row)
+            for (int col = firstCol(row); col <= lastCol(row); ++col)
+                if (cellStateAt(col, row) == s) {
+                    const RectF r = cellRect(col, row);
+                    host_.surface().draw(s, r.left, r.top, r.width, r.height);
+                }
+    if (refresh) host_.refresh();
+}
+
+void BoardView::drawCell(int col, int row) {
+    const int s = cellStateAt(col, row);
+    if (s == cellNone) return;
+    const RectF r = cellRect(col, row);
+    host_.surface().draw(s, r.left, r.top, r.width, r.height);
+}
+
+void BoardView::drawPortraits() {
+    Surface& s = host_.surface();
+    s.restoreBackground(kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
+    s.restoreBackground(kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
+    if (host_.match().playerOnTurn() == 1) {
+        s.draw(Player1Portrait, 663, 56, 116, 106);
+        s.draw(Player2Portrait, 44, 67, 93, 85);
+        s.draw(OnTurnFrame, kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
+    } else {
+        s.draw(Player2Portrait, 21, 56, 116, 106);
+        s.draw(Player1Portrait, 663, 67, 93, 85);
+        s.draw(OnTurnFrame, kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
+    }
+    s.restoreBackground(kClose.x, kClose.y, kClose.w, kClose.h);
+    s.draw(CloseControl, kClose.x, kClose.y, kClose.w, kClose.h);
+}
+
+void BoardView::drawTurn() {
+    Surface& s = host_.surface();
+    s.restoreBackground(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
+    // The name of the player on turn is bold: player 2 plays on the left under the first name.
+    s.setTextBold(host_.match().playerOnTurn() == 2);
+    drawPortraits();
+    s.setTextColour(QColor(0, 80, 0));
+    s.setTextPosition(153, 98);
+    s.setTextSize(14);
+    s.print(host_.name1());
+    s.setTextBold(!s.isTextBold());
+    const double width = s.textWidth(host_.name2());
+    s.setTextPosition(static_cast<float>(647 - width), 98);
+    s.print(host_.name2());
+    s.setTextSize(11);
+}
+
+void BoardView::startGame() {
+    forgetHover();
+    for (int i = 10; i <= 100; i += 5) {
+        const double x = 400 - 4 * i, y = 400 - 4 * i;
+        host_.surface().drawPart(Background, x, y, 8 * i, 6 * i, x, y, 8 * i, 6 * i);
+        host_.platform().sleep(kOpeningPause);
+        host_.refresh();
+    }
+    drawTurn();
+    drawBoard(true);
+}
+
+void BoardView::animateCapture(const Capture& c, int chosenSlot) {
+    Surface& s = host_.surface();
+    const int col = c.cell.col, row = c.cell.row;
+    const int answering = c.answeringPlayer;
+    host_.sounds().playEffect(c.right ? QStringLiteral("good") : QStringLiteral("bad"));
+    const double growth = zoomGrowth(host_.match().cells(), col, row);
+    const double step = growth / 16;
+    const int shift = (row % 2 == 0) ? 0 : 32;
+    int frame = 0;
+    for (double d = growth; d >= 0; d -= step, ++frame) {
+        const double x = 176 + shift + 64 * col - d / 2, y = 128 + 55 * row - d / 2, w = 64 + d, h = 70 + d;
+        s.drawPart(BoardPlate, x - step / 2, y - step / 2, w + step, h + step, x - step / 2 - 129,
+                   y - step / 2 - 77, w + step, h + step);
+        for (const Pos& p : neighbours(col, row))
+            drawCell(p.col, p.row);
+        s.draw(ZoomedCell + c.newOwner, x, y, w, h);
+        // Each quarter of the shrinking erases one option the player did not choose, the lowest first.
+        const auto quarter = numbers::roundHalfEven(growth / 4);
+        if (quarter != 0 && numbers::roundHalfEven(d + step) % quarter == 0) {
+            const int k = static_cast<int>(std::floor(4 * d / growth)) + 1;
+            if (k != chosenSlot) host_.clearOption(answering, k);
+        }
+        for (const Repair& r : kRepairs)
+            if (r.player == answering && r.col == col && r.row == row)
+                s.drawPart(LeftPanel + answering - 1, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
+        host_.refresh();
+        host_.platform().sleep(frame == 0 ? kFirstFramePause : kFramePause);
+    }
+    host_.clearOption(answering, chosenSlot);
+    host_.platform().sleep(kAfterPause);
+    host_.refresh();
+    drawTurn();
+    s.restoreBackground(0, 198, 800, 202);
+    drawBoard(true);
+}
+
+void BoardView::showWinner() {
+    Surface& s = host_.surface();
+    const int winner = host_.match().winner();
+    const int state = cellPlayer1 + winner - 1;
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col)
+            if (host_.match().cells().at(col, row) == state) {
+                const RectF r = cellRect(col, row);
+                s.draw(WinnerRing, r.left - 16, r.top - 16, 96, 102);
+            }
+    host_.refresh();
+    host_.sounds().playEffect(QStringLiteral("winner"));
+    host_.platform().sleep(kWinnerPause);
+    s.draw(Player0WinnerCard + state, 268, 300, 265, 206);
+    s.drawPart(WinnerCaptions, 282, 329, 237, 71, 0, host_.isCzech() ? 71 : 0, 237, 71);
+    s.setTextBold(true);
+    s.setTextSize(20);
+    // Player 1 plays on the right under the second name.
+    const QString name = winner == 1 ? host_.name2() : host_.name1();
+    s.setTextColour(QColor(80, 80, 80));
+    const double width = s.textWidth(name);
+    // A grey shadow in four directions, then the name in white.
+    for (int k = 0; k < 4; ++k)
+        s.setTextPosition(static_cast<float>(400 - width / 2 - 2 + 4 * (k % 2)),
+                          static_cast<float>(413 + 4 * (k / 2))),
+            s.print(name);
+    s.setTextColour(QColor(255, 255, 255));
+    s.setTextPosition(static_cast<float>(400 - width / 2), 415);
+    s.print(name);
+}
+
+void BoardView::handlePointer(const Pointer& p) {
+    const bool click = p.clicks();
+    const int row = pointerRow(p.y);
+    const int col = pointerCol(p.x, row);
+    const Grid& cells = host_.match().cells();
+    // Positions beyond the grid read as no cell, so a far-off pointer hits nothing.
+    if (!((cells.at(hovered_.col, hovered_.row) != cellNone || cells.at(col, row) != cellNone) &&
+          (col != hovered_.col || row != hovered_.row || p.buttons != hoverButtons_)))
+        return;
+    const Cell previous = hovered_;
+    hovered_ = {};
+    if (!(previous == Cell{})) drawCell(previous.col, previous.row);
+    if (cells.at(col, row) == cellFree) {
+        hoverButtons_ = p.buttons;
+        if (!click) {
+            hovered_ = {col, row};
+            drawCell(col, row);
+        } else {
+            host_.dealFor({col, row});
+        }
+    } else {
+        hoverButtons_ = 0;
+    }
+    host_.refresh();
+}

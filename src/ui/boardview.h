@@ -1,0 +1,37 @@
+// The board screen: the triangle of cells with the highlighted cell under the pointer, the turn
+// display (portraits, on-turn frame, names), the capture animation and the winner screen.
+#pragma once
+
+#include "match.h"
+
+class ScreenHost;
+struct Pointer;
+
+class BoardView {
+public:
+    explicit BoardView(ScreenHost& host) : host_(host) {}
+
+    // The opening animation from the board's centre, the turn display and every cell.
+    void startGame();
+    void drawBoard(bool refresh);
+    void drawCell(int col, int row);
+    void drawPortraits();
+    void drawTurn();
+    // The cell goes to its new owner: its big piece shrinks onto it, erasing the unchosen options.
+    void animateCapture(const Capture& c, int chosenSlot);
+    void showWinner();
+    void handlePointer(const Pointer& p);
+
+    Cell hoveredCell() const { return hovered_; } // {0, 0} for none (no cell of the triangle is there)
+    void forgetHover() {
+        hovered_ = {};
+        hoverButtons_ = 0;
+    }
+
+private:
+    int cellStateAt(int col, int row) const; // the match's cell, or the highlight over a free one
+
+    ScreenHost& host_;
+    Cell hovered_;
+    int hoverButtons_ = 0;
+};

@@ -1,0 +1,114 @@
+// The game's one window: shows the surface, routes the pointer to the screen the match is on, and
+// starts up, switches language and shuts down. The screens draw; the match decides.
+#pragma once
+
+#include "boardview.h"
+#include "deck.h"
+#include "helpscreen.h"
+#include "match.h"
+#include "menuscreen.h"
+#include "questionpanel.h"
+#include "screenhost.h"
+#include "seenquestions.h"
+#include "settingsscreen.h"
+#include "sounds.h"
+#include "surface.h"
+
+#include <QWidget>
+
+class Platform;
+
+class GameWindow : public QWidget, public ScreenHost {
+    Q_OBJECT
+public:
+    // programFolder holds q.dat, graphics/, Sound/ and help/.
+    GameWindow(Platform& platform, const QString& programFolder, QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    // An installed game keeps its data in a shared folder: settings then always go to the user's
+    // config folder.
+    void setInstalled(bool installed) { installed_ = installed; }
+
+    bool load();   // false when the program cannot start (the reason was shown)
+    void unload(); // saves the settings and releases everything; once
+    bool isUnloaded() const { return unloaded_; }
+
+    QString programFolder() const override { return folder_; }
+    QString storeFolder() const; // where n.dat and the language marker are written
+    QString seenQuestionsFile() const;
+    bool isCzech() const override { return czech_; }
+    void switchLanguage() override;
+    bool saveSettings() override; // false after a failure, which was reported
+
+    Platform& platform() override { return platform_; }
+    Surface& surface() override { return surface_; }
+    const Surface& surface() const { return surface_; }
+    Match& match() override { return match_; }
+    const Match& match() const { return match_; }
+    const Deck& deck() const { return deck_; }
+    Sounds& sounds() override { return sounds_; }
+    QWidget& widget() override { return *this; }
+    QString name1() const override { return settings_.name1(); }
+    QString name2() const override { return settings_.name2(); }
+    QString timeBase() const override { return settings_.timeBase(); }
+    MenuScreen& menu() { return menu_; }
+    HelpScreen& help() { return help_; }
+    SettingsScreen& settings() { return settings_; }
+    BoardView& boardView() { return boardView_; }
+    QuestionPanel& questionPanel() { return questionPanel_; }
+    BackControl& backControl() { return back_; }
+
+    // Shows the surface on the screen now.
+    void refresh() override;
+    // Back to the main menu from any screen: help and settings controls hidden, the menu drawn.
+    void returnToMenu() override;
+    void showSettings() override { settings_.show(); }
+    void showHelp() override { help_.show(); }
+    // Starts a game, deals for a chosen cell, and ends a game: the transitions that several screens use.
+    void startGame() override;
+    void dealFor(Cell cell) override;
+    // The answer in a slot (0: the time ran out) captures the chosen cell, then the win test.
+    void resolveAnswer(int slot) override;
+    void clearOption(int side, int slot) override {
+        questionPanel_.drawOption(side, slot, OptionState::Cleared);
+    }
+    void drawPortraits() override { boardView_.drawPortraits(); }
+    // The winner screen when the group of the cell touches all three sides.
+    void checkWinnerAt(Cell cell);
+
+    // What the pointer does on the current screen.
+    void handlePointer(const Pointer& p);
+
+signals:
+    // Everything is saved and released: the program may end.
+    void unloaded();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void readSettings();
+    void writeLanguageMarker();
+    void rememberDealt(const Question& q);
+    bool handleCloseControl(const Pointer& p);
+
+    Platform& platform_;
+    QString folder_;
+    bool installed_ = false;
+    bool czech_ = false;
+    bool unloaded_ = false;
+    Surface surface_;
+    Match match_;
+    Deck deck_;
+    SeenQuestions seen_;
+    Sounds sounds_;
+    MenuScreen menu_;
+    HelpScreen help_;
+    SettingsScreen settings_;
+    BoardView boardView_;
+    QuestionPanel questionPanel_;
+    BackControl back_;
+};

@@ -1,0 +1,184 @@
+#include "questionpanel.h"
+
+#include "match.h"
+#include "numbers.h"
+#include "platform.h"
+#include "questionlayout.h"
+#include "screenhost.h"
+#include "sounds.h"
+#include "surface.h"
+#include "textfit.h"
+
+#include <array>
+#include <cmath>
+
+using namespace board;
+
+namespace {
+constexpr int kZoomPause = 50, kPanelPause = 70;
+
+struct OptionLook {
+    int picture; // side 1 draws the normal look from its own copy
+    QColor text;
+};
+const std::array<OptionLook, 5> kLooks = {{
+    {OptionNormal, QColor(255, 255, 63)},
+    {OptionHovered, QColor(255, 255, 255)},
+    {OptionWrong, QColor(255, 191, 191)},
+    {OptionRight, QColor(255, 255, 0)},
+    {-1, QColor(255, 255, 0)},
+}};
+} // namespace
+
+QuestionPanel::QuestionPanel(ScreenHost& host) : host_(host) {
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.setInterval(clockPeriod_);
+    QObject::connect(&clock_, &QTimer::timeout, &clock_, [this] { clockTick(); });
+}
+
+void QuestionPanel::show() {
+    Surface& s = host_.surface();
+    const Match& m = host_.match();
+    const int player = m.playerOnTurn();
+    const Cell cell = m.chosenCell();
+    const double growth = zoomGrowth(m.cells(), cell.col, cell.row);
+    const RectF r = cellRect(cell.col, cell.row);
+    for (int f = 0; f <= 16; ++f) {
+        const double i = growth / 16 * f;
+        s.draw(ZoomedCell, r.left - i / 2, r.top - i / 2, 64 + i, 70 + i);
+        host_.refresh();
+        host_.platform().sleep(kZoomPause);
+    }
+
+    const int panelX = player == 1 ? 22 : 467;
+    for (int k = 0; k <= 7; ++k) {
+        s.draw(player == 1 ? LeftPanelFrame : RightPanelFrame, panelX, 198, 313, 202);
+        if (k % 2 == 0) drawOption(player, k / 2 + 1, OptionState::Normal);
+        host_.refresh();
+        host_.platform().sleep(kPanelPause);
+    }
+    s.draw(player == 1 ? LeftPanel : RightPanel, panelX, 198, 313, 202);
+    s.setTextBold(true);
+    s.setTextColour(QColor(0, 0, 50));
+    const Question& q = m.question();
+    QString rest = q.text;
+    int n = 0;
+    do {
+        const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
+        rest = drawJustifiedLine(rest, l.width, player == 1 ? l.left1 : l.left2, questionlayout::lineTop(n));
+        ++n;
+    } while (!rest.isEmpty());
+    host_.refresh();
+    int length = static_cast<int>(q.text.size());
+    for (int slot = 1; slot <= 4; ++slot)
+        length += static_cast<int>(q.answers[static_cast<std::size_t>(slot)].size());
+    setClockPeriod(textfit::tickPeriod(length, numbers::leadingNumber(host_.timeBase())));
+    setClockRunning(true);
+}
+
+void QuestionPanel::drawOption(int side, int slot, OptionState state) {
+    if (slot < 1 || slot > 8) return;
+    Surface& s = host_.surface();
+    const auto look = static_cast<std::size_t>(state);
+    const double x = side == 1 ? 500 + 32 * (slot - 1) : 100 - 32 * (slot - 1);
+    const double y = 185 + 54 * (slot - 1) - 5;
+    QString text;
+    if (state == OptionState::Cleared) {
+        s.restoreBackground(x, y, 200, 47);
+    } else {
+        s.draw(state == OptionState::Normal && side == 1 ? OptionNormalCopy : kLooks[look].picture, x, y, 200,
+               47);
+        text = host_.match().question().answers[static_cast<std::size_t>(slot)];
+        text.replace(QStringLiteral("%1%"), host_.name1());
+        text.replace(QStringLiteral("%2%"), host_.name2());
+    }
+    s.setTextBold(false);
+    s.setTextColour(kLooks[look].text);
+    if (text.contains(u'|')) {
+        // Two lines around the box's middle.
+        const QStringList parts = text.split(u'|');
+        const double h = s.textHeight();
+        const QString& a = parts[0];
+        const QString& b = parts[1];
+        s.setTextPosition(static_cast<float>(x + static_cast<float>((200 - s.textWidth(a)) / 2)),
+                          static_cast<float>(y + 23.5 - h));
+        s.print(a);
+        s.setTextPosition(static_cast<float>(x + static_cast<float>((200 - s.textWidth(b)) / 2)),
+                          static_cast<float>(y + 23.5));
+        s.print(b);
+    } else {
+        s.setTextPosition(static_cast<float>(x + static_cast<float>((200 - s.textWidth(text)) / 2)),
+                          static_cast<float>(y + static_cast<float>((47 - s.textHeight()) / 2)));
+        s.print(text);
+    }
+}
+
+QString QuestionPanel::drawJustifiedLine(const QString& text, float width, float left, float top) {
+    if (text.isEmpty()) return {};
+    Surface& s = host_.surface();
+    const auto line = textfit::justify(text, width, left, [&s](const QString& t) { return s.textWidth(t); });
+    for (const auto& word : line.words) {
+        s.setTextPosition(word.x, top);
+        s.print(word.word);
+    }
+    s.setTextPosition(s.textX(), top);
+    return line.rest;
+}
+
+void QuestionPanel::handlePointer(const Pointer& p) {
+    const int side = host_.match().playerOnTurn();
+    drawOption(side, hovered_, OptionState::Normal);
+    const int t = p.y - 185 + 5;
+    const int k = static_cast<int>(std::floor(t / 54.0));
+    if (t % 54 > 47 || k < 0 || k > 3) return;
+    const int u = side == 1 ? p.x - 495 - 9 + 4 - 32 * k : p.x - 105 + 9 - 4 + 32 * k;
+    if (u < 0 || u > 200) return;
+    hovered_ = k + 1;
+    drawOption(side, hovered_, OptionState::Hovered);
+    if (p.clicks()) {
+        const bool right = hovered_ == host_.match().question().rightSlot;
+        drawOption(side, hovered_, right ? OptionState::Right : OptionState::Wrong);
+        setClockRunning(false);
+        host_.resolveAnswer(hovered_);
+    }
+    host_.refresh();
+}
+
+void QuestionPanel::setClockPeriod(int ms) {
+    clockPeriod_ = qBound(0, ms, 65535);
+    clock_.setInterval(clockPeriod_);
+    setClockRunning(clockRunning_);
+}
+
+void QuestionPanel::setClockRunning(bool on) {
+    clockRunning_ = on;
+    // A period of 0 never ticks (a Qt timer of 0 would fire on every idle pass).
+    if (on && clockPeriod_ > 0) {
+        if (!clock_.isActive()) clock_.start();
+    } else {
+        clock_.stop();
+    }
+}
+
+void QuestionPanel::clockTick() {
+    Surface& s = host_.surface();
+    Match& m = host_.match();
+    const int player = m.playerOnTurn();
+    host_.drawPortraits();
+    if (s.isOpen()) {
+        s.painter().translate(player == 1 ? 79 : 721, 109);
+        s.painter().rotate(360 - m.timeLeft());
+        s.draw(ClockHand, -6, -64, 13, 66);
+        s.painter().resetTransform();
+    }
+    if (m.isTimeUp()) {
+        for (int slot = 1; slot <= 4; ++slot)
+            drawOption(player, slot, OptionState::Normal);
+        host_.resolveAnswer(0);
+        setClockRunning(false);
+    }
+    m.tick();
+    const auto whole = numbers::roundHalfEven(m.timeLeft());
+    if (whole % 15 == 0) host_.sounds().playEffect(QStringLiteral("time"));
+    host_.refresh();
+}

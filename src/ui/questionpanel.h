@@ -1,0 +1,41 @@
+// The question phase: the chosen cell's zoom, the panel with the four options and the justified
+// question text, the answer clock, and the pointer over the options.
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+class ScreenHost;
+struct Pointer;
+
+enum class OptionState { Normal, Hovered, Wrong, Right, Cleared };
+
+class QuestionPanel {
+public:
+    explicit QuestionPanel(ScreenHost& host);
+
+    // Draws the dealt question for the player on turn and starts the clock.
+    void show();
+    // An option box of the panel on side 1 (right) or 2 (left), slot 1 to 4 from the top.
+    void drawOption(int side, int slot, OptionState state);
+    // Draws the leading words of text that fit one line, justified; returns the words left over.
+    QString drawJustifiedLine(const QString& text, float width, float left, float top);
+    void handlePointer(const Pointer& p);
+    int hoveredSlot() const { return hovered_; }
+
+    // The clock ticks every period ms while it runs; a period of 0 never ticks.
+    void setClockPeriod(int ms);
+    void setClockRunning(bool on);
+    bool isClockRunning() const { return clockRunning_; }
+    int clockPeriod() const { return clockPeriod_; }
+    QTimer& clockTimer() { return clock_; }
+    // One step of the clock hand; the last one is a time-out.
+    void clockTick();
+
+private:
+    ScreenHost& host_;
+    QTimer clock_;
+    bool clockRunning_ = false;
+    int clockPeriod_ = 60;
+    int hovered_ = 0;
+};

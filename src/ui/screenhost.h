@@ -1,0 +1,55 @@
+// What the screens need from the window that shows them, so that no screen depends on the window
+// or on another screen.
+#pragma once
+
+#include <QString>
+
+class Match;
+class Platform;
+class QWidget;
+class Sounds;
+class Surface;
+struct Cell;
+
+// A pointer event as the screens read it, in game coordinates. A press reports the pressed button and
+// modifiers 1; a move reports the buttons held and the keyboard modifiers (1 Shift, 2 Ctrl, 4 Alt), so
+// that a move with the left button and Shift held acts as a click, as it always has.
+struct Pointer {
+    int buttons = 0; // 1 left, 2 right, 4 middle
+    int modifiers = 0;
+    int x = 0, y = 0;
+    bool clicks() const { return buttons == 1 && modifiers == 1; }
+};
+
+class ScreenHost {
+public:
+    virtual ~ScreenHost() = default;
+
+    virtual Surface& surface() = 0;
+    virtual Platform& platform() = 0;
+    virtual Match& match() = 0;
+    virtual Sounds& sounds() = 0;
+    virtual QWidget& widget() = 0; // the window, as the parent of dialogs
+    virtual bool isCzech() const = 0;
+    virtual QString programFolder() const = 0;
+    // The settings as their controls hold them.
+    virtual QString name1() const = 0;
+    virtual QString name2() const = 0;
+    virtual QString timeBase() const = 0;
+
+    // Shows the surface on the screen now.
+    virtual void refresh() = 0;
+    // Transitions several screens start.
+    virtual void returnToMenu() = 0;
+    virtual void showSettings() = 0;
+    virtual void showHelp() = 0;
+    virtual void switchLanguage() = 0;
+    virtual bool saveSettings() = 0;
+    virtual void startGame() = 0;
+    virtual void dealFor(Cell cell) = 0;
+    virtual void resolveAnswer(int slot) = 0;
+    // Drawing that one screen's animation borrows from another: the capture animation erases the
+    // options, and every clock tick redraws the portraits under the hand.
+    virtual void clearOption(int side, int slot) = 0;
+    virtual void drawPortraits() = 0;
+};

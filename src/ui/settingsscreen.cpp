@@ -1,0 +1,151 @@
+#include "settingsscreen.h"
+
+#include "fonts.h"
+#include "match.h"
+#include "platform.h"
+#include "screenhost.h"
+#include "sounds.h"
+#include "surface.h"
+#include "switchlabel.h"
+
+#include <QLineEdit>
+
+namespace {
+struct Place {
+    int x, y, w, h;
+};
+constexpr Place kName1{525, 130, 240, 23}, kName2{525, 180, 240, 23}, kTimeBase{640, 230, 90, 23};
+constexpr Place kSound{730, 330, 35, 23}, kMusic{730, 380, 35, 23}, kFullScreen{730, 480, 35, 23};
+
+struct Caption {
+    int x, y;
+    const char* czech;
+    const char* english;
+};
+constexpr Caption kCaptions[] = {
+    {350, 130, "Jméno 1. hráče :", "1st player name:"},
+    {350, 180, "Jméno 2. hráče :", "2nd player name:"},
+    {350, 230, "Základ časového limitu :", "Base of the time limit:"},
+    {735, 230, "ms", "ms"},
+    {350, 330, "Zvukové efekty :", "Sound effects:"},
+    {350, 380, "Hudba :", "Music:"},
+    {350, 480, "Přes celou obrazovku :", "Fullscreen:"},
+};
+constexpr QRgb kOutline = 0xFF25ACF2;
+
+void flip(QLabel* label) {
+    label->setText(label->text() == settingsfile::kOff ? settingsfile::kOn : settingsfile::kOff);
+}
+} // namespace
+
+SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
+    const QFont boxFont = fonts::windowFont(14.25, true);
+    auto makeBox = [&](const Place& c, const QString& text) {
+        auto* t = new QLineEdit(text, &host.widget());
+        t->setGeometry(c.x, c.y, c.w, c.h);
+        t->setFrame(false);
+        t->setFont(boxFont);
+        t->setStyleSheet(
+            QStringLiteral("QLineEdit { background: white; color: rgb(6, 125, 195); border: none; }"));
+        t->hide();
+        return t;
+    };
+    name1_ = makeBox(kName1, QStringLiteral("Tamvel I."));
+    name2_ = makeBox(kName2, QStringLiteral("Tamvel II."));
+    timeBase_ = makeBox(kTimeBase, QStringLiteral("10000"));
+    auto makeSwitch = [&](const Place& c) {
+        auto* l = new SwitchLabel(settingsfile::kOff, &host.widget());
+        l->setGeometry(c.x, c.y, c.w, c.h);
+        l->setFont(boxFont);
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
+        l->setCursor(Qt::PointingHandCursor);
+        l->hide();
+        return l;
+    };
+    sound_ = makeSwitch(kSound);
+    music_ = makeSwitch(kMusic);
+    fullScreen_ = makeSwitch(kFullScreen);
+    QObject::connect(sound_, &SwitchLabel::clicked, &host.widget(), [this] { toggleSound(); });
+    QObject::connect(music_, &SwitchLabel::clicked, &host.widget(), [this] { toggleMusic(); });
+    QObject::connect(fullScreen_, &SwitchLabel::clicked, &host.widget(), [this] { toggleFullScreen(); });
+    QWidget::setTabOrder(name1_, name2_);
+    QWidget::setTabOrder(name2_, timeBase_);
+}
+
+void SettingsScreen::show() {
+    Surface& s = host_.surface();
+    s.draw(HelpBackground, 0, 0, 800, 600);
+    const std::initializer_list<QWidget*> controls{name1_, name2_, timeBase_, sound_, music_, fullScreen_};
+    for (QWidget* c : controls)
+        c->show();
+    for (QWidget* c : controls)
+        s.outline(kOutline, c->x() - 1, c->y() - 1, c->width() + 2, c->height() + 2);
+    s.setTextColour(QColor(255, 255, 255));
+    s.setTextSize(14);
+    s.setTextBold(false);
+    const bool czech = host_.isCzech();
+    for (const Caption& c : kCaptions) {
+        s.setTextPosition(c.x, c.y);
+        s.print(QString::fromUtf8(czech ? c.czech : c.english));
+    }
+    s.setTextSize(12);
+    s.setTextPosition(350, 260);
+    s.print(czech ? QStringLiteral("(skutečný časový limit je závislý na délce otázky)")
+                  : QStringLiteral("(real time limit depend on length of question)"));
+    host_.match().showSettings();
+    host_.refresh();
+}
+
+void SettingsScreen::hideControls() {
+    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_})
+        c->hide();
+}
+
+QString SettingsScreen::name1() const {
+    return name1_->text();
+}
+QString SettingsScreen::name2() const {
+    return name2_->text();
+}
+QString SettingsScreen::timeBase() const {
+    return timeBase_->text();
+}
+bool SettingsScreen::isSoundOn() const {
+    return sound_->text() == settingsfile::kOn;
+}
+bool SettingsScreen::isMusicOn() const {
+    return music_->text() == settingsfile::kOn;
+}
+bool SettingsScreen::isFullScreenOn() const {
+    return fullScreen_->text() == settingsfile::kOn;
+}
+
+std::array<QString, 6> SettingsScreen::itemsToSave() const {
+    return {name1_->text(), name2_->text(), timeBase_->text(),
+            sound_->text(), music_->text(), fullScreen_->text()};
+}
+
+void SettingsScreen::apply(const settingsfile::Settings& s) {
+    name1_->setText(s.name1);
+    name2_->setText(s.name2);
+    timeBase_->setText(s.timeBase);
+    if (s.sound) toggleSound();
+    if (s.music) toggleMusic();
+    if (s.fullScreen) toggleFullScreen();
+}
+
+void SettingsScreen::toggleSound() {
+    flip(sound_);
+    host_.sounds().setEffectsOn(isSoundOn());
+}
+
+void SettingsScreen::toggleMusic() {
+    flip(music_);
+    host_.sounds().switchMusic(isMusicOn());
+}
+
+void SettingsScreen::toggleFullScreen() {
+    flip(fullScreen_);
+    host_.platform().setFullScreen(host_.widget(), isFullScreenOn());
+}

@@ -1,0 +1,132 @@
+// The match as a state machine, without a window: choosing, answering, timing out and winning.
+#include "match.h"
+#include "random.h"
+
+#include <QtTest>
+
+using namespace board;
+
+namespace {
+// A deck of one English and one Czech question, the right answer first in the file.
+Deck smallDeck() {
+    Deck deck;
+    deck.load(QStringLiteral("Which is right?\\right\\w1\\w2\\w3\nKterá je správná?\\správná\\š1\\š2\\š3\n"));
+    return deck;
+}
+} // namespace
+
+class MatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { rnd::pin(4242); }
+    void cleanup() { rnd::unpin(); }
+
+    void aNewGameFreesEveryCellAndShowsTheBoard() {
+        Match m;
+        QCOMPARE(m.screen(), Screen::Splash);
+        Grid g;
+        g.set(3, 0, cellPlayer1);
+        m.setUp(g, 1);
+        m.startGame();
+        QCOMPARE(m.screen(), Screen::Board);
+        int free = 0;
+        for (int r = 0; r < kRows; ++r)
+            for (int c = firstCol(r); c <= lastCol(r); ++c)
+                free += m.cells().at(c, r) == cellFree;
+        QCOMPARE(free, 28);
+        QCOMPARE(m.playerOnTurn(), 1); // the turn is not reset by a new game
+    }
+
+    void choosingACellDealsAQuestionOfTheInterfaceLanguage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English interface") << true << QStringLiteral("Which is right?");
+        QTest::newRow("Czech interface") << false << QStringLiteral("Která je správná?");
+    }
+    void choosingACellDealsAQuestionOfTheInterfaceLanguage() {
+        QFETCH(bool, english);
+        QFETCH(QString, text);
+        Deck deck = smallDeck();
+        Match m;
+        m.startGame();
+        m.chooseCell({3, 2}, deck, english);
+        QCOMPARE(m.screen(), Screen::Question);
+        QCOMPARE(m.chosenCell(), (Cell{3, 2}));
+        QCOMPARE(m.question().text, text);
+        QCOMPARE(m.timeLeft(), Match::kFullTime);
+    }
+
+    void anAnswerGivesTheCellAndTheTurn_data() {
+        QTest::addColumn<int>("player");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<int>("owner");
+        QTest::addColumn<int>("nextPlayer");
+        QTest::newRow("player 1 right: own cell, turn passes") << 1 << true << 1 << 2;
+        QTest::newRow("player 1 wrong: opponent's cell, picks again") << 1 << false << 2 << 1;
+        QTest::newRow("player 2 right") << 2 << true << 2 << 1;
+        QTest::newRow("player 2 wrong") << 2 << false << 1 << 2;
+    }
+    void anAnswerGivesTheCellAndTheTurn() {
+        QFETCH(int, player);
+        QFETCH(bool, right);
+        QFETCH(int, owner);
+        QFETCH(int, nextPlayer);
+        Deck deck = smallDeck();
+        Match m;
+        m.startGame();
+        m.setUp(m.cells(), player);
+        m.chooseCell({2, 4}, deck, true);
+        const int slot = right ? m.question().rightSlot : m.question().rightSlot % 4 + 1;
+        const Capture c = m.answer(slot);
+        QCOMPARE(c.right, right);
+        QCOMPARE(c.answeringPlayer, player);
+        QCOMPARE(c.newOwner, owner);
+        QCOMPARE(int(m.cells().at(2, 4)), cellPlayer1 + owner - 1);
+        QCOMPARE(m.playerOnTurn(), nextPlayer);
+        QCOMPARE(m.screen(), Screen::Board);
+    }
+
+    void aTimeOutIsAWrongAnswerAfter360Ticks() {
+        Deck deck = smallDeck();
+        Match m;
+        m.startGame();
+        m.setUp(m.cells(), 2);
+        m.chooseCell({3, 0}, deck, true);
+        int ticks = 0;
+        while (!m.isTimeUp()) {
+            m.tick();
+            ++ticks;
+        }
+        QCOMPARE(ticks, 360);
+        const Capture c = m.timeOut();
+        QVERIFY(!c.right);
+        QCOMPARE(c.newOwner, 1);
+        QCOMPARE(m.playerOnTurn(), 2);
+    }
+
+    void aGroupTouchingAllThreeSidesWins() {
+        Match m;
+        m.startGame();
+        Grid g = m.cells();
+        // The left edge: the top cell lies on the left and right sides, the bottom-left corner on the
+        // left side and the bottom.
+        for (int r = 0; r < kRows; ++r)
+            g.set(firstCol(r), r, cellPlayer2);
+        m.setUp(g, 1);
+        QVERIFY(m.checkWinner({firstCol(3), 3}));
+        QCOMPARE(m.screen(), Screen::Winner);
+        QCOMPARE(m.winner(), 2);
+        Match other;
+        other.startGame();
+        Grid h = other.cells();
+        h.set(3, 3, cellPlayer1);
+        other.setUp(h, 1);
+        QVERIFY(!other.checkWinner({3, 3}));
+        QCOMPARE(other.screen(), Screen::Board);
+        QCOMPARE(other.winner(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(MatchTest)
+#include "tst_match.moc"
