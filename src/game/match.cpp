@@ -22,6 +22,7 @@ Capture Match::answer(int slot) {
     c.cell = chosen_;
     c.answeringPlayer = player_;
     c.right = slot != 0 && slot == question_.rightSlot;
+    c.rightSlot = question_.rightSlot;
     if (c.right) player_ = 3 - player_;
     c.newOwner = c.right ? c.answeringPlayer : 3 - c.answeringPlayer;
     cells_.set(chosen_.col, chosen_.row, static_cast<std::uint8_t>(cellPlayer1 + c.newOwner - 1));

@@ -22,6 +22,7 @@ struct Capture {
     int answeringPlayer = 0; // 1 or 2
     int newOwner = 0;        // 1 or 2
     bool right = false;
+    int rightSlot = 0; // where the right answer was shown
 };
 
 class Match {

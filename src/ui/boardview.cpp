@@ -17,6 +17,9 @@ struct Area {
 };
 constexpr Area kLeftPortrait{6, 40, 147, 139}, kRightPortrait{648, 40, 147, 139};
 constexpr Area kNameStrip{150, 98, 500, 20}, kClose{770, 15, 30, 30};
+// Each name has half the strip between the first name's start (153) and the second's end (647).
+constexpr double kNameWidth = 240, kSmallestNamePoints = 9.75;
+constexpr double kWinnerNameWidth = 245, kSmallestWinnerPoints = 12;
 constexpr int kOpeningPause = 20;
 
 // Squares of the complete question panel that the capture animation of these cells reaches into.
@@ -87,11 +90,13 @@ void BoardView::drawTurn() {
     s.setTextColour(QColor(0, 80, 0));
     s.setTextPosition(153, 98);
     s.setTextSize(14);
-    s.print(host_.name1());
+    s.print(s.fitText(host_.name1(), kNameWidth, kSmallestNamePoints));
     s.setTextBold(!s.isTextBold());
-    const double width = s.textWidth(host_.name2());
+    s.setTextSize(14);
+    const QString name2 = s.fitText(host_.name2(), kNameWidth, kSmallestNamePoints);
+    const double width = s.textWidth(name2);
     s.setTextPosition(static_cast<float>(647 - width), 98);
-    s.print(host_.name2());
+    s.print(name2);
     s.setTextSize(11);
 }
 
@@ -123,11 +128,12 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot) {
         for (const Pos& p : neighbours(col, row))
             drawCell(p.col, p.row);
         s.draw(ZoomedCell + c.newOwner, x, y, w, h);
-        // Each quarter of the shrinking erases one option the player did not choose, the lowest first.
+        // Each quarter of the shrinking erases one option, the lowest first; the chosen and the right
+        // option stay to the end.
         const auto quarter = numbers::roundHalfEven(growth / 4);
         if (quarter != 0 && numbers::roundHalfEven(d + step) % quarter == 0) {
             const int k = static_cast<int>(std::floor(4 * d / growth)) + 1;
-            if (k != chosenSlot) host_.clearOption(answering, k);
+            if (k != chosenSlot && k != c.rightSlot) host_.clearOption(answering, k);
         }
         for (const Repair& r : kRepairs)
             if (r.player == answering && r.col == col && r.row == row)
@@ -136,6 +142,7 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot) {
         host_.platform().sleep(frame == 0 ? kFirstFramePause : kFramePause);
     }
     host_.clearOption(answering, chosenSlot);
+    if (c.rightSlot != chosenSlot) host_.clearOption(answering, c.rightSlot);
     host_.platform().sleep(kAfterPause);
     host_.refresh();
     drawTurn();
@@ -160,17 +167,21 @@ void BoardView::showWinner() {
     s.drawPart(WinnerCaptions, 282, 329, 237, 71, 0, host_.isCzech() ? 71 : 0, 237, 71);
     s.setTextBold(true);
     s.setTextSize(20);
+    const double fullHeight = s.textHeight();
     // Player 1 plays on the right under the second name.
-    const QString name = winner == 1 ? host_.name2() : host_.name1();
+    const QString name =
+        s.fitText(winner == 1 ? host_.name2() : host_.name1(), kWinnerNameWidth, kSmallestWinnerPoints);
+    const double drop = (fullHeight - s.textHeight()) / 2; // a smaller name keeps the same middle
     s.setTextColour(QColor(80, 80, 80));
     const double width = s.textWidth(name);
     // A grey shadow in four directions, then the name in white.
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
         s.setTextPosition(static_cast<float>(400 - width / 2 - 2 + 4 * (k % 2)),
-                          static_cast<float>(413 + 4 * (k / 2))),
-            s.print(name);
+                          static_cast<float>(413 + 4 * (k / 2) + drop));
+        s.print(name);
+    }
     s.setTextColour(QColor(255, 255, 255));
-    s.setTextPosition(static_cast<float>(400 - width / 2), 415);
+    s.setTextPosition(static_cast<float>(400 - width / 2), static_cast<float>(415 + drop));
     s.print(name);
 }
 
@@ -198,4 +209,56 @@ void BoardView::handlePointer(const Pointer& p) {
         hoverButtons_ = 0;
     }
     host_.refresh();
+}
+
+void BoardView::highlight(Cell cell) {
+    const Cell previous = hovered_;
+    hovered_ = cell;
+    if (!(previous == Cell{})) drawCell(previous.col, previous.row);
+    drawCell(cell.col, cell.row);
+    host_.refresh();
+}
+
+bool BoardView::handleKey(int key) {
+    const Grid& cells = host_.match().cells();
+    const bool none = hovered_ == Cell{};
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (none) return true;
+        const Cell chosen = hovered_;
+        forgetHover();
+        drawCell(chosen.col, chosen.row);
+        host_.dealFor(chosen);
+        host_.refresh();
+        return true;
+    }
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    // From the highlighted cell to the nearest free cell that way: along the row for Left and Right,
+    // the nearest row first for Up and Down. With nothing highlighted, the first free cell from the top.
+    const RectF from = none ? RectF{} : cellRect(hovered_.col, hovered_.row);
+    Cell best;
+    double bestScore = 0;
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col) {
+            if (cells.at(col, row) != cellFree) continue;
+            if (none) {
+                if (best == Cell{}) best = {col, row};
+                continue;
+            }
+            const RectF r = cellRect(col, row);
+            const double dx = r.left - from.left, dy = r.top - from.top;
+            double score;
+            if (key == Qt::Key_Left || key == Qt::Key_Right) {
+                if (row != hovered_.row || (key == Qt::Key_Left ? dx >= 0 : dx <= 0)) continue;
+                score = std::abs(dx);
+            } else {
+                if (key == Qt::Key_Up ? dy >= 0 : dy <= 0) continue;
+                score = std::abs(dy) * 1000 + std::abs(dx);
+            }
+            if (best == Cell{} || score < bestScore) {
+                best = {col, row};
+                bestScore = score;
+            }
+        }
+    if (!(best == Cell{})) highlight(best);
+    return true;
 }

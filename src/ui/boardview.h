@@ -21,6 +21,8 @@ public:
     void animateCapture(const Capture& c, int chosenSlot);
     void showWinner();
     void handlePointer(const Pointer& p);
+    // Arrows move the highlight over the free cells, Enter and Space choose the highlighted one.
+    bool handleKey(int key);
 
     Cell hoveredCell() const { return hovered_; } // {0, 0} for none (no cell of the triangle is there)
     void forgetHover() {
@@ -30,6 +32,7 @@ public:
 
 private:
     int cellStateAt(int col, int row) const; // the match's cell, or the highlight over a free one
+    void highlight(Cell cell);
 
     ScreenHost& host_;
     Cell hovered_;

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSaveFile>
@@ -81,6 +82,7 @@ GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget
     setFixedSize(800, 600);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus); // the game is played from the keyboard too
 }
 
 GameWindow::~GameWindow() = default;
@@ -285,6 +287,7 @@ void GameWindow::switchLanguage() {
 void GameWindow::returnToMenu() {
     help_.hidePane();
     settings_.hideControls();
+    setFocus(); // from a name box that is now hidden, back to the menu's keys
     menu_.draw();
     refresh();
     match_.showMenu();
@@ -312,19 +315,87 @@ void GameWindow::checkWinnerAt(Cell cell) {
     if (match_.checkWinner(cell)) boardView_.showWinner();
 }
 
-bool GameWindow::handleCloseControl(const Pointer& p) {
-    if (!match_.isInGame() || !p.clicks() || p.x <= 770 || p.y <= 10 || p.y >= 45) return false;
-    const bool yes =
-        match_.screen() == Screen::Winner ||
-        platform_.askYesNo(this,
-                           czech_
-                               ? QStringLiteral("Přejete si přerušit hru a vrátit se do hlavního menu?")
-                               : QStringLiteral("Do you want to terminate game and return to the main menu?"),
-                           czech_);
+// The winner screen returns at once; a game in progress asks first.
+bool GameWindow::askToEndGame() {
+    const bool yes = match_.screen() == Screen::Winner ||
+                     platform_.askYesNo(
+                         this,
+                         czech_ ? QStringLiteral("Přejete si přerušit hru a vrátit se do hlavního menu?")
+                                : QStringLiteral("Do you want to end the game and return to the main menu?"),
+                         czech_);
     if (!yes) return false;
     returnToMenu();
     questionPanel_.setClockRunning(false);
     return true;
+}
+
+bool GameWindow::handleCloseControl(const Pointer& p) {
+    if (!match_.isInGame() || !p.clicks() || p.x <= 770 || p.y <= 10 || p.y >= 45) return false;
+    return askToEndGame();
+}
+
+void GameWindow::leaveHelpOrSettings() {
+    sounds_.playEffect(QStringLiteral("select"));
+    // Leaving the settings keeps them even if the program never reaches its normal end.
+    if (match_.screen() == Screen::Settings) saveSettings();
+    returnToMenu();
+}
+
+bool GameWindow::event(QEvent* e) {
+    // Tab moves the light over the menu's items rather than the focus over hidden controls.
+    if (e->type() == QEvent::KeyPress && match_.screen() == Screen::Menu) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            menu_.handleKey(k->key());
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* e) {
+    if (!handleKey(e->key(), e->modifiers())) QWidget::keyPressEvent(e);
+}
+
+bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (unloaded_ || match_.screen() == Screen::Splash) return false;
+    if (key == Qt::Key_F11) {
+        settings_.toggleFullScreen();
+        return true;
+    }
+    if (key == Qt::Key_Q && (modifiers & Qt::ControlModifier)) {
+        menu_.askToQuit();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        switch (match_.screen()) {
+        case Screen::Menu:
+            menu_.askToQuit();
+            break;
+        case Screen::Help:
+        case Screen::Settings:
+            leaveHelpOrSettings();
+            break;
+        case Screen::Board:
+        case Screen::Question:
+        case Screen::Winner:
+            askToEndGame();
+            break;
+        case Screen::Splash:
+            break;
+        }
+        return true;
+    }
+    switch (match_.screen()) {
+    case Screen::Menu:
+        return menu_.handleKey(key);
+    case Screen::Board:
+        return boardView_.handleKey(key);
+    case Screen::Question:
+        return questionPanel_.handleKey(key);
+    default:
+        return false;
+    }
 }
 
 void GameWindow::handlePointer(const Pointer& p) {

@@ -62,6 +62,7 @@ public:
     void refresh() override;
     // Back to the main menu from any screen: help and settings controls hidden, the menu drawn.
     void returnToMenu() override;
+    void leaveHelpOrSettings() override;
     void showSettings() override { settings_.show(); }
     void showHelp() override { help_.show(); }
     // Starts a game, deals for a chosen cell, and ends a game: the transitions that several screens use.
@@ -78,12 +79,17 @@ public:
 
     // What the pointer does on the current screen.
     void handlePointer(const Pointer& p);
+    // What a key does: F11 full screen, Ctrl+Q the quit question, Escape one step back, and the
+    // current screen's own keys. False for a key nobody uses.
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
 
 signals:
     // Everything is saved and released: the program may end.
     void unloaded();
 
 protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -94,6 +100,7 @@ private:
     void writeLanguageMarker();
     void rememberDealt(const Question& q);
     bool handleCloseControl(const Pointer& p);
+    bool askToEndGame();
 
     Platform& platform_;
     QString folder_;

@@ -40,10 +40,7 @@ void BackControl::handlePointer(const Pointer& p) {
         host_.refresh();
     }
     if (p.buttons == 1 && lit) {
-        host_.sounds().playEffect(QStringLiteral("select"));
-        // Leaving the settings keeps them even if the program never reaches its normal end.
-        if (host_.match().screen() == Screen::Settings) host_.saveSettings();
-        host_.returnToMenu();
+        host_.leaveHelpOrSettings();
         lit = false;
     }
     lit_ = lit;

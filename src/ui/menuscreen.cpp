@@ -57,41 +57,76 @@ int MenuScreen::itemAt(int x, int y) {
     return item;
 }
 
-void MenuScreen::handlePointer(const Pointer& p) {
-    if (p.clicks() && p.x > 770 && p.y > 10 && p.y < 45) {
-        const bool czech = host_.isCzech();
-        if (host_.platform().askYesNo(&host_.widget(),
-                                      czech ? QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")
-                                            : QStringLiteral("Are you sure you want to quit TamvelKvíz?"),
-                                      czech)) {
-            // Closing ends this window's own click: let the click finish first.
-            QMetaObject::invokeMethod(&host_.widget(), &QWidget::close, Qt::QueuedConnection);
-            return;
-        }
-    }
-    int item = itemAt(p.x, p.y);
-    if (item != lit_) {
-        if (lit_ != None) drawItem(lit_, false);
-        if (item != None) drawItem(item, true);
-        host_.refresh();
-    }
-    if (p.clicks() && item != None) {
-        host_.sounds().playEffect(QStringLiteral("select"));
-        switch (item) {
-        case Settings:
-            host_.showSettings();
-            break;
-        case NewGame:
-            host_.startGame();
-            break;
-        case Help:
-            host_.showHelp();
-            break;
-        case Language:
-            host_.switchLanguage();
-            break;
-        }
-        item = None;
-    }
+bool MenuScreen::askToQuit() {
+    const bool czech = host_.isCzech();
+    if (!host_.platform().askYesNo(&host_.widget(),
+                                   czech ? QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")
+                                         : QStringLiteral("Are you sure you want to quit TamvelKvíz?"),
+                                   czech))
+        return false;
+    // Closing ends this window's own event: let the event finish first.
+    QMetaObject::invokeMethod(&host_.widget(), &QWidget::close, Qt::QueuedConnection);
+    return true;
+}
+
+void MenuScreen::light(int item) {
+    if (item == lit_) return;
+    if (lit_ != None) drawItem(lit_, false);
+    if (item != None) drawItem(item, true);
     lit_ = item;
+    host_.refresh();
+}
+
+void MenuScreen::activate(int item) {
+    host_.sounds().playEffect(QStringLiteral("select"));
+    switch (item) {
+    case Settings:
+        lit_ = None;
+        host_.showSettings();
+        break;
+    case NewGame:
+        lit_ = None;
+        host_.startGame();
+        break;
+    case Help:
+        lit_ = None;
+        host_.showHelp();
+        break;
+    case Language:
+        host_.switchLanguage();
+        // The menu is drawn anew in the other language; the item stays lit under the pointer or focus.
+        drawItem(Language, true);
+        lit_ = Language;
+        host_.refresh();
+        break;
+    }
+}
+
+void MenuScreen::handlePointer(const Pointer& p) {
+    if (p.clicks() && p.x > 770 && p.y > 10 && p.y < 45 && askToQuit()) return;
+    const int item = itemAt(p.x, p.y);
+    light(item);
+    if (p.clicks() && item != None) activate(item);
+}
+
+bool MenuScreen::handleKey(int key) {
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+        light(lit_ == None || lit_ == Language ? Settings : lit_ + 1);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Backtab:
+        light(lit_ == None || lit_ == Settings ? Language : lit_ - 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (lit_ != None) activate(lit_);
+        return true;
+    default:
+        return false;
+    }
 }

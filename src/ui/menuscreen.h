@@ -12,10 +12,16 @@ public:
 
     void draw();
     void handlePointer(const Pointer& p);
+    // Arrows and Tab move the light over the items, Enter and Space choose the lit one.
+    bool handleKey(int key);
+    // The quit question; Yes closes the window once the current event is handled, and returns true.
+    bool askToQuit();
     int litItem() const { return lit_; }
 
 private:
     void drawItem(int item, bool lit);
+    void light(int item);
+    void activate(int item);
     static int itemAt(int x, int y);
 
     ScreenHost& host_;

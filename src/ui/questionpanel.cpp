@@ -127,21 +127,74 @@ QString QuestionPanel::drawJustifiedLine(const QString& text, float width, float
 
 void QuestionPanel::handlePointer(const Pointer& p) {
     const int side = host_.match().playerOnTurn();
-    drawOption(side, hovered_, OptionState::Normal);
     const int t = p.y - 185 + 5;
     const int k = static_cast<int>(std::floor(t / 54.0));
-    if (t % 54 > 47 || k < 0 || k > 3) return;
     const int u = side == 1 ? p.x - 495 - 9 + 4 - 32 * k : p.x - 105 + 9 - 4 + 32 * k;
-    if (u < 0 || u > 200) return;
+    if (t % 54 > 47 || k < 0 || k > 3 || u < 0 || u > 200) {
+        // Off the options: the highlight goes now, not with the clock's next tick (there may be none).
+        if (hovered_ != 0) {
+            drawOption(side, hovered_, OptionState::Normal);
+            hovered_ = 0;
+            host_.refresh();
+        }
+        return;
+    }
+    drawOption(side, hovered_, OptionState::Normal);
     hovered_ = k + 1;
     drawOption(side, hovered_, OptionState::Hovered);
-    if (p.clicks()) {
-        const bool right = hovered_ == host_.match().question().rightSlot;
-        drawOption(side, hovered_, right ? OptionState::Right : OptionState::Wrong);
-        setClockRunning(false);
-        host_.resolveAnswer(hovered_);
-    }
+    if (p.clicks()) answer(hovered_);
     host_.refresh();
+}
+
+void QuestionPanel::highlight(int slot) {
+    const int side = host_.match().playerOnTurn();
+    drawOption(side, hovered_, OptionState::Normal);
+    hovered_ = slot;
+    drawOption(side, hovered_, OptionState::Hovered);
+}
+
+// The chosen option turns right or wrong; after a wrong answer the right one shows too, until the
+// capture animation erases both.
+void QuestionPanel::answer(int slot) {
+    const int side = host_.match().playerOnTurn();
+    const int rightSlot = host_.match().question().rightSlot;
+    const bool right = slot == rightSlot;
+    drawOption(side, slot, right ? OptionState::Right : OptionState::Wrong);
+    if (!right) drawOption(side, rightSlot, OptionState::Right);
+    setClockRunning(false);
+    host_.resolveAnswer(slot);
+}
+
+bool QuestionPanel::handleKey(int key) {
+    int slot = 0;
+    if (key >= Qt::Key_1 && key <= Qt::Key_4)
+        slot = key - Qt::Key_1 + 1;
+    else if (key >= Qt::Key_A && key <= Qt::Key_D)
+        slot = key - Qt::Key_A + 1;
+    if (slot != 0) {
+        highlight(slot);
+        answer(slot);
+        host_.refresh();
+        return true;
+    }
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        highlight(hovered_ == 0 ? (step > 0 ? 1 : 4) : qBound(1, hovered_ + step, 4));
+        host_.refresh();
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (hovered_ == 0) return true;
+        answer(hovered_);
+        host_.refresh();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void QuestionPanel::setClockPeriod(int ms) {
@@ -174,6 +227,7 @@ void QuestionPanel::clockTick() {
     if (m.isTimeUp()) {
         for (int slot = 1; slot <= 4; ++slot)
             drawOption(player, slot, OptionState::Normal);
+        drawOption(player, m.question().rightSlot, OptionState::Right);
         host_.resolveAnswer(0);
         setClockRunning(false);
     }

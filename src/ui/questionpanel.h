@@ -21,6 +21,9 @@ public:
     // Draws the leading words of text that fit one line, justified; returns the words left over.
     QString drawJustifiedLine(const QString& text, float width, float left, float top);
     void handlePointer(const Pointer& p);
+    // Keys 1 to 4 and A to D answer the options from the top; Up and Down move the highlight, Enter
+    // and Space answer the highlighted option. False for a key the panel does not use.
+    bool handleKey(int key);
     int hoveredSlot() const { return hovered_; }
 
     // The clock ticks every period ms while it runs; a period of 0 never ticks.
@@ -33,6 +36,9 @@ public:
     void clockTick();
 
 private:
+    void highlight(int slot);
+    void answer(int slot);
+
     ScreenHost& host_;
     QTimer clock_;
     bool clockRunning_ = false;

@@ -41,6 +41,8 @@ public:
     virtual void refresh() = 0;
     // Transitions several screens start.
     virtual void returnToMenu() = 0;
+    // As the back control: the select sound, the settings saved when leaving them, the menu.
+    virtual void leaveHelpOrSettings() = 0;
     virtual void showSettings() = 0;
     virtual void showHelp() = 0;
     virtual void switchLanguage() = 0;

@@ -23,13 +23,13 @@ struct Caption {
     const char* english;
 };
 constexpr Caption kCaptions[] = {
-    {350, 130, "Jméno 1. hráče :", "1st player name:"},
-    {350, 180, "Jméno 2. hráče :", "2nd player name:"},
-    {350, 230, "Základ časového limitu :", "Base of the time limit:"},
+    {350, 130, "Jméno 1. hráče:", "1st player name:"},
+    {350, 180, "Jméno 2. hráče:", "2nd player name:"},
+    {350, 230, "Základ časového limitu:", "Base of the time limit:"},
     {735, 230, "ms", "ms"},
-    {350, 330, "Zvukové efekty :", "Sound effects:"},
-    {350, 380, "Hudba :", "Music:"},
-    {350, 480, "Přes celou obrazovku :", "Fullscreen:"},
+    {350, 330, "Zvukové efekty:", "Sound effects:"},
+    {350, 380, "Hudba:", "Music:"},
+    {350, 480, "Přes celou obrazovku:", "Fullscreen:"},
 };
 constexpr QRgb kOutline = 0xFF25ACF2;
 
@@ -92,7 +92,7 @@ void SettingsScreen::show() {
     s.setTextSize(12);
     s.setTextPosition(350, 260);
     s.print(czech ? QStringLiteral("(skutečný časový limit je závislý na délce otázky)")
-                  : QStringLiteral("(real time limit depend on length of question)"));
+                  : QStringLiteral("(real time limit depends on the length of the question)"));
     host_.match().showSettings();
     host_.refresh();
 }

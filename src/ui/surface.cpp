@@ -96,6 +96,14 @@ double Surface::textHeight() const {
     return QFontMetricsF(textFont()).height();
 }
 
+QString Surface::fitText(const QString& text, double maxWidth, double minPoints) {
+    constexpr double kPixelInPoints = 0.75;
+    while (textWidth(text) > maxWidth && textPoints_ - kPixelInPoints >= minPoints)
+        textPoints_ -= kPixelInPoints;
+    if (textWidth(text) <= maxWidth) return text;
+    return QFontMetricsF(textFont()).elidedText(text, Qt::ElideRight, maxWidth);
+}
+
 void Surface::print(const QString& text) {
     if (!painter_ || text.isEmpty()) return;
     const QFont f = textFont();

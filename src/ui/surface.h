@@ -84,6 +84,9 @@ public:
     double textWidth(const QString& text) const;
     double textHeight() const;
     QFont textFont() const;
+    // Text that must stay within maxWidth: the size steps down a pixel at a time to minPoints, then
+    // the end gives way to an ellipsis. Leaves the size set for printing it; text that fits is untouched.
+    QString fitText(const QString& text, double maxWidth, double minPoints);
 
 private:
     QImage image_;

@@ -16,7 +16,7 @@ using fixture::LoadedGame;
 
 // Names a screen in failure messages.
 char* toString(Screen s) {
-    static const char* const names[] = {"Board", "Question", "Winner", "Menu", "Help", "Settings"};
+    static const char* const names[] = {"Splash", "Board", "Question", "Winner", "Menu", "Help", "Settings"};
     return qstrdup(names[static_cast<int>(s)]);
 }
 
@@ -144,9 +144,11 @@ private slots:
         LoadedGame g;
         g.press(620, 160); // the language item
         QVERIFY(g.window->isCzech());
-        for (int item = 1; item <= 4; ++item)
+        for (int item = 1; item <= 3; ++item)
             QCOMPARE(g.pixel(kItemCentre[item].x(), kItemCentre[item].y()), sheetColour(1, item));
-        QCOMPARE(g.window->menu().litItem(), 0);
+        // The pointer is still over the language item: it stays lit, now in Czech.
+        QCOMPARE(g.pixel(kItemCentre[4].x(), kItemCentre[4].y()), sheetColour(2, 4));
+        QCOMPARE(g.window->menu().litItem(), 4);
         g.moveTo(650, 450);
         QCOMPARE(g.pixel(650, 450), sheetColour(2, 3));
     }
@@ -182,7 +184,8 @@ private slots:
         g.press(kItemCentre[item].x(), kItemCentre[item].y());
         QCOMPARE(g.window->match().screen(), screen);
         QCOMPARE(g.platform->sounds, QStringList{QStringLiteral("select.wav")});
-        QCOMPARE(g.window->menu().litItem(), 0);
+        // The language item stays lit under the pointer; the others leave the menu.
+        QCOMPARE(g.window->menu().litItem(), item == 4 ? 4 : 0);
         QCOMPARE(!g.window->settings().name1Box().isHidden(), item == 1);
         QCOMPARE(g.window->help().pane().y(), item == 3 ? 110 : 700);
     }
@@ -246,7 +249,7 @@ private slots:
         g.platform->clear();
         g.press(785, 30);
         QCOMPARE(g.platform->prompts,
-                 QStringList{QStringLiteral("Do you want to terminate game and return to the main menu?")});
+                 QStringList{QStringLiteral("Do you want to end the game and return to the main menu?")});
         QCOMPARE(g.window->match().screen(), Screen::Board);
         QVERIFY(g.window->match().cells() == board);
         QVERIFY(!g.window->questionPanel().isClockRunning());

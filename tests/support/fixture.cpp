@@ -121,6 +121,15 @@ void LoadedGame::press(int x, int y, Qt::MouseButton button, Qt::KeyboardModifie
     QTest::mouseRelease(window->windowHandle(), button, mods, QPoint(x, y));
 }
 
+void LoadedGame::key(Qt::Key key, Qt::KeyboardModifiers mods) {
+    ensureShown(*window);
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) qWarning("the test window never became active");
+    }
+    QTest::keyClick(window->windowHandle(), key, mods);
+}
+
 void LoadedGame::moveTo(int x, int y, Qt::KeyboardModifiers mods) {
     ensureShown(*window);
     QTest::mouseEvent(QTest::MouseMove, window->windowHandle(), Qt::NoButton, mods, QPoint(x, y));

@@ -53,6 +53,8 @@ struct LoadedGame {
     // place first moves there); the window is shown on first use.
     void press(int x, int y, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
     void moveTo(int x, int y, Qt::KeyboardModifiers mods = {});
+    // A real key press and release through the window's QWindow, delivered to the focused widget.
+    void key(Qt::Key key, Qt::KeyboardModifiers mods = {});
 };
 
 } // namespace fixture
