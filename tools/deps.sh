@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libqt6multimedia6 gstreamer1.0-plugins-base
-          gstreamer1.0-plugins-good fonts-dejavu-core libgl-dev locales "$@")
+          gstreamer1.0-plugins-good fonts-dejavu-core libgl-dev locales vorbis-tools "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,11 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
+#include <vector>
 
 class TestAssets : public QObject {
     Q_OBJECT
@@ -61,10 +65,45 @@ private slots:
     void soundsHelpAndQuestionsAreThere() {
         for (const char* f :
              {"Sound/select.wav", "Sound/select2.wav", "Sound/good.wav", "Sound/bad.wav", "Sound/winner.wav",
-              "Sound/time.wav", "Sound/music/track1.wav", "help/help.html", "help/napoveda.html", "q.dat"}) {
+              "Sound/time.wav", "Sound/music/track1.ogg", "help/help.html", "help/napoveda.html", "q.dat"}) {
             QFile file(QStringLiteral(TK_PROGRAM_DIR "/") + QLatin1String(f));
             QVERIFY2(file.open(QIODevice::ReadOnly), f);
             QVERIFY2(file.size() > 40, f);
+        }
+    }
+
+    // The tracks loop: decoded, the step from the last sample to the first is no larger than the
+    // music's own steps (a click would stand far out), and encoding kept every sample.
+    void musicLoopsWithoutAClick_data() {
+        QTest::addColumn<QString>("track");
+        for (const char* t : {"track1", "track2", "track3"})
+            QTest::newRow(t) << QString::fromLatin1(t);
+    }
+    void musicLoopsWithoutAClick() {
+        QFETCH(QString, track);
+        if (QStandardPaths::findExecutable(QStringLiteral("oggdec")).isEmpty())
+            QSKIP("oggdec (vorbis-tools) is not installed");
+        QProcess dec;
+        dec.start(QStringLiteral("oggdec"), {QStringLiteral("-Q"), QStringLiteral("-R"), QStringLiteral("-o"),
+                                             QStringLiteral("-"),
+                                             QStringLiteral(TK_PROGRAM_DIR "/Sound/music/") + track + ".ogg"});
+        QVERIFY(dec.waitForFinished(60000));
+        const QByteArray pcm = dec.readAllStandardOutput(); // 16-bit little-endian stereo
+        QVERIFY(pcm.size() > 44100 * 4 * 10);
+        const auto* samples = reinterpret_cast<const qint16*>(pcm.constData());
+        const qsizetype frames = pcm.size() / 4;
+        QFile source(QStringLiteral(TK_SOUND_STAGE "/music/") + track + ".wav");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QCOMPARE(frames, (source.size() - 44) / 4); // 44 bytes of header
+        for (int ch = 0; ch < 2; ++ch) {
+            std::vector<int> steps;
+            steps.reserve(static_cast<std::size_t>(frames));
+            for (qsizetype i = 1; i < frames; ++i)
+                steps.push_back(std::abs(samples[2 * i + ch] - samples[2 * (i - 1) + ch]));
+            std::sort(steps.begin(), steps.end());
+            const int typical = steps[steps.size() * 999 / 1000];
+            const int joint = std::abs(samples[ch] - samples[2 * (frames - 1) + ch]);
+            QVERIFY2(joint <= typical, qPrintable(QStringLiteral("joint %1, 99.9 %% of steps %2").arg(joint).arg(typical)));
         }
     }
 };
