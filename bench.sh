@@ -182,7 +182,7 @@ timed "win search of the winning group, full board" "BM_WinSearchFullBoard/winne
 timed "deck load 10001 lines, Deck::load on text" "BM_DeckLoadFromText" 20000 "< 20 ms"
 timed "deck load 10001 lines, UTF-8 file read+decode+load" "BM_DeckLoadFromFile/cp1250:0" 20000 "< 20 ms"
 timed "deck load 10001 lines, cp1250 file read+decode+load" "BM_DeckLoadFromFile/cp1250:1" 20000 "< 20 ms"
-timed "start-up without splash (construct + FormLoad, warm)" "BM_StartUp/manual_time" 100000 "< 100 ms"
+timed "start-up without splash (construct + load, warm)" "BM_StartUp/manual_time" 100000 "< 100 ms"
 if [[ -n $startup_cold ]]; then
   cold_us=$(awk -v m="$startup_cold" 'BEGIN { printf "%.3f", m * 1000 }')
   row "start-up without splash (first in process, cold, median of 5)" "$(fmt_time "$cold_us")" "< 100 ms" "$(verdict "$cold_us" 100000)"

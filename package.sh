@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh dpkg-dev file
 build=build-package
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTK_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTK_BUILD_TESTS=OFF -DTK_DEBIAN_GAMES_LAYOUT=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 # Stale packages from an earlier version would be mistaken for this one.
 rm -f "$build"/tamvelkviz_*.deb

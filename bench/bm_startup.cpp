@@ -134,7 +134,7 @@ int runStartupOnly() {
     // The first start-up in a process: fonts and picture decoders are loaded cold.
     std::printf("startup_cold_ms %.3f\n", ms);
     std::printf("startup_construct_ms %.3f\n", constructed);
-    std::printf("startup_formload_ms %.3f\n", ms - constructed);
+    std::printf("startup_load_ms %.3f\n", ms - constructed);
     std::printf("program_dir %s\n", qPrintable(dir));
     return 0;
 }

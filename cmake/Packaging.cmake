@@ -1,17 +1,25 @@
 # Installation into a GNU prefix and the Debian package (cpack -G DEB).
 include(GNUInstallDirs)
 
-# The game finds its data at <exe dir>/../share/tamvelkviz, so the two folders must stay siblings.
-if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL "share")
-  message(WARNING "TamvelKviz looks for its data in ../share/tamvelkviz beside the executable; "
-                  "with BINDIR=${CMAKE_INSTALL_BINDIR} and DATADIR=${CMAKE_INSTALL_DATADIR} it will not find it.")
+# Debian's games policy puts games in /usr/games and their data in /usr/share/games (package.sh).
+option(TK_DEBIAN_GAMES_LAYOUT "Install into games/ and share/games/tamvelkviz, as Debian's games policy asks" OFF)
+if(TK_DEBIAN_GAMES_LAYOUT)
+  set(TK_BIN_DEST games)
+  set(TK_DATA_DEST share/games/tamvelkviz)
+else()
+  set(TK_BIN_DEST ${CMAKE_INSTALL_BINDIR})
+  set(TK_DATA_DEST ${CMAKE_INSTALL_DATADIR}/tamvelkviz)
+  # The game finds its data at <exe dir>/../share/tamvelkviz, so the two folders must stay siblings.
+  if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL "share")
+    message(WARNING "TamvelKviz looks for its data in ../share/tamvelkviz beside the executable; "
+                    "with BINDIR=${CMAKE_INSTALL_BINDIR} and DATADIR=${CMAKE_INSTALL_DATADIR} it will not find it.")
+  endif()
 endif()
-set(TK_DATA_DEST ${CMAKE_INSTALL_DATADIR}/tamvelkviz)
 get_filename_component(TK_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/../packaging ABSOLUTE)
 
-install(TARGETS tamvelkviz RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tamvelkviz RUNTIME DESTINATION ${TK_BIN_DEST})
 if(TARGET tamvelkviz-check)
-  install(TARGETS tamvelkviz-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS tamvelkviz-check RUNTIME DESTINATION ${TK_BIN_DEST})
 endif()
 
 # The data is made at build time, so it comes from the build's program folder. Only the known kinds of files
@@ -21,10 +29,12 @@ install(DIRECTORY ${TK_PROGRAM_DIR}/help DESTINATION ${TK_DATA_DEST} FILES_MATCH
 if(TARGET tk_artgen)
   install(DIRECTORY ${TK_PROGRAM_DIR}/graphics DESTINATION ${TK_DATA_DEST}
           FILES_MATCHING PATTERN "*.png" PATTERN "*.jpg")
-  foreach(size 16 32 48)
+  foreach(size 16 32 48 64 128 256)
     install(FILES ${CMAKE_BINARY_DIR}/builtin/icon${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME tamvelkviz.png)
   endforeach()
+  install(FILES ${CMAKE_BINARY_DIR}/builtin/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME tamvelkviz.svg)
 else()
   message(WARNING "The picture generator is not built: the installed game will lack its pictures and icon.")
 endif()

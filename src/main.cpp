@@ -13,14 +13,20 @@
 #include <memory>
 
 namespace {
-// The program folder holds the data beside the executable; an installed copy keeps it in the share folder.
+// The program folder holds the data beside the executable; an installed copy keeps it in the share
+// folder (share/games on Debian, whose games live in /usr/games).
 QString findProgramFolder(bool& installed) {
     const QString exeDir = QCoreApplication::applicationDirPath();
     installed = false;
     if (QFileInfo::exists(exeDir + QStringLiteral("/q.dat"))) return exeDir;
-    const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/../share/tamvelkviz"));
-    installed = QFileInfo::exists(shared + QStringLiteral("/q.dat"));
-    return installed ? shared : exeDir;
+    for (const char* shared : {"/../share/tamvelkviz", "/../share/games/tamvelkviz"}) {
+        const QString folder = QDir::cleanPath(exeDir + QLatin1String(shared));
+        if (QFileInfo::exists(folder + QStringLiteral("/q.dat"))) {
+            installed = true;
+            return folder;
+        }
+    }
+    return exeDir;
 }
 } // namespace
 

@@ -2,7 +2,7 @@
 # Installs the Debian packages the game needs to build, run and test; does nothing when all are there.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libqt6multimedia6 gstreamer1.0-plugins-base
+packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6multimedia6 gstreamer1.0-plugins-base
           gstreamer1.0-plugins-good fonts-dejavu-core libgl-dev locales vorbis-tools "$@")
 
 missing=()

@@ -70,14 +70,14 @@ OptionBox optionBox(int side, int slot) {
 class TestBoard : public QObject {
     Q_OBJECT
 private slots:
-    void drawFieldLaysLaterStatesOverEarlierOnes_data() {
+    void drawBoardLaysLaterStatesOverEarlierOnes_data() {
         QTest::addColumn<int>("lower");
         QTest::addColumn<int>("upper");
         QTest::newRow("player 1 over free") << int(cellFree) << int(cellPlayer1);
         QTest::newRow("player 2 over player 1") << int(cellPlayer1) << int(cellPlayer2);
         QTest::newRow("highlight over player 2") << int(cellPlayer2) << int(cellHover);
     }
-    void drawFieldLaysLaterStatesOverEarlierOnes() {
+    void drawBoardLaysLaterStatesOverEarlierOnes() {
         QFETCH(int, lower);
         QFETCH(int, upper);
         for (bool upperAbove : {false, true}) {
@@ -92,7 +92,7 @@ private slots:
         }
     }
 
-    void drawFieldPaintsThePlateAndOnlyTheTriangle() {
+    void drawBoardPaintsThePlateAndOnlyTheTriangle() {
         LoadedGame g;
         fillFree(*g.window);
         g.window->boardView().drawBoard(false);
@@ -129,7 +129,7 @@ private slots:
         QVERIFY(g.pixel(left, top + 70) != rgb(2));
     }
 
-    void drawPoleOutsideTheTriangleDrawsNothing() {
+    void drawCellOutsideTheTriangleDrawsNothing() {
         LoadedGame g;
         fillFree(*g.window);
         const QImage before = g.window->surface().image().copy();
@@ -224,7 +224,7 @@ private slots:
                 QCOMPARE(g.pixel(x, y), rgb(20));
     }
 
-    void selectPlayerTwiceDrawsTheSamePictureAsOnce() {
+    void drawingTheTurnTwiceDrawsTheSamePictureAsOnce() {
         LoadedGame g;
         g.window->startGame();
         g.window->boardView().drawTurn();

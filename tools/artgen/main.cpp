@@ -5,14 +5,14 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 using namespace art;
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
@@ -56,7 +56,7 @@ int main(int argc, char** argv)
 
     ImageSet b;
     b[QStringLiteral("splash.png")] = splash();
-    for (int s : {16, 32, 48})
+    for (int s : {16, 32, 48, 64, 128, 256})
         b[QStringLiteral("icon%1.png").arg(s)] = appIcon(s);
 
     bool ok = true;
@@ -69,7 +69,22 @@ int main(int argc, char** argv)
     };
     writeAll(g, args[1]);
     writeAll(b, args[2]);
-    if (args.size() == 4)
-        writePreviews(g, b, args[3]);
+    {
+        // The scalable icon for software centres, drawn by the same code as the pictures.
+        QSvgGenerator svg;
+        svg.setFileName(QDir(args[2]).filePath(QStringLiteral("icon.svg")));
+        svg.setSize(QSize(256, 256));
+        svg.setViewBox(QRect(0, 0, 256, 256));
+        svg.setTitle(QStringLiteral("TamvelKvíz"));
+        QPainter p;
+        if (!p.begin(&svg)) {
+            err << "cannot write the scalable icon\n";
+            ok = false;
+        } else {
+            paintAppIcon(p, 256);
+            p.end();
+        }
+    }
+    if (args.size() == 4) writePreviews(g, b, args[3]);
     return ok ? 0 : 1;
 }

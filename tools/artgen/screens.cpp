@@ -17,8 +17,7 @@ const MenuSlot kMenuSlots[4] = {
 
 namespace {
 
-void drawFloor(QPainter& p, int w, int h, qreal top)
-{
+void drawFloor(QPainter& p, int w, int h, qreal top) {
     const QPointF c(w / 2.0, h + 30);
     QRadialGradient g(c, w * 0.55);
     g.setColorAt(0, QColor(150, 110, 255, 110));
@@ -33,8 +32,7 @@ void drawFloor(QPainter& p, int w, int h, qreal top)
     }
 }
 
-void hexGrid(QPainter& p, int w, int h, qreal cw, QColor color)
-{
+void hexGrid(QPainter& p, int w, int h, qreal cw, QColor color) {
     const qreal ch = cw * 70 / 64, step = ch * 55 / 70;
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(color, 1.2));
@@ -43,14 +41,12 @@ void hexGrid(QPainter& p, int w, int h, qreal cw, QColor color)
             p.drawPath(hexPath(QRectF(c * cw + ((r & 1) ? cw / 2 : 0), r * step, cw, ch), 3, 4));
 }
 
-QPolygonF boardHull()
-{
-    return QPolygonF({QPointF(336, 96), QPointF(144, 426), QPointF(144, 560), QPointF(656, 560), QPointF(656, 426),
-                      QPointF(464, 96)});
+QPolygonF boardHull() {
+    return QPolygonF({QPointF(336, 96), QPointF(144, 426), QPointF(144, 560), QPointF(656, 560),
+                      QPointF(656, 426), QPointF(464, 96)});
 }
 
-void podium(QPainter& p, const QRectF& r, int id)
-{
+void podium(QPainter& p, const QRectF& r, int id) {
     const PlayerStyle s = player(id);
     QPainterPath outer;
     outer.addRoundedRect(r.adjusted(1, 1, -1, -1), 22, 22);
@@ -85,21 +81,18 @@ void podium(QPainter& p, const QRectF& r, int id)
     p.strokePath(inner.translated(0, 1), QPen(QColor(255, 255, 255, 50), 1));
 }
 
-QPainterPath plateShape()
-{
+QPainterPath plateShape() {
     return roundedPolygon(insetPolygon(boardHull(), -13), 18);
 }
 
 enum class Item { Settings, NewGame, Help, Language };
 
-void drawMenuButton(QPainter& p, QRectF cell, Item it, bool czech, bool hi)
-{
+void drawMenuButton(QPainter& p, QRectF cell, Item it, bool czech, bool hi) {
     const bool lang = it == Item::Language;
     const QRectF body = cell.adjusted(lang ? 5 : 6, lang ? 5 : 6, lang ? -5 : -6, lang ? -5 : -6);
     QPainterPath path;
     path.addRoundedRect(body, lang ? 16 : 20, lang ? 16 : 20);
-    if (hi)
-        glow(p, path, 6, QColor(255, 220, 80, 255), 3);
+    if (hi) glow(p, path, 6, QColor(255, 220, 80, 255), 3);
     softShadow(p, path, QPointF(0, 4), 4, QColor(0, 0, 20, 190));
     if (hi)
         p.fillPath(path, vgrad3(body.top(), body.bottom(), QColor(186, 166, 255), QColor(122, 92, 255),
@@ -110,23 +103,27 @@ void drawMenuButton(QPainter& p, QRectF cell, Item it, bool czech, bool hi)
     p.save();
     p.setClipPath(path);
     QPainterPath gloss;
-    gloss.addRoundedRect(QRectF(body.left() + 4, body.top() + 3, body.width() - 8, body.height() * 0.42), 14, 14);
-    p.fillPath(gloss, vgrad(body.top(), body.top() + body.height() * 0.45, QColor(255, 255, 255, hi ? 150 : 110),
-                            QColor(255, 255, 255, 12)));
+    gloss.addRoundedRect(QRectF(body.left() + 4, body.top() + 3, body.width() - 8, body.height() * 0.42), 14,
+                         14);
+    p.fillPath(gloss, vgrad(body.top(), body.top() + body.height() * 0.45,
+                            QColor(255, 255, 255, hi ? 150 : 110), QColor(255, 255, 255, 12)));
     p.restore();
     p.strokePath(path, QPen(QColor(14, 6, 50), 4));
-    p.strokePath(path, QPen(vgrad(body.top(), body.bottom(), hi ? QColor(255, 255, 230) : QColor(255, 232, 150),
-                                  hi ? QColor(255, 200, 40) : QColor(196, 124, 30)),
-                            2.4));
+    p.strokePath(path,
+                 QPen(vgrad(body.top(), body.bottom(), hi ? QColor(255, 255, 230) : QColor(255, 232, 150),
+                            hi ? QColor(255, 200, 40) : QColor(196, 124, 30)),
+                      2.4));
 
     if (hi) {
         sparkle(p, body.topRight() + QPointF(-8, 6), 9, QColor(255, 255, 230, 240));
         sparkle(p, body.bottomLeft() + QPointF(9, -7), 6, QColor(255, 255, 230, 200));
     }
-    const QPointF ic = lang ? QPointF(cell.left() + 32, cell.center().y()) : QPointF(cell.center().x(), cell.top() + 35);
+    const QPointF ic =
+        lang ? QPointF(cell.left() + 32, cell.center().y()) : QPointF(cell.center().x(), cell.top() + 35);
     const qreal ir = lang ? 17 : 21;
     p.setPen(QPen(QColor(20, 10, 70), 1.5));
-    p.setBrush(vgrad(ic.y() - ir, ic.y() + ir, QColor(255, 255, 255), hi ? QColor(255, 240, 170) : QColor(200, 206, 255)));
+    p.setBrush(vgrad(ic.y() - ir, ic.y() + ir, QColor(255, 255, 255),
+                     hi ? QColor(255, 240, 170) : QColor(200, 206, 255)));
     p.drawEllipse(ic, ir, ir);
     switch (it) {
     case Item::Settings:
@@ -157,13 +154,11 @@ void drawMenuButton(QPainter& p, QRectF cell, Item it, bool czech, bool hi)
               QColor(0, 0, 20, 170), 2, false);
 }
 
-void drawBackButton(QPainter& p, bool hi)
-{
+void drawBackButton(QPainter& p, bool hi) {
     const QPointF c(45, 45);
     QPainterPath disc;
     disc.addEllipse(c, 32, 32);
-    if (hi)
-        glow(p, disc, 5, QColor(255, 220, 80, 255), 2);
+    if (hi) glow(p, disc, 5, QColor(255, 220, 80, 255), 2);
     softShadow(p, disc, QPointF(0, 3), 4, QColor(0, 0, 20, 190));
     QRadialGradient g(c + QPointF(-8, -12), 46);
     g.setColorAt(0, hi ? QColor(196, 176, 255) : QColor(140, 110, 255));
@@ -182,8 +177,7 @@ void drawBackButton(QPainter& p, bool hi)
     drawArrowLeft(p, c + QPointF(-1, 0), 19, hi ? QColor(255, 230, 120) : QColor(190, 200, 255));
 }
 
-QImage helpBase()
-{
+QImage helpBase() {
     QImage img = studioImage(800, 600, false);
     QPainter p(&img);
     prepare(p);
@@ -204,8 +198,11 @@ QImage helpBase()
     const struct {
         QPointF c;
         Piece kind;
-    } hexes[] = {{{120, 200}, Piece::Active}, {{212, 200}, Piece::Free}, {{74, 276}, Piece::P1},
-                 {{166, 276}, Piece::Hover}, {{258, 276}, Piece::P2}};
+    } hexes[] = {{{120, 200}, Piece::Active},
+                 {{212, 200}, Piece::Free},
+                 {{74, 276}, Piece::P1},
+                 {{166, 276}, Piece::Hover},
+                 {{258, 276}, Piece::P2}};
     for (const auto& h : hexes) {
         const QRectF r(h.c.x() - 44, h.c.y() - 48, 88, 96);
         softShadow(p, hexPath(r, 2, 5), QPointF(0, 5), 6, QColor(0, 0, 20, 170));
@@ -218,8 +215,7 @@ QImage helpBase()
     return img;
 }
 
-void drawWinnerCardBase(QPainter& p, int id)
-{
+void drawWinnerCardBase(QPainter& p, int id) {
     const PlayerStyle s = player(id);
     QPainterPath card;
     card.addRoundedRect(QRectF(3, 3, 259, 200), 24, 24);
@@ -241,8 +237,8 @@ void drawWinnerCardBase(QPainter& p, int id)
     capBox.addRoundedRect(QRectF(12, 27, 241, 75), 16, 16);
     p.fillPath(capBox, QColor(s.deep.red(), s.deep.green(), s.deep.blue(), 150));
     Rng rng(id == 1 ? 11 : 29);
-    const QColor conf[] = {QColor(255, 230, 60), QColor(255, 90, 140), QColor(90, 230, 255), QColor(140, 255, 120),
-                           QColor(255, 255, 255), QColor(200, 120, 255)};
+    const QColor conf[] = {QColor(255, 230, 60),  QColor(255, 90, 140),  QColor(90, 230, 255),
+                           QColor(140, 255, 120), QColor(255, 255, 255), QColor(200, 120, 255)};
     for (int i = 0; i < 70; ++i) {
         const QPointF pt(rng.range(6, 259), rng.range(6, 200));
         const QColor col = conf[int(rng.range(0, 6)) % 6];
@@ -264,8 +260,8 @@ void drawWinnerCardBase(QPainter& p, int id)
     }
     p.restore();
     // Ribbon for the winner's name.
-    QPolygonF rib({QPointF(-2, 108), QPointF(267, 108), QPointF(255, 131.5), QPointF(267, 155), QPointF(-2, 155),
-                   QPointF(10, 131.5)});
+    QPolygonF rib({QPointF(-2, 108), QPointF(267, 108), QPointF(255, 131.5), QPointF(267, 155),
+                   QPointF(-2, 155), QPointF(10, 131.5)});
     QPainterPath ribbon;
     ribbon.addPolygon(rib);
     ribbon.closeSubpath();
@@ -283,7 +279,8 @@ void drawWinnerCardBase(QPainter& p, int id)
         const QPainterPath st = starPath(stars[i], r, r * 0.45);
         softShadow(p, st, QPointF(0, 2), 2, QColor(0, 0, 0, 140));
         p.strokePath(st, QPen(QColor(110, 50, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.fillPath(st, vgrad(stars[i].y() - r, stars[i].y() + r, QColor(255, 255, 210), QColor(255, 180, 20)));
+        p.fillPath(st,
+                   vgrad(stars[i].y() - r, stars[i].y() + r, QColor(255, 255, 210), QColor(255, 180, 20)));
     }
     sparkle(p, QPointF(40, 178), 8, QColor(255, 255, 230, 230));
     sparkle(p, QPointF(226, 182), 9, QColor(255, 255, 230, 230));
@@ -291,15 +288,13 @@ void drawWinnerCardBase(QPainter& p, int id)
     p.strokePath(card, QPen(vgrad(3, 203, QColor(255, 248, 190), QColor(220, 150, 30)), 2.4));
 }
 
-}  // namespace
+} // namespace
 
-QRectF boardCell(int row, int i)
-{
+QRectF boardCell(int row, int i) {
     return QRectF(400 - 32 * (row + 1) + 64 * i, 128 + 55 * row, 64, 70);
 }
 
-QImage studioImage(int w, int h, bool calm)
-{
+QImage studioImage(int w, int h, bool calm) {
     QImage img = canvas(w, h, Qt::black);
     QPainter p(&img);
     prepare(p);
@@ -322,8 +317,10 @@ QImage studioImage(int w, int h, bool calm)
         const struct {
             qreal x0, x1, width;
             QColor c;
-        } list[] = {{w * 0.06, w * 0.40, 110, QColor(200, 180, 255)}, {w * 0.94, w * 0.60, 110, QColor(200, 180, 255)},
-                    {w * 0.28, w * 0.02, 80, QColor(120, 220, 255)}, {w * 0.72, w * 0.98, 80, QColor(255, 160, 230)}};
+        } list[] = {{w * 0.06, w * 0.40, 110, QColor(200, 180, 255)},
+                    {w * 0.94, w * 0.60, 110, QColor(200, 180, 255)},
+                    {w * 0.28, w * 0.02, 80, QColor(120, 220, 255)},
+                    {w * 0.72, w * 0.98, 80, QColor(255, 160, 230)}};
         for (const auto& bm : list) {
             QPolygonF poly({QPointF(bm.x0 - 5, -5), QPointF(bm.x0 + 5, -5), QPointF(bm.x1 + bm.width / 2, h),
                             QPointF(bm.x1 - bm.width / 2, h)});
@@ -357,8 +354,7 @@ QImage studioImage(int w, int h, bool calm)
         const qreal r = rng.range(4, 16);
         QColor col = bokeh[i % 3];
         col.setAlpha(int(rng.range(18, 46)));
-        if (calm && c.y() > 170 && c.y() < 420)
-            continue;
+        if (calm && c.y() > 170 && c.y() < 420) continue;
         QRadialGradient bg(c, r);
         bg.setColorAt(0, col);
         bg.setColorAt(0.8, QColor(col.red(), col.green(), col.blue(), col.alpha() / 2));
@@ -374,8 +370,7 @@ QImage studioImage(int w, int h, bool calm)
     return img;
 }
 
-void drawLogo(QPainter& p, QPointF c, int px)
-{
+void drawLogo(QPainter& p, QPointF c, int px) {
     const QFont f = uiFont(px, true);
     const QFontMetricsF fm(f);
     const QString a = QStringLiteral("Tamvel"), b = QString::fromUtf8("Kv\u00edz");
@@ -396,19 +391,21 @@ void drawLogo(QPainter& p, QPointF c, int px)
     const QRectF ab = all.boundingRect();
     p.fillPath(halo, vgrad(ab.top(), ab.bottom(), QColor(60, 30, 150), QColor(24, 8, 70)));
     p.strokePath(all, QPen(Qt::white, px * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(pa, vgrad3(ab.top(), ab.bottom(), QColor(255, 246, 170), QColor(255, 190, 50), QColor(240, 110, 0)));
-    p.fillPath(pb, vgrad3(ab.top(), ab.bottom(), QColor(200, 245, 255), QColor(80, 180, 255), QColor(20, 90, 220)));
+    p.fillPath(
+        pa, vgrad3(ab.top(), ab.bottom(), QColor(255, 246, 170), QColor(255, 190, 50), QColor(240, 110, 0)));
+    p.fillPath(
+        pb, vgrad3(ab.top(), ab.bottom(), QColor(200, 245, 255), QColor(80, 180, 255), QColor(20, 90, 220)));
     p.save();
     p.setClipPath(all);
     p.fillRect(QRectF(ab.left(), ab.top(), ab.width(), ab.height() * 0.45),
-               vgrad(ab.top(), ab.top() + ab.height() * 0.45, QColor(255, 255, 255, 160), QColor(255, 255, 255, 20)));
+               vgrad(ab.top(), ab.top() + ab.height() * 0.45, QColor(255, 255, 255, 160),
+                     QColor(255, 255, 255, 20)));
     p.restore();
     sparkle(p, QPointF(ab.right() - px * 0.05, ab.top() + px * 0.02), px * 0.22, QColor(255, 255, 230, 240));
     sparkle(p, QPointF(ab.left() + px * 0.1, ab.bottom() - px * 0.02), px * 0.14, QColor(255, 255, 230, 200));
 }
 
-void drawMiniBoard(QPainter& p, QPointF apex, qreal cw, const char* pattern)
-{
+void drawMiniBoard(QPainter& p, QPointF apex, qreal cw, const char* pattern) {
     const qreal ch = cw * 70 / 64, step = ch * 55 / 70;
     const qreal bottom = apex.y() + 6 * step + ch;
     QPolygonF hull({QPointF(apex.x() - cw / 2, apex.y()), QPointF(apex.x() + cw / 2, apex.y()),
@@ -423,20 +420,23 @@ void drawMiniBoard(QPainter& p, QPointF apex, qreal cw, const char* pattern)
     int k = 0;
     for (int r = 0; r < 7; ++r)
         for (int i = 0; i <= r; ++i)
-            cells.addPath(hexPath(QRectF(apex.x() - cw * (r + 1) / 2 + i * cw, apex.y() + r * step, cw, ch), -2, 3));
+            cells.addPath(
+                hexPath(QRectF(apex.x() - cw * (r + 1) / 2 + i * cw, apex.y() + r * step, cw, ch), -2, 3));
     glow(p, cells.simplified(), cw * 0.15, QColor(90, 200, 255, 200));
     p.fillPath(cells, QColor(10, 6, 34));
     for (int r = 0; r < 7; ++r)
         for (int i = 0; i <= r; ++i) {
             const char c = pattern[k++];
-            const Piece kind = c == '1' ? Piece::P1 : c == '2' ? Piece::P2 : c == 'h' ? Piece::Hover
-                               : c == 'a' ? Piece::Active : Piece::Free;
+            const Piece kind = c == '1'   ? Piece::P1
+                               : c == '2' ? Piece::P2
+                               : c == 'h' ? Piece::Hover
+                               : c == 'a' ? Piece::Active
+                                          : Piece::Free;
             drawHexPiece(p, QRectF(apex.x() - cw * (r + 1) / 2 + i * cw, apex.y() + r * step, cw, ch), kind);
         }
 }
 
-QImage gameBackground()
-{
+QImage gameBackground() {
     QImage img = studioImage(800, 600, true);
     QPainter p(&img);
     prepare(p);
@@ -456,8 +456,7 @@ QImage gameBackground()
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage boardPlate()
-{
+QImage boardPlate() {
     QImage img = canvas(542, 496);
     QPainter p(&img);
     prepare(p);
@@ -490,8 +489,7 @@ QImage boardPlate()
     const int n = int(len / 21);
     for (int i = 0; i < n; ++i) {
         const QPointF b = track.pointAtPercent(track.percentAtLength(len * i / n));
-        if (b.y() < 124)
-            continue;
+        if (b.y() < 124) continue;
         const bool warm = i % 2 == 0;
         QRadialGradient bg(b, 6);
         bg.setColorAt(0, warm ? QColor(255, 230, 150, 200) : QColor(200, 230, 255, 160));
@@ -520,8 +518,7 @@ QImage boardPlate()
     return img;
 }
 
-QImage menuSheet()
-{
+QImage menuSheet() {
     QImage base = studioImage(800, 600, false);
     {
         QPainter p(&base);
@@ -529,15 +526,21 @@ QImage menuSheet()
         drawFloor(p, 800, 600, 380);
         drawLogo(p, QPointF(400, 70), 66);
         drawMiniBoard(p, QPointF(400, 142), 38,
-                      "1" "2." ".12" "2.1." "1..2." "..21.." "2.1..12");
+                      "1"
+                      "2."
+                      ".12"
+                      "2.1."
+                      "1..2."
+                      "..21.."
+                      "2.1..12");
         QPainterPath spot;
         spot.addEllipse(QPointF(160, 380), 80, 14);
         p.fillPath(spot, QColor(200, 170, 255, 60));
         p.fillPath(spot.translated(480, 0), QColor(200, 170, 255, 60));
         drawFox(p, QRectF(72, 214, 180, 164));
         drawOwl(p, QRectF(548, 222, 176, 160));
-        const QPainterPath tag = textPath(QString::fromUtf8("Kvíz pro dva  \u2605  A quiz for two"), uiFont(17, true),
-                                          QPointF(400, 548));
+        const QPainterPath tag = textPath(QString::fromUtf8("Kvíz pro dva  \u2605  A quiz for two"),
+                                          uiFont(17, true), QPointF(400, 548));
         fancyText(p, tag, QColor(230, 220, 255), QColor(20, 8, 70), 3, QColor(0, 0, 0, 150), 2, false);
     }
     QImage sheet = canvas(800, 900, QColor(20, 10, 60));
@@ -566,8 +569,7 @@ QImage menuSheet()
     return sheet.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage helpBackground()
-{
+QImage helpBackground() {
     QImage img = helpBase();
     QPainter p(&img);
     prepare(p);
@@ -575,8 +577,7 @@ QImage helpBackground()
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage backHighlight()
-{
+QImage backHighlight() {
     QImage img = helpBase().copy(0, 0, 90, 90);
     QPainter p(&img);
     prepare(p);
@@ -584,13 +585,19 @@ QImage backHighlight()
     return img;
 }
 
-QImage splash()
-{
+QImage splash() {
     QImage img = studioImage(800, 600, false);
     QPainter p(&img);
     prepare(p);
     drawFloor(p, 800, 600, 400);
-    drawMiniBoard(p, QPointF(400, 200), 44, "a" "12" "2.1" ".21." "1.2.1" "2..1.2" "1.2h.21");
+    drawMiniBoard(p, QPointF(400, 200), 44,
+                  "a"
+                  "12"
+                  "2.1"
+                  ".21."
+                  "1.2.1"
+                  "2..1.2"
+                  "1.2h.21");
     drawFox(p, QRectF(40, 300, 210, 191));
     drawOwl(p, QRectF(552, 304, 206, 188));
     drawLogo(p, QPointF(400, 110), 82);
@@ -604,8 +611,7 @@ QImage splash()
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage congratsCaption()
-{
+QImage congratsCaption() {
     QImage img = canvas(237, 142);
     QPainter p(&img);
     prepare(p);
@@ -618,16 +624,17 @@ QImage congratsCaption()
             --px;
         } while (t.boundingRect().width() > 218 || t.boundingRect().height() > 46);
         const QRectF b = t.boundingRect();
-        fancyText(p, t, vgrad3(b.top(), b.bottom(), QColor(255, 255, 200), QColor(255, 210, 50), QColor(240, 130, 0)),
-                  QColor(70, 20, 0), 5, QColor(0, 0, 0, 170), 3, true);
+        fancyText(
+            p, t,
+            vgrad3(b.top(), b.bottom(), QColor(255, 255, 200), QColor(255, 210, 50), QColor(240, 130, 0)),
+            QColor(70, 20, 0), 5, QColor(0, 0, 0, 170), 3, true);
         sparkle(p, QPointF(b.left() + 2, b.top() + 1), 8, QColor(255, 255, 230, 240));
         sparkle(p, QPointF(b.right() - 2, b.bottom() - 3), 7, QColor(255, 255, 230, 220));
     }
     return img;
 }
 
-QImage winnerCard(int id)
-{
+QImage winnerCard(int id) {
     QImage img = canvas(265, 206);
     QPainter p(&img);
     prepare(p);
@@ -635,22 +642,23 @@ QImage winnerCard(int id)
     return img;
 }
 
-QImage appIcon(int size)
-{
-    QImage img = canvas(size, size);
-    QPainter p(&img);
+void paintAppIcon(QPainter& p, int size) {
     prepare(p);
     QPainterPath bg;
     const qreal rad = size * 0.18;
     bg.addRoundedRect(QRectF(0, 0, size, size), rad, rad);
     p.fillPath(bg, vgrad(0, size, QColor(84, 56, 200), QColor(26, 12, 80)));
-    // Each size has its own hand-picked grid so edges land on whole pixels.
+    // The small sizes have their own hand-picked grids so edges land on whole pixels; larger ones
+    // scale the 48 px grid.
     const int rows = size < 24 ? 2 : 3;
-    const qreal cw = size == 16 ? 7 : size == 32 ? 10 : 14;
-    const qreal ch = size == 16 ? 8 : size == 32 ? 11 : 15;
-    const qreal step = size == 16 ? 6 : size == 32 ? 8.5 : 11.5;
+    const qreal scale = size > 48 ? size / 48.0 : 1.0;
+    const qreal cw = size == 16 ? 7 : size == 32 ? 10 : 14 * scale;
+    const qreal ch = size == 16 ? 8 : size == 32 ? 11 : 15 * scale;
+    const qreal step = size == 16 ? 6 : size == 32 ? 8.5 : 11.5 * scale;
     const qreal top = std::round((size - ((rows - 1) * step + ch)) / 2);
-    const char* pattern = rows == 2 ? "121" : "1212" "12";
+    const char* pattern = rows == 2 ? "121"
+                                    : "1212"
+                                      "12";
     const qreal cx = size / 2.0;
     int k = 0;
     for (int r = 0; r < rows; ++r)
@@ -666,15 +674,20 @@ QImage appIcon(int size)
             p.fillPath(h, vgrad(rc.top(), rc.bottom(), s.light, who == 1 ? s.base : s.dark));
             p.strokePath(h, QPen(QColor(10, 4, 30), 1));
         }
+}
+
+QImage appIcon(int size) {
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    paintAppIcon(p, size);
     return img;
 }
 
-QImage preloadImage()
-{
+QImage preloadImage() {
     QImage img = canvas(16, 16);
     QPainter p(&img);
     p.fillRect(img.rect(), vgrad(0, 16, QColor(46, 22, 120), QColor(16, 8, 56)));
     return img;
 }
 
-}  // namespace art
+} // namespace art
