@@ -210,8 +210,9 @@ QImage helpBase() {
     }
     drawGear(p, QPointF(212, 202), 24, QColor(0, 150, 160));
     drawGlobe(p, QPointF(166, 278), 20, QColor(40, 140, 230));
-    drawFox(p, QRectF(22, 400, 150, 137));
-    drawOwl(p, QRectF(174, 404, 146, 133));
+    // The owl on the left and the fox on the right, as in a game.
+    drawOwl(p, QRectF(24, 404, 146, 133));
+    drawFox(p, QRectF(172, 400, 150, 137));
     return img;
 }
 
@@ -451,8 +452,9 @@ QImage gameBackground() {
     p.drawLine(QPointF(120, 97), QPointF(680, 97));
     p.setPen(QPen(QColor(150, 100, 20), 1.5));
     p.drawLine(QPointF(120, 119.2), QPointF(680, 119.2));
-    podium(p, QRectF(6, 40, 147, 139), 1);
-    podium(p, QRectF(648, 40, 147, 139), 2);
+    // Player 2 (the owl, blue) sits on the left, player 1 (the fox, orange) on the right.
+    podium(p, QRectF(6, 40, 147, 139), 2);
+    podium(p, QRectF(648, 40, 147, 139), 1);
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -537,8 +539,8 @@ QImage menuSheet() {
         spot.addEllipse(QPointF(160, 380), 80, 14);
         p.fillPath(spot, QColor(200, 170, 255, 60));
         p.fillPath(spot.translated(480, 0), QColor(200, 170, 255, 60));
-        drawFox(p, QRectF(72, 214, 180, 164));
-        drawOwl(p, QRectF(548, 222, 176, 160));
+        drawOwl(p, QRectF(76, 222, 176, 160));
+        drawFox(p, QRectF(544, 214, 180, 164));
         const QPainterPath tag = textPath(QString::fromUtf8("Kvíz pro dva  \u2605  A quiz for two"),
                                           uiFont(17, true), QPointF(400, 548));
         fancyText(p, tag, QColor(230, 220, 255), QColor(20, 8, 70), 3, QColor(0, 0, 0, 150), 2, false);
@@ -598,8 +600,8 @@ QImage splash() {
                   "1.2.1"
                   "2..1.2"
                   "1.2h.21");
-    drawFox(p, QRectF(40, 300, 210, 191));
-    drawOwl(p, QRectF(552, 304, 206, 188));
+    drawOwl(p, QRectF(44, 304, 206, 188));
+    drawFox(p, QRectF(548, 300, 210, 191));
     drawLogo(p, QPointF(400, 110), 82);
     const QPainterPath t = textPath(QString::fromUtf8("Na\u010d\u00edt\u00e1m\u2026  \u00b7  Loading\u2026"),
                                     uiFont(22, true), QPointF(400, 548));
