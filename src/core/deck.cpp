@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -59,25 +60,10 @@ void addLine(QStringView line, int number, ParsedQuestionFile& out) {
 }
 } // namespace
 
-StoredQuestion::StoredQuestion(QStringView text, const std::array<QStringView, 4>& answers,
-                               std::uint8_t correct)
-    : correct_(correct) {
-    QString joined;
-    joined.reserve(text.size() + 4 + answers[0].size() + answers[1].size() + answers[2].size() +
-                   answers[3].size());
-    joined += text;
-    for (QStringView s : answers) {
-        joined += kSeparator;
-        joined += s;
-    }
-    fields_ = joined.toUtf8();
-    fields_.squeeze(); // the conversion reserves for the worst case
-}
-
 Question StoredQuestion::unpack() const {
     Question q;
     if (fields_.isEmpty() && correct_ == 0) return q;
-    const QString all = QString::fromUtf8(fields_);
+    const QString all = QString::fromUtf8(fields_.data(), fields_.size());
     qsizetype start = 0;
     for (std::size_t k = 0; k <= 4; ++k) {
         qsizetype end = k < 4 ? all.indexOf(kSeparator, start) : all.size();
@@ -91,12 +77,13 @@ Question StoredQuestion::unpack() const {
 
 QString StoredQuestion::text() const {
     const qsizetype end = fields_.indexOf('\\');
-    return QString::fromUtf8(end < 0 ? fields_ : fields_.first(end));
+    const QByteArrayView t = end < 0 ? fields_ : fields_.first(end);
+    return QString::fromUtf8(t.data(), t.size());
 }
 
 std::uint64_t StoredQuestion::textHash() const {
     const qsizetype end = fields_.indexOf('\\');
-    return questionTextHash(end < 0 ? QByteArrayView(fields_) : QByteArrayView(fields_).first(end));
+    return questionTextHash(end < 0 ? fields_ : fields_.first(end));
 }
 
 bool StoredQuestion::isEnglish() const {
@@ -148,16 +135,31 @@ void Deck::add(QStringView line, int number, std::vector<LoadIssue>& issues) {
         answers[i - 1] = f[r];
         if (r == 1) correct = static_cast<std::uint8_t>(i);
     }
-    questions_.emplace_back(f[0], answers, correct);
+    QString joined;
+    joined.reserve(f[0].size() + 4 + answers[0].size() + answers[1].size() + answers[2].size() +
+                   answers[3].size());
+    joined += f[0];
+    for (QStringView a : answers) {
+        joined += kSeparator;
+        joined += a;
+    }
+    const QByteArray utf8 = joined.toUtf8();
+    // Offsets are 32-bit: a deck of more than 4 GB of text keeps what fitted.
+    if (text_.size() + utf8.size() > std::numeric_limits<std::uint32_t>::max()) return;
+    questions_.push_back(
+        {static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(utf8.size()), correct});
+    text_ += utf8;
 }
 
 template <typename ForEachLine>
-std::vector<LoadIssue> Deck::fill(ForEachLine forEachLine, std::size_t expected) {
+std::vector<LoadIssue> Deck::fill(ForEachLine forEachLine, Expected expected) {
     rnd::randomize();
     questions_.clear();
     questions_.shrink_to_fit();
-    // Growing a large deck by doubling would hold two copies of its records for a while.
-    questions_.reserve(expected);
+    text_ = QByteArray();
+    // Growing a large deck by doubling would hold two copies of it for a while.
+    questions_.reserve(expected.lines);
+    text_.reserve(expected.bytes);
     std::vector<LoadIssue> issues;
     forEachLine([this, &issues](int number, QStringView line) { add(line, number, issues); });
     count_ = static_cast<int>(questions_.size());
@@ -169,14 +171,21 @@ std::vector<LoadIssue> Deck::fill(ForEachLine forEachLine, std::size_t expected)
 
 LoadReport Deck::loadFile(QByteArrayView bytes) {
     LoadReport report;
-    const auto lines = static_cast<std::size_t>(std::max(bytes.count('\n'), bytes.count('\r'))) + 1;
+    // Questions in UTF-8 take about as many bytes as the lines they come from.
+    const Expected expected{static_cast<std::size_t>(std::max(bytes.count('\n'), bytes.count('\r'))) + 1,
+                            bytes.size()};
     report.skipped =
-        fill([&](const auto& onLine) { report.decoding = textcodec::forEachLine(bytes, onLine); }, lines);
+        fill([&](const auto& onLine) { report.decoding = textcodec::forEachLine(bytes, onLine); }, expected);
     return report;
 }
 
 std::vector<LoadIssue> Deck::load(const QString& text) {
-    return fill([&text](const auto& onLine) { forEachTextLine(text, onLine); }, 0);
+    return fill([&text](const auto& onLine) { forEachTextLine(text, onLine); }, Expected{});
+}
+
+StoredQuestion Deck::at(int position) const {
+    const Entry& e = questions_[static_cast<std::size_t>(position)];
+    return {QByteArrayView(text_).sliced(e.offset, e.length), e.rightSlot};
 }
 
 bool Deck::hasLanguage(bool english) const {
@@ -211,7 +220,9 @@ Question Deck::dealInLanguage(bool english) {
 
 void Deck::putUnseenFirst(const std::function<bool(std::uint64_t)>& isSeen) {
     if (count_ < 2) return;
-    std::stable_partition(questions_.begin(), questions_.begin() + count_,
-                          [&isSeen](const StoredQuestion& q) { return !isSeen(q.textHash()); });
+    std::stable_partition(questions_.begin(), questions_.begin() + count_, [this, &isSeen](const Entry& e) {
+        return !isSeen(
+            StoredQuestion(QByteArrayView(text_).sliced(e.offset, e.length), e.rightSlot).textHash());
+    });
     next_ = 0;
 }

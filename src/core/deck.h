@@ -17,19 +17,20 @@ struct Question {
     std::uint8_t rightSlot = 0;     // slot of the right answer; 0 in the blank question
 };
 
-// A question as the deck keeps it: its text and its answers in their dealt slots, in one UTF-8 string,
-// so that a large file does not cost many times its size.
+// A question as the deck keeps it: its text and its answers in their dealt slots as UTF-8, separated
+// by '\\' (which no field can hold), inside the deck's one block of text, so that a large file does not
+// cost many times its size. A view: valid while the deck is neither reloaded nor destroyed.
 class StoredQuestion {
 public:
     StoredQuestion() = default; // the blank question: no text, no answers, right slot 0
-    StoredQuestion(QStringView text, const std::array<QStringView, 4>& answers, std::uint8_t correct);
+    StoredQuestion(QByteArrayView fields, std::uint8_t correct) : fields_(fields), correct_(correct) {}
     Question unpack() const;
     QString text() const;
     bool isEnglish() const;
     std::uint64_t textHash() const; // questionTextHash of its text
 
 private:
-    QByteArray fields_; // text and the four slots, separated by '\\', which no field can hold
+    QByteArrayView fields_;
     std::uint8_t correct_ = 0;
 };
 
@@ -81,7 +82,7 @@ public:
 
     int size() const { return count_; }
     bool isEmpty() const { return count_ == 0; }
-    const StoredQuestion& at(int position) const { return questions_[static_cast<std::size_t>(position)]; }
+    StoredQuestion at(int position) const;
     int nextPosition() const { return next_; }
     bool hasLanguage(bool english) const;
 
@@ -94,11 +95,21 @@ public:
     void putUnseenFirst(const std::function<bool(std::uint64_t textHash)>& isSeen);
 
 private:
-    template <typename ForEachLine>
-    std::vector<LoadIssue> fill(ForEachLine forEachLine, std::size_t expected);
+    // How much a load will hold, reserved up front.
+    struct Expected {
+        std::size_t lines = 0;
+        qsizetype bytes = 0;
+    };
+    template <typename ForEachLine> std::vector<LoadIssue> fill(ForEachLine forEachLine, Expected expected);
     void add(QStringView line, int number, std::vector<LoadIssue>& issues);
 
-    std::vector<StoredQuestion> questions_; // never empty: an empty deck holds the blank question
+    // Where a question's fields lie in text_, and its right slot; 12 bytes a question.
+    struct Entry {
+        std::uint32_t offset = 0, length = 0;
+        std::uint8_t rightSlot = 0;
+    };
+    QByteArray text_;
+    std::vector<Entry> questions_; // never empty: an empty deck holds the blank question
     int count_ = 0;
     int next_ = 0;
 };
