@@ -70,7 +70,17 @@ QString decodeUtf16(QByteArrayView bytes, Encoding encoding) {
     QStringDecoder decoder(encoding == Encoding::Utf16LittleEndian ? QStringDecoder::Utf16LE
                                                                    : QStringDecoder::Utf16BE,
                            QStringDecoder::Flag::Stateless);
-    return decoder(bytes);
+    QString text = decoder(bytes);
+    // A surrogate without its pair would not survive being written as UTF-8 (a saved name would
+    // come back changed): it becomes the replacement character, as any other broken sequence.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
 }
 
 // Whether an 8-bit text is a Windows-1250 file: some line is not UTF-8 and no line with non-ASCII

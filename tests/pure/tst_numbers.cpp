@@ -25,6 +25,7 @@ private slots:
 
     void utf8AndWindows1250DecodeToTheSameText_data();
     void utf8AndWindows1250DecodeToTheSameText();
+    void unpairedSurrogatesInUtf16BecomeReplacementCharacters();
     void byteOrderMarkIsDropped();
     void splitLinesEndsLinesAtAnyLineEnd_data();
     void splitLinesEndsLinesAtAnyLineEnd();
@@ -141,6 +142,21 @@ void NumConvTest::utf8AndWindows1250DecodeToTheSameText() {
 void NumConvTest::byteOrderMarkIsDropped() {
     const QString text = QString::fromUtf8("Kdo napsal Babičku?");
     QCOMPARE(textcodec::decode("\xEF\xBB\xBF" + text.toUtf8()), text);
+}
+
+// A name read from a UTF-16 file must come back the same after it is saved as UTF-8: a surrogate
+// without its pair becomes the replacement character, a whole pair stays.
+void NumConvTest::unpairedSurrogatesInUtf16BecomeReplacementCharacters() {
+    const QByteArray bytes("\xFF\xFE"
+                           "A\0"
+                           "\x00\xD8"
+                           "B\0"
+                           "\x3D\xD8\x00\xDE"
+                           "\x00\xDC",
+                           14);
+    const QString text = textcodec::decode(bytes);
+    QCOMPARE(text, QStringLiteral(u"A\uFFFDB\U0001F600\uFFFD"));
+    QCOMPARE(QString::fromUtf8(text.toUtf8()), text);
 }
 
 void NumConvTest::splitLinesEndsLinesAtAnyLineEnd_data() {
