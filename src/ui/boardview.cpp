@@ -64,6 +64,27 @@ void BoardView::drawCell(int col, int row) {
     host_.surface().draw(s, r.left, r.top, r.width, r.height);
 }
 
+void BoardView::restoreBoardUnder(const QRectF& area) {
+    Surface& s = host_.surface();
+    const QRectF plate(129, 77, 542, 496);
+    const QRectF part = area & plate;
+    if (part.isEmpty()) return;
+    s.painter().save();
+    s.painter().setClipRect(part);
+    s.drawPart(BoardPlate, part.x(), part.y(), part.width(), part.height(), part.x() - plate.x(),
+               part.y() - plate.y(), part.width(), part.height());
+    // In the board's own order: free cells lowest, a highlighted one on top.
+    for (int state = cellFree; state <= cellHover; ++state)
+        for (int row = 0; row < kRows; ++row)
+            for (int col = firstCol(row); col <= lastCol(row); ++col) {
+                const RectF r = cellRect(col, row);
+                if (cellStateAt(col, row) == state &&
+                    part.intersects(QRectF(r.left, r.top, r.width, r.height)))
+                    s.draw(state, r.left, r.top, r.width, r.height);
+            }
+    s.painter().restore();
+}
+
 void BoardView::drawPortraits() {
     Surface& s = host_.surface();
     s.restoreBackground(kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);

@@ -4,6 +4,8 @@
 
 #include "match.h"
 
+#include <QRectF>
+
 class ScreenHost;
 struct Pointer;
 
@@ -16,6 +18,9 @@ public:
     void drawBoard(bool refresh);
     void drawCell(int col, int row);
     void drawPortraits();
+    // Puts back the board plate and the cells inside a rectangle that something drawn over them
+    // (an option box) has left, over the background already restored there.
+    void restoreBoardUnder(const QRectF& area);
     void drawTurn();
     // The cell goes to its new owner: its big piece shrinks onto it, erasing the unchosen options.
     void animateCapture(const Capture& c, int chosenSlot);

@@ -70,8 +70,10 @@ public:
     void dealFor(Cell cell) override;
     // The answer in a slot (0: the time ran out) captures the chosen cell, then the win test.
     void resolveAnswer(int slot) override;
+    // An option erased during the capture: the background, then the board that lay under it.
     void clearOption(int side, int slot) override {
         questionPanel_.drawOption(side, slot, OptionState::Cleared);
+        boardView_.restoreBoardUnder(QuestionPanel::optionRect(side, slot));
     }
     void drawPortraits() override { boardView_.drawPortraits(); }
     // The winner screen when the group of the cell touches all three sides.

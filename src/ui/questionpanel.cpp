@@ -80,8 +80,8 @@ void QuestionPanel::drawOption(int side, int slot, OptionState state) {
     if (slot < 1 || slot > 8) return;
     Surface& s = host_.surface();
     const auto look = static_cast<std::size_t>(state);
-    const double x = side == 1 ? 500 + 32 * (slot - 1) : 100 - 32 * (slot - 1);
-    const double y = 185 + 54 * (slot - 1) - 5;
+    const QRectF box = optionRect(side, slot);
+    const double x = box.x(), y = box.y();
     QString text;
     if (state == OptionState::Cleared) {
         s.restoreBackground(x, y, 200, 47);
@@ -111,6 +111,11 @@ void QuestionPanel::drawOption(int side, int slot, OptionState state) {
                           static_cast<float>(y + static_cast<float>((47 - s.textHeight()) / 2)));
         s.print(text);
     }
+}
+
+QRectF QuestionPanel::optionRect(int side, int slot) {
+    return {side == 1 ? 500.0 + 32 * (slot - 1) : 100.0 - 32 * (slot - 1), 185.0 + 54 * (slot - 1) - 5, 200,
+            47};
 }
 
 QString QuestionPanel::drawJustifiedLine(const QString& text, float width, float left, float top) {

@@ -2,6 +2,7 @@
 // question text, the answer clock, and the pointer over the options.
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <QTimer>
 
@@ -18,6 +19,7 @@ public:
     void show();
     // An option box of the panel on side 1 (right) or 2 (left), slot 1 to 4 from the top.
     void drawOption(int side, int slot, OptionState state);
+    static QRectF optionRect(int side, int slot);
     // Draws the leading words of text that fit one line, justified; returns the words left over.
     QString drawJustifiedLine(const QString& text, float width, float left, float top);
     void handlePointer(const Pointer& p);

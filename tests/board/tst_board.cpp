@@ -462,6 +462,24 @@ private slots:
         QVERIFY(g.platform->prompts.isEmpty());
     }
 
+    // The options of the left panel lie over the board's plate: erasing one during the capture puts
+    // back the plate that lay under it, not a hole of bare background.
+    void anErasedOptionShowsTheBoardThatLayUnderIt() {
+        LoadedGame g;
+        questionOf(*g.window, 2, 3, 3, 2);
+        g.platform->clear();
+        QRgb onPlate = 0, offPlate = 0;
+        g.platform->onRefresh = [&] {
+            if (g.platform->refreshes == 2) { // the frame that erases option 4
+                onPlate = g.pixel(180, 360);
+                offPlate = g.pixel(50, 360);
+            }
+        };
+        g.window->resolveAnswer(0);
+        QCOMPARE(onPlate, rgb(BoardPlate));
+        QCOMPARE(offPlate, rgb(Background));
+    }
+
     // Long names shrink, then end in an ellipsis: they stay within their half of the name strip and
     // within the winner card.
     void longNamesFitTheStripAndTheWinnerCard() {
