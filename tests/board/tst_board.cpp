@@ -11,11 +11,9 @@ using namespace board;
 using fixture::colourOf;
 using fixture::LoadedGame;
 
-namespace {
-QRgb rgb(int index) {
-    return colourOf(index).rgb();
-}
+using fixture::rgb;
 
+namespace {
 // Sets one cell of the match's board, keeping the player on turn.
 void setCell(GameWindow& w, int col, int row, std::uint8_t state) {
     Grid g = w.match().cells();

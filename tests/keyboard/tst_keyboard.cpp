@@ -13,11 +13,9 @@ using namespace board;
 using fixture::colourOf;
 using fixture::LoadedGame;
 
-namespace {
-QRgb rgb(int index) {
-    return colourOf(index).rgb();
-}
+using fixture::rgb;
 
+namespace {
 // Item looks on the fixture's menu sheet: band 0 English lit.
 QRgb litColour(int item) {
     return QColor::fromHsv(((item - 1) * 20) % 360, 255, 255).rgb();

@@ -11,11 +11,9 @@ using namespace board;
 using fixture::colourOf;
 using fixture::LoadedGame;
 
-namespace {
-QRgb rgb(int index) {
-    return colourOf(index).rgb();
-}
+using fixture::rgb;
 
+namespace {
 QPoint centreOf(int col, int row) {
     const RectF r = cellRect(col, row);
     return {int(r.left + 32), int(r.top + 35)};

@@ -23,6 +23,10 @@ extern const std::array<Picture, 31> kPictures;
 
 // The flat colour of picture index i (indexes 25 and 30 share the file and so the colour).
 QColor colourOf(int index);
+// The same as a pixel value, to compare with a sampled pixel.
+inline QRgb rgb(int index) {
+    return colourOf(index).rgb();
+}
 // gratulace.png holds the English caption in its upper strip (colourOf(13)) and the Czech one in this colour.
 QColor czechCaptionColour();
 
