@@ -8,18 +8,30 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <vector>
+
+namespace {
+QString atScale(const QString& file, int scale) {
+    if (scale == 1) return file;
+    const qsizetype dot = file.lastIndexOf(u'.');
+    return file.left(dot) + QStringLiteral("@%1x").arg(scale) + file.mid(dot);
+}
+} // namespace
 
 class TestAssets : public QObject {
     Q_OBJECT
 private slots:
+    // Every picture at 1x, and at 2x beside it as name@2x with twice the size.
     void everyPictureIsThereAtItsSizeAndDecodes_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size");
-        for (int i = 0; i < 30; ++i) {
-            const auto& p = fixture::kPictures[static_cast<std::size_t>(i)];
-            QTest::newRow(p.file) << QString::fromLatin1(p.file) << QSize(p.width, p.height);
-        }
+        for (int scale : {1, 2})
+            for (int i = 0; i < 30; ++i) {
+                const auto& p = fixture::kPictures[static_cast<std::size_t>(i)];
+                const QString file = atScale(QString::fromLatin1(p.file), scale);
+                QTest::newRow(qPrintable(file)) << file << QSize(p.width, p.height) * scale;
+            }
     }
     void everyPictureIsThereAtItsSizeAndDecodes() {
         QFETCH(QString, file);
@@ -31,7 +43,33 @@ private slots:
                  file.endsWith(QStringLiteral(".jpg")) ? QStringLiteral("jpeg") : QStringLiteral("png"));
         const QImage img = reader.read();
         QVERIFY2(!img.isNull(), qPrintable(reader.errorString()));
-        if (file != QStringLiteral("preload.jpg")) QCOMPARE(img.size(), size);
+        if (!file.startsWith(QStringLiteral("preload"))) QCOMPARE(img.size(), size);
+    }
+
+    // The 2x set is the same artwork with more pixels: halved, it is within a few levels of the 1x one.
+    void theTwoTimesPicturesShowTheSame_data() {
+        QTest::addColumn<QString>("file");
+        for (const char* f : {"pozadi.png", "uvod.jpg", "pod.png", "p1/hrac.png", "p2/velke.png", "levy.png",
+                              "natahu.png", "moznostd.png", "sipka.png", "p2/gratulace.png"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void theTwoTimesPicturesShowTheSame() {
+        QFETCH(QString, file);
+        const QString dir = QStringLiteral(TK_PROGRAM_DIR "/graphics/");
+        const QImage one = QImage(dir + file).convertToFormat(QImage::Format_ARGB32);
+        const QImage two = QImage(dir + atScale(file, 2))
+                               .scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!one.isNull() && !two.isNull());
+        double sum = 0;
+        for (int y = 0; y < one.height(); ++y)
+            for (int x = 0; x < one.width(); ++x) {
+                const QRgb a = one.pixel(x, y), b = two.pixel(x, y);
+                sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                       std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+            }
+        const double meanPerChannel = sum / (4.0 * one.width() * one.height());
+        QVERIFY2(meanPerChannel < 6, qPrintable(QString::number(meanPerChannel)));
     }
 
     void theBoardPlateLeavesTheNamesVisibleAndCoversTheAnimations() {
@@ -58,7 +96,7 @@ private slots:
     }
 
     void theSplashAndIconAreBuiltIn() {
-        for (const char* name : {"splash.png", "icon16.png", "icon32.png", "icon48.png"})
+        for (const char* name : {"splash.png", "splash@2x.png", "icon16.png", "icon32.png", "icon48.png"})
             QVERIFY2(!QImage(QStringLiteral(TK_BUILTIN_DIR "/") + QLatin1String(name)).isNull(), name);
     }
 

@@ -18,11 +18,32 @@ PlayerStyle player(int id)
     return {QColor(140, 200, 255), QColor(30, 104, 214), QColor(14, 60, 150), QColor(6, 28, 80)};
 }
 
+namespace {
+qreal gScale = 1;
+}
+
+void setScale(qreal scale)
+{
+    gScale = scale;
+}
+
+qreal scale()
+{
+    return gScale;
+}
+
 QImage canvas(int w, int h, QColor fill)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(int(std::lround(w * gScale)), int(std::lround(h * gScale)), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(gScale);
     img.fill(fill);
     return img;
+}
+
+QRectF pixels(const QImage& img, const QRectF& r)
+{
+    const qreal s = img.devicePixelRatio();
+    return QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s);
 }
 
 void prepare(QPainter& p)
@@ -139,7 +160,8 @@ QImage blur(const QImage& src, qreal radius)
 {
     QImage img = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = img.width(), h = img.height();
-    const int k = std::max(1, int(std::lround(radius * 0.6)));
+    // The radius is in the game's pixels: a picture drawn at 2x blurs over twice as many image pixels.
+    const int k = std::max(1, int(std::lround(radius * 0.6 * img.devicePixelRatio())));
     std::vector<int> ch[4];
     for (auto& c : ch)
         c.resize(size_t(w) * h);

@@ -20,7 +20,13 @@ struct PlayerStyle {
 // id 1 = warm amber (lighter), id 2 = cobalt blue (darker): differ in hue and lightness.
 PlayerStyle player(int id);
 
+// Pictures are drawn in the game's own pixels; the scale sets how many image pixels each one gets
+// (2 for the @2x set). A canvas carries the scale as its device pixel ratio.
+void setScale(qreal scale);
+qreal scale();
 QImage canvas(int w, int h, QColor fill = Qt::transparent);
+// A rectangle in the game's pixels as the image pixels of a picture drawn at its scale.
+QRectF pixels(const QImage& img, const QRectF& r);
 void prepare(QPainter& p);
 QFont uiFont(int px, bool bold = false, int stretch = 100);
 

@@ -1,5 +1,6 @@
-// tk_artgen <graphicsDir> <builtinDir> [<previewDir>]
-// Paints every picture of the game from code; output is identical on every run.
+// tk_artgen [--scales 1,2] <graphicsDir> <builtinDir> [<previewDir>]
+// Paints every picture of the game from code; output is identical on every run. Each scale but 1
+// writes its pictures beside the others as name@<scale>x.png (or .jpg), the splash too.
 #include "pieces.h"
 #include "screens.h"
 
@@ -11,16 +12,43 @@
 
 using namespace art;
 
+bool drawSet(const QStringList& args, int scale, bool previews, QTextStream& err);
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    const QStringList args = app.arguments();
-    if (args.size() < 3 || args.size() > 4) {
-        err << "usage: tk_artgen <graphicsDir> <builtinDir> [<previewDir>]\n";
+    QStringList args = app.arguments();
+    QList<int> scales{1, 2};
+    if (args.size() > 2 && args[1] == QLatin1String("--scales")) {
+        scales.clear();
+        for (const QString& s : args[2].split(u','))
+            if (const int n = s.toInt(); n >= 1 && n <= 4 && !scales.contains(n)) scales << n;
+        args.remove(1, 2);
+    }
+    if (args.size() < 3 || args.size() > 4 || scales.isEmpty()) {
+        err << "usage: tk_artgen [--scales 1,2] <graphicsDir> <builtinDir> [<previewDir>]\n";
         return 2;
     }
+    if (!scales.contains(1)) scales.prepend(1); // the 1x set is the one every other falls back to
 
+    bool ok = true;
+    for (int scale : scales) {
+        setScale(scale);
+        if (!drawSet(args, scale, args.size() == 4 && scale == 1, err)) ok = false;
+    }
+    return ok ? 0 : 1;
+}
+
+namespace {
+QString scaledName(const QString& name, int scale) {
+    if (scale == 1) return name;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return name.left(dot) + QStringLiteral("@%1x").arg(scale) + name.mid(dot);
+}
+} // namespace
+
+bool drawSet(const QStringList& args, int scale, bool previews, QTextStream& err) {
     ImageSet g;
     g[QStringLiteral("uvod.jpg")] = menuSheet();
     const QImage background = gameBackground();
@@ -56,19 +84,24 @@ int main(int argc, char** argv) {
 
     ImageSet b;
     b[QStringLiteral("splash.png")] = splash();
-    for (int s : {16, 32, 48, 64, 128, 256})
-        b[QStringLiteral("icon%1.png").arg(s)] = appIcon(s);
 
     bool ok = true;
     auto writeAll = [&](const ImageSet& set, const QString& dir) {
         for (auto it = set.cbegin(); it != set.cend(); ++it)
-            if (!save(it.value(), QDir(dir).filePath(it.key()))) {
-                err << "cannot write " << QDir(dir).filePath(it.key()) << "\n";
+            if (!save(it.value(), QDir(dir).filePath(scaledName(it.key(), scale)))) {
+                err << "cannot write " << QDir(dir).filePath(scaledName(it.key(), scale)) << "\n";
                 ok = false;
             }
     };
     writeAll(g, args[1]);
     writeAll(b, args[2]);
+    if (scale != 1) return ok;
+
+    // The icons come in their own sizes at every scale.
+    ImageSet icons;
+    for (int s : {16, 32, 48, 64, 128, 256})
+        icons[QStringLiteral("icon%1.png").arg(s)] = appIcon(s);
+    writeAll(icons, args[2]);
     {
         // The scalable icon for software centres, drawn by the same code as the pictures.
         QSvgGenerator svg;
@@ -85,6 +118,6 @@ int main(int argc, char** argv) {
             p.end();
         }
     }
-    if (args.size() == 4) writePreviews(g, b, args[3]);
-    return ok ? 0 : 1;
+    if (previews) writePreviews(g, b, args[3]);
+    return ok;
 }

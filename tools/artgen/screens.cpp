@@ -562,7 +562,7 @@ QImage menuSheet() {
             const QRect cell(kMenuSlots[i].bandX, b.y, d.width(), d.height());
             p.save();
             p.setClipRect(cell);
-            p.drawImage(cell.topLeft(), base, d);
+            p.drawImage(QPointF(cell.topLeft()), base, pixels(base, QRectF(d)));
             p.translate(cell.topLeft() - d.topLeft());
             drawMenuButton(p, QRectF(d), items[i], b.czech, b.hi);
             p.restore();
@@ -580,7 +580,9 @@ QImage helpBackground() {
 }
 
 QImage backHighlight() {
-    QImage img = helpBase().copy(0, 0, 90, 90);
+    const QImage base = helpBase();
+    QImage img = base.copy(pixels(base, QRectF(0, 0, 90, 90)).toRect());
+    img.setDevicePixelRatio(base.devicePixelRatio());
     QPainter p(&img);
     prepare(p);
     drawBackButton(p, true);
