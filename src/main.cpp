@@ -59,13 +59,19 @@ int main(int argc, char** argv) {
         const QRect g = screen->geometry();
         window->move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
     }
+    window->applyStoredZoom();
     window->show();
+    platform.applyPendingDisplay(*window); // at a zoom step the splash already shows at it
     // The window system must map the window before the splash can be painted on it.
     QElapsedTimer mapping;
     mapping.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && mapping.elapsed() < 1000)
+    const auto mapped = [&] {
+        const QWindow* shown = platform.shownWindow(*window).windowHandle();
+        return shown && shown->isExposed();
+    };
+    while (!mapped() && mapping.elapsed() < 1000)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-    window->repaint();
+    platform.refresh(*window);
     QGuiApplication::sync(); // push the painted splash to the screen before the pause
     platform.sleep(1500);
     if (!window->load()) return 1;

@@ -2,6 +2,7 @@
 // sleeping, showing the surface, message boxes, sound, music, the help page and the display mode.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -31,8 +32,13 @@ public:
 
     virtual void loadHelpPage(QTextBrowser& pane, const QString& htmlPath) = 0;
 
-    // The game fills the screen (scaled, aspect kept) or returns to its centred 800 x 600 window.
+    // The game fills the screen (scaled, aspect kept) or returns to its centred window.
     virtual void setFullScreen(QWidget& window, bool on) = 0;
+    // The window at a zoom step, in per cent of 800 x 600, centred on its screen; in full screen the
+    // step waits until the window returns.
+    virtual void setZoom(QWidget& window, int percent) = 0;
+    // The room the window's screen has for a window, in the screen's own pixels.
+    virtual QSize screenRoom(QWidget& window) = 0;
     // Leaves full screen for good while the window closes: the screen returns to its state at start-up.
     virtual void restoreDisplay(QWidget& window) = 0;
 };

@@ -20,17 +20,33 @@
 #include <QThread>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 namespace {
-// Shows the 800 x 600 game scaled to fill the screen, aspect kept; input is mapped back by the view.
+// Shows the 800 x 600 game scaled to fill the view, aspect kept; input is mapped back by the view.
+// The scale and the margins fall on whole device pixels, so the game, which draws itself at the
+// scale it is shown at, lands pixel for pixel.
 class ScalingView : public QGraphicsView {
 public:
     explicit ScalingView(QWidget& game) : game_(&game) {}
 
+    void fit() {
+        const double ratio = devicePixelRatioF();
+        const QSizeF room = QSizeF(viewport()->size()) * ratio;
+        // In 1/200 steps, at which 800 x 600 are both whole numbers.
+        double scale = std::floor(std::min(room.width() / 800, room.height() / 600) * 200 + 1e-6) / 200;
+        if (scale <= 0) scale = ratio;
+        const double left = std::floor((room.width() - 800 * scale) / 2);
+        const double top = std::floor((room.height() - 600 * scale) / 2);
+        setTransform(QTransform::fromScale(scale / ratio, scale / ratio));
+        setSceneRect(QRectF(-left / scale, -top / scale, room.width() / scale, room.height() / scale));
+    }
+
 protected:
     void resizeEvent(QResizeEvent* e) override {
         QGraphicsView::resizeEvent(e);
-        fitInView(QRectF(0, 0, 800, 600), Qt::KeepAspectRatio);
+        fit();
     }
     // The window manager closes the view, but it is the game that must end (and save its settings).
     void closeEvent(QCloseEvent* e) override {
@@ -128,11 +144,37 @@ void QtPlatform::loadHelpPage(QTextBrowser& pane, const QString& htmlPath) {
 
 void QtPlatform::setFullScreen(QWidget& window, bool on) {
     wantFullScreen_ = on;
-    if (switchPending_) return; // the pending switch reads wantFullScreen_ when it runs
+    scheduleDisplaySwitch(window);
+}
+
+void QtPlatform::setZoom(QWidget& window, int percent) {
+    zoom_ = percent;
+    scheduleDisplaySwitch(window);
+}
+
+QSize QtPlatform::screenRoom(QWidget& window) {
+    const QScreen* screen = shownWindow(window).screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(800, 600);
+}
+
+QWidget& QtPlatform::shownWindow(QWidget& window) {
+    return view_ && proxy_ ? *view_ : window;
+}
+
+void QtPlatform::applyPendingDisplay(QWidget& window) {
+    if (!switchPending_) return;
+    switchPending_ = false;
+    applyDisplayMode(window);
+}
+
+void QtPlatform::scheduleDisplaySwitch(QWidget& window) {
+    if (switchPending_) return; // the pending switch reads the wanted mode when it runs
     switchPending_ = true;
     QMetaObject::invokeMethod(
         &switchContext_,
         [this, target = QPointer<QWidget>(&window)] {
+            if (!switchPending_) return; // already applied at start-up
             switchPending_ = false;
             if (target) applyDisplayMode(*target);
         },
@@ -140,47 +182,61 @@ void QtPlatform::setFullScreen(QWidget& window, bool on) {
 }
 
 void QtPlatform::applyDisplayMode(QWidget& window) {
-    if (wantFullScreen_)
-        enterFullScreen(window);
+    if (wantFullScreen_ || zoom_ > 100)
+        showInView(window, wantFullScreen_);
     else
-        leaveFullScreen(window, window.isVisible());
+        leaveView(window, window.isVisible() || (view_ && view_->isVisible()));
 }
 
 void QtPlatform::restoreDisplay(QWidget& window) {
     wantFullScreen_ = false;
-    leaveFullScreen(window, false);
+    leaveView(window, false);
 }
 
-void QtPlatform::enterFullScreen(QWidget& window) {
-    if (proxy_) return;
-    auto* view = new ScalingView(window);
-    auto* scene = new QGraphicsScene(0, 0, 800, 600, view);
-    scene->setBackgroundBrush(Qt::black);
-    view->setScene(scene);
-    view->setWindowTitle(window.windowTitle());
-    view->setWindowIcon(window.windowIcon());
-    view->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setRenderHint(QPainter::SmoothPixmapTransform);
-    view->setBackgroundBrush(Qt::black);
-    view->setMouseTracking(true);
-    view_ = view;
-    const bool wasVisible = window.isVisible();
-    window.hide();
-    proxy_ = scene->addWidget(&window);
-    proxy_->setPos(0, 0);
-    if (wasVisible) {
-        const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-        view->setGeometry(screen ? screen->geometry() : QRect(0, 0, 800, 600));
-        view->showFullScreen();
+void QtPlatform::showInView(QWidget& window, bool fullScreen) {
+    const bool wasVisible = window.isVisible() || (view_ && view_->isVisible());
+    if (!proxy_) {
+        auto* view = new ScalingView(window);
+        auto* scene = new QGraphicsScene(0, 0, 800, 600, view);
+        scene->setBackgroundBrush(Qt::black);
+        view->setScene(scene);
+        view->setWindowTitle(window.windowTitle());
+        view->setWindowIcon(window.windowIcon());
+        view->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        view->setFrameShape(QFrame::NoFrame);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        view->setBackgroundBrush(Qt::black);
+        view->setMouseTracking(true);
+        view_ = view;
+        const QPoint windowCentre = window.geometry().center();
+        window.hide();
+        proxy_ = scene->addWidget(&window);
+        proxy_->setPos(0, 0);
+        view->move(windowCentre - QPoint(view->width() / 2, view->height() / 2));
     }
+    auto* view = static_cast<ScalingView*>(view_.data());
+    const QScreen* screen = view->screen() ? view->screen() : QGuiApplication::primaryScreen();
+    if (fullScreen) {
+        view->setMinimumSize(0, 0);
+        view->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        view->setGeometry(screen ? screen->geometry() : QRect(0, 0, 800, 600));
+        if (wasVisible) view->showFullScreen();
+    } else {
+        if (view->isFullScreen()) view->showNormal();
+        const QSize size(800 * zoom_ / 100, 600 * zoom_ / 100);
+        const QRect room = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size);
+        view->setFixedSize(size);
+        view->move(room.x() + (room.width() - size.width()) / 2, room.y() + (room.height() - size.height()) / 2);
+        if (wasVisible) view->show();
+    }
+    view->fit();
     window.show();
     window.setFocus();
 }
 
-void QtPlatform::leaveFullScreen(QWidget& window, bool showWindow) {
+void QtPlatform::leaveView(QWidget& window, bool showWindow) {
     if (!proxy_) return;
     proxy_->setWidget(nullptr);
     proxy_ = nullptr;

@@ -1,4 +1,4 @@
-// The program's platform layer on Qt: real sleeping, painting, dialogs, audio and full screen.
+// The program's platform layer on Qt: real sleeping, painting, dialogs, audio, full screen and zoom.
 #pragma once
 
 #include "platform.h"
@@ -29,19 +29,29 @@ public:
     void stopMusic() override;
     void loadHelpPage(QTextBrowser& pane, const QString& htmlPath) override;
     void setFullScreen(QWidget& window, bool on) override;
+    void setZoom(QWidget& window, int percent) override;
+    QSize screenRoom(QWidget& window) override;
     void restoreDisplay(QWidget& window) override;
+
+    // Runs a display switch that waits for the event loop now; at start-up, before the window is
+    // painted, so a zoomed window does not first appear at 100 %.
+    void applyPendingDisplay(QWidget& window);
+    // The top-level window that shows the game: the view in full screen and at a zoom step.
+    QWidget& shownWindow(QWidget& window);
 
 private:
     void ensureMusicPlayer();
     QWidget* dialogParent(QWidget* parent) const;
+    void scheduleDisplaySwitch(QWidget& window);
     void applyDisplayMode(QWidget& window);
-    void enterFullScreen(QWidget& window);
-    void leaveFullScreen(QWidget& window, bool showWindow);
+    void showInView(QWidget& window, bool fullScreen);
+    void leaveView(QWidget& window, bool showWindow);
 
     std::unique_ptr<EffectPlayer> effects_;
     std::unique_ptr<QMediaPlayer> music_;
     std::unique_ptr<QAudioOutput> musicOut_;
-    // The full-screen view owns its scene; both die through deleteLater, never inside their own events.
+    // The view shows the game scaled, in full screen or at a zoom step. It owns its scene; both die
+    // through deleteLater, never inside their own events.
     QPointer<QGraphicsView> view_;
     QPointer<QGraphicsView> retiredView_; // left, waiting for deleteLater
     QPointer<QGraphicsProxyWidget> proxy_;
@@ -49,6 +59,7 @@ private:
     // through the very objects the switch creates or destroys.
     QObject switchContext_;
     bool wantFullScreen_ = false;
+    int zoom_ = 100;
     bool switchPending_ = false;
     bool audioChecked_ = false;
     bool audioAvailable_ = false;

@@ -69,8 +69,7 @@ void BoardView::restoreBoardUnder(const QRectF& area) {
     const QRectF plate(129, 77, 542, 496);
     const QRectF part = area & plate;
     if (part.isEmpty()) return;
-    s.painter().save();
-    s.painter().setClipRect(part);
+    s.setClip(part);
     s.drawPart(BoardPlate, part.x(), part.y(), part.width(), part.height(), part.x() - plate.x(),
                part.y() - plate.y(), part.width(), part.height());
     // In the board's own order: free cells lowest, a highlighted one on top.
@@ -82,7 +81,7 @@ void BoardView::restoreBoardUnder(const QRectF& area) {
                     part.intersects(QRectF(r.left, r.top, r.width, r.height)))
                     s.draw(state, r.left, r.top, r.width, r.height);
             }
-    s.painter().restore();
+    s.clearClip();
 }
 
 void BoardView::drawPortraits() {

@@ -6,6 +6,7 @@
 #include "settingsfile.h"
 #include "switchlabel.h"
 #include "textcodec.h"
+#include "zoomsteps.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -89,7 +90,11 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, surface_.image());
+    // The surface is drawn at the resolution it is shown at: the screen's pixel ratio, times the
+    // scale of the view that shows the window in full screen or at a zoom step.
+    const QTransform toDevice = p.deviceTransform();
+    surface_.setScale(std::hypot(toDevice.m11(), toDevice.m12()));
+    p.drawImage(QRectF(0, 0, 800, 600), surface_.image());
 }
 
 void GameWindow::mouseMoveEvent(QMouseEvent* e) {
@@ -125,6 +130,35 @@ QString GameWindow::storeFolder() const {
 QString GameWindow::seenQuestionsFile() const {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
            QStringLiteral("/seen-questions.txt");
+}
+
+QString GameWindow::zoomFile() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/zoom.txt");
+}
+
+void GameWindow::applyStoredZoom() {
+    QFile f(zoomFile());
+    zoom_ = zoomsteps::parse(f.open(QIODevice::ReadOnly) ? f.read(16) : QByteArray());
+    const QSize room = platform_.screenRoom(*this);
+    const int shown = zoomsteps::shown(zoom_, zoomsteps::largestFitting(room.width(), room.height()));
+    if (shown != 100) platform_.setZoom(*this, shown);
+}
+
+void GameWindow::stepZoom(int direction) {
+    const QSize room = platform_.screenRoom(*this);
+    const int largest = zoomsteps::largestFitting(room.width(), room.height());
+    const int from = zoomsteps::shown(zoom_, largest);
+    const int to = direction == 0 ? 100 : zoomsteps::stepped(from, direction, largest);
+    if (to == from && to == zoom_) return;
+    zoom_ = to;
+    platform_.setZoom(*this, to);
+    // Written whole and renamed, like n.dat. Losing it only means 100 % next time, so it is not shown.
+    const QString path = zoomFile();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(zoomsteps::format(to)) < 0 || !f.commit())
+        std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(path)),
+                     qPrintable(f.errorString()));
 }
 
 void GameWindow::readSettings() {
@@ -366,6 +400,17 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Q && (modifiers & Qt::ControlModifier)) {
         menu_.askToQuit();
         return true;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        // Plus sits on the = key of many keyboards; full screen already fills the screen.
+        const int direction = key == Qt::Key_Plus || key == Qt::Key_Equal ? 1
+                              : key == Qt::Key_Minus                      ? -1
+                              : key == Qt::Key_0                          ? 0
+                                                                          : 2;
+        if (direction != 2) {
+            if (!settings_.isFullScreenOn()) stepZoom(direction);
+            return true;
+        }
     }
     if (key == Qt::Key_Escape) {
         switch (match_.screen()) {

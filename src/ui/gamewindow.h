@@ -36,6 +36,13 @@ public:
     QString programFolder() const override { return folder_; }
     QString storeFolder() const; // where n.dat and the language marker are written
     QString seenQuestionsFile() const;
+    // The zoom step the player chose, kept in its own file in the config folder.
+    QString zoomFile() const;
+    int zoomChoice() const { return zoom_; }
+    // Reads the stored zoom step and shows the window at it (or at the largest that fits the screen).
+    void applyStoredZoom();
+    // Ctrl + plus / minus: one step up or down; Ctrl + 0: back to 100 %. The choice is stored.
+    void stepZoom(int direction);
     bool isCzech() const override { return czech_; }
     void switchLanguage() override;
     bool saveSettings() override; // false after a failure, which was reported
@@ -81,8 +88,8 @@ public:
 
     // What the pointer does on the current screen.
     void handlePointer(const Pointer& p);
-    // What a key does: F11 full screen, Ctrl+Q the quit question, Escape one step back, and the
-    // current screen's own keys. False for a key nobody uses.
+    // What a key does: F11 full screen, Ctrl+Q the quit question, Ctrl + plus / minus / 0 the zoom
+    // steps, Escape one step back, and the current screen's own keys. False for a key nobody uses.
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
 
 signals:
@@ -109,6 +116,7 @@ private:
     bool installed_ = false;
     bool czech_ = false;
     bool unloaded_ = false;
+    int zoom_ = 100;
     Surface surface_;
     Match match_;
     Deck deck_;

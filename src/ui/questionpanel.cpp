@@ -223,12 +223,7 @@ void QuestionPanel::clockTick() {
     Match& m = host_.match();
     const int player = m.playerOnTurn();
     host_.drawPortraits();
-    if (s.isOpen()) {
-        s.painter().translate(player == 1 ? 79 : 721, 109);
-        s.painter().rotate(360 - m.timeLeft());
-        s.draw(ClockHand, -6, -64, 13, 66);
-        s.painter().resetTransform();
-    }
+    s.drawTurned(ClockHand, player == 1 ? 79 : 721, 109, 360 - m.timeLeft(), -6, -64, 13, 66);
     if (m.isTimeUp()) {
         for (int slot = 1; slot <= 4; ++slot)
             drawOption(player, slot, OptionState::Normal);

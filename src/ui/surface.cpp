@@ -2,7 +2,10 @@
 
 #include "fonts.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImageReader>
+#include <cmath>
 
 namespace {
 // File names by slot.
@@ -19,12 +22,42 @@ constexpr std::array<int, kPictureCount> kLoadOrder = {8,  2,  6,  14, 30, 9,  3
                                                        24, 26, 27, 28, 29, 17, 16, 13, 12};
 } // namespace
 
-Surface::Surface() : image_(800, 600, QImage::Format_ARGB32_Premultiplied) {
-    image_.fill(Qt::white);
-    const QImage splash(QStringLiteral(":/builtin/splash.png"));
-    if (!splash.isNull()) {
+namespace {
+// Beyond this many remembered steps the content so far is kept as one picture at the current scale:
+// drawing it again stays possible, only a little softer. A game draws far fewer between full screens.
+constexpr std::size_t kMostSteps = 20000;
+// A 2x picture older than the 1x one by more than this was left behind when the player replaced the
+// picture; a copy of the program folder may shuffle the times by a little.
+constexpr qint64 kStaleSeconds = 2;
+
+QString twoTimesName(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+bool wholeAlphaOpaque(const QImage& img) {
+    if (!img.hasAlphaChannel()) return true;
+    const QImage argb = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(row[x]) != 255) return false;
+    }
+    return true;
+}
+} // namespace
+
+Surface::Surface() {
+    splash_ = QImage(QStringLiteral(":/builtin/splash.png"));
+    makeImage();
+    if (!splash_.isNull()) {
+        Step step;
+        step.kind = Step::Splash;
+        step.target = step.bounds = QRectF(0, 0, 800, 600);
         QPainter p(&image_);
-        p.drawImage(QRect(0, 0, 800, 600), splash);
+        steps_.push_back(step);
+        for (const Step& s : steps_)
+            perform(p, s);
     }
 }
 
@@ -32,12 +65,83 @@ Surface::~Surface() {
     if (painter_) painter_->end();
 }
 
+void Surface::makeImage() {
+    // A hair under a whole pixel rounds down: 800 x 1.25 is 1000, not 1001.
+    const int w = static_cast<int>(std::ceil(800 * scale_ - 1e-6));
+    const int h = static_cast<int>(std::ceil(600 * scale_ - 1e-6));
+    image_ = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(scale_);
+    image_.fill(Qt::white);
+}
+
+void Surface::setScale(double scale) {
+    if (!(scale > 0) || std::abs(scale - scale_) < 1e-9) return;
+    const bool open = painter_ != nullptr;
+    if (open) {
+        painter_->end();
+        painter_.reset();
+    }
+    scale_ = scale;
+    const int set = scale > 1 + 1e-9 ? 2 : 1;
+    if (set != pictureSet_) {
+        pictureSet_ = set;
+        QImage splash(set == 2 ? QStringLiteral(":/builtin/splash@2x.png") : QStringLiteral(":/builtin/splash.png"));
+        if (!splash.isNull()) {
+            splash.setDevicePixelRatio(set);
+            splash_ = splash;
+        }
+        if (open) loadPictures();
+    }
+    makeImage();
+    QPainter temporary;
+    QPainter* p = &temporary;
+    if (open) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::SmoothPixmapTransform);
+        p = painter_.get();
+    } else {
+        temporary.begin(&image_);
+        temporary.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
+    for (const Step& step : steps_)
+        perform(*p, step);
+}
+
 void Surface::open(const QString& pictureFolder) {
+    folder_ = pictureFolder;
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures
+    loadPictures();
+}
+
+void Surface::loadPictures() {
     for (int slot : kLoadOrder) {
-        QImage pic(pictureFolder + u'/' + QString::fromLatin1(kFiles[static_cast<std::size_t>(slot)]));
-        picture(slot) = pic.isNull() ? QImage() : pic.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QString path = folder_ + u'/' + QString::fromLatin1(kFiles[static_cast<std::size_t>(slot)]);
+        QString chosen = path;
+        int ratio = 1;
+        if (pictureSet_ == 2) {
+            const QString two = twoTimesName(path);
+            const QFileInfo twoInfo(two), oneInfo(path);
+            const QSize twoSize = QImageReader(two).size(), oneSize = QImageReader(path).size();
+            // Only a 2x picture that belongs to the 1x one: twice its size, and not left over from
+            // before the player put a picture of their own in its place.
+            if (twoInfo.isFile() && twoSize.isValid() &&
+                (!oneInfo.isFile() || (twoSize == oneSize * 2 && twoInfo.lastModified().secsTo(
+                                                                     oneInfo.lastModified()) <= kStaleSeconds))) {
+                chosen = two;
+                ratio = 2;
+            }
+        }
+        QImage pic(chosen);
+        if (pic.isNull() && ratio == 2) {
+            pic = QImage(path);
+            ratio = 1;
+        }
+        if (!pic.isNull()) {
+            pic = pic.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            pic.setDevicePixelRatio(ratio);
+        }
+        picture(slot) = pic;
     }
 }
 
@@ -50,17 +154,109 @@ void Surface::close() {
         pic = QImage();
 }
 
+QSizeF Surface::pictureSize(int slot) const {
+    return picture(slot).deviceIndependentSize();
+}
+
+bool Surface::isOpaque(int slot, const QRectF& source) {
+    const QImage& pic = picture(slot);
+    if (pic.isNull() || !QRectF(QPointF(0, 0), pic.deviceIndependentSize()).contains(source)) return false;
+    auto& key = opaqueKey_[static_cast<std::size_t>(slot)];
+    if (key != pic.cacheKey()) {
+        key = pic.cacheKey();
+        opaque_[static_cast<std::size_t>(slot)] = wholeAlphaOpaque(pic);
+    }
+    return opaque_[static_cast<std::size_t>(slot)];
+}
+
+void Surface::perform(QPainter& p, const Step& step) {
+    p.resetTransform();
+    if (step.clipped)
+        p.setClipRect(step.clip);
+    else
+        p.setClipping(false);
+    p.setTransform(step.transform);
+    switch (step.kind) {
+    case Step::Picture: {
+        const QImage& pic = picture(step.slot);
+        if (pic.isNull()) return;
+        const double r = pic.devicePixelRatio();
+        const QRectF source = step.source.isNull() ? QRectF(pic.rect())
+                                                   : QRectF(step.source.x() * r, step.source.y() * r,
+                                                            step.source.width() * r, step.source.height() * r);
+        p.drawImage(step.target, pic, source);
+        break;
+    }
+    case Step::Outline: {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        QPen pen(QColor::fromRgba(step.colour));
+        pen.setWidth(1);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(step.target);
+        break;
+    }
+    case Step::Text:
+        p.setFont(step.font);
+        p.setPen(QColor::fromRgba(step.colour));
+        p.drawText(step.target.topLeft(), step.text);
+        break;
+    case Step::Splash:
+        p.drawImage(step.target, step.image.isNull() ? splash_ : step.image);
+        break;
+    }
+}
+
+void Surface::remember(Step step, bool opaque) {
+    if (step.clipped) step.bounds &= step.clip;
+    // An opaque picture hides for good whatever lay wholly under it.
+    if (opaque && !step.clipped && step.transform.isIdentity())
+        std::erase_if(steps_, [&](const Step& old) { return step.target.contains(old.bounds); });
+    if (steps_.size() >= kMostSteps) {
+        Step snapshot;
+        snapshot.kind = Step::Splash;
+        snapshot.image = image_.copy();
+        snapshot.target = snapshot.bounds = QRectF(0, 0, 800, 600);
+        steps_.clear();
+        steps_.push_back(snapshot);
+    }
+    steps_.push_back(std::move(step));
+}
+
 void Surface::draw(int slot, double x, double y, double w, double h) {
     const QImage& pic = picture(slot);
     if (!painter_ || pic.isNull()) return;
-    painter_->drawImage(QRectF(x, y, w, h), pic, QRectF(pic.rect()));
+    drawPart(slot, x, y, w, h, 0, 0, pic.deviceIndependentSize().width(), pic.deviceIndependentSize().height());
 }
 
 void Surface::drawPart(int slot, double x, double y, double w, double h, double sx, double sy, double sw,
                        double sh) {
+    if (!painter_ || picture(slot).isNull()) return;
+    Step step;
+    step.slot = slot;
+    step.target = step.bounds = QRectF(x, y, w, h);
+    step.source = QRectF(sx, sy, sw, sh);
+    step.clipped = clipped_;
+    step.clip = clip_;
+    perform(*painter_, step);
+    remember(std::move(step), isOpaque(slot, QRectF(sx, sy, sw, sh)));
+}
+
+void Surface::drawTurned(int slot, double cx, double cy, double degrees, double x, double y, double w,
+                         double h) {
     const QImage& pic = picture(slot);
     if (!painter_ || pic.isNull()) return;
-    painter_->drawImage(QRectF(x, y, w, h), pic, QRectF(sx, sy, sw, sh));
+    Step step;
+    step.slot = slot;
+    step.transform.translate(cx, cy);
+    step.transform.rotate(degrees);
+    step.target = QRectF(x, y, w, h);
+    step.bounds = step.transform.mapRect(step.target);
+    step.source = QRectF(QPointF(0, 0), pic.deviceIndependentSize());
+    step.clipped = clipped_;
+    step.clip = clip_;
+    perform(*painter_, step);
+    remember(std::move(step), false);
 }
 
 void Surface::restoreBackground(double x, double y, double w, double h) {
@@ -69,14 +265,26 @@ void Surface::restoreBackground(double x, double y, double w, double h) {
 
 void Surface::outline(QRgb argb, double x, double y, double w, double h) {
     if (!painter_) return;
+    Step step;
+    step.kind = Step::Outline;
+    step.colour = argb;
+    step.target = QRectF(x, y, w, h);
+    step.bounds = step.target.adjusted(-1, -1, 2, 2);
+    step.clipped = clipped_;
+    step.clip = clip_;
     painter_->save();
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(QColor::fromRgba(argb));
-    pen.setWidth(1);
-    painter_->setPen(pen);
-    painter_->setBrush(Qt::NoBrush);
-    painter_->drawRect(QRectF(x, y, w, h));
+    perform(*painter_, step);
     painter_->restore();
+    remember(std::move(step), false);
+}
+
+void Surface::setClip(const QRectF& r) {
+    clipped_ = true;
+    clip_ = r;
+}
+
+void Surface::clearClip() {
+    clipped_ = false;
 }
 
 void Surface::setTextPosition(double x, double y) {
@@ -108,9 +316,17 @@ void Surface::print(const QString& text) {
     if (!painter_ || text.isEmpty()) return;
     const QFont f = textFont();
     const QFontMetricsF fm(f);
-    painter_->setFont(f);
-    painter_->setPen(textColour_);
+    Step step;
+    step.kind = Step::Text;
+    step.text = text;
+    step.font = f;
+    step.colour = textColour_.rgba();
     // The position is the text's top-left corner; drawText wants the baseline.
-    painter_->drawText(QPointF(textX_, textY_ + fm.ascent()), text);
+    step.target = QRectF(QPointF(textX_, textY_ + fm.ascent()), QSizeF());
+    step.bounds = fm.boundingRect(text).translated(step.target.topLeft()).adjusted(-2, -2, 2, 2);
+    step.clipped = clipped_;
+    step.clip = clip_;
+    perform(*painter_, step);
+    remember(std::move(step), false);
     textX_ += static_cast<float>(fm.horizontalAdvance(text));
 }

@@ -22,6 +22,8 @@ public:
     QStringList helpPages;
     std::vector<bool> fullScreen;
     bool isFullScreen = false;
+    std::vector<int> zooms; // every zoom step asked for
+    QSize room{1920, 1040};
     std::function<void()> onRefresh; // lets a test look at every frame of an animation
 
     void sleep(int ms) override { sleeps.push_back(ms); }
@@ -49,6 +51,9 @@ public:
         isFullScreen = on;
     }
 
+    void setZoom(QWidget&, int percent) override { zooms.push_back(percent); }
+    QSize screenRoom(QWidget&) override { return room; }
+
     void restoreDisplay(QWidget&) override {
         fullScreen.push_back(false);
         isFullScreen = false;
@@ -70,5 +75,6 @@ public:
         music.clear();
         helpPages.clear();
         fullScreen.clear();
+        zooms.clear();
     }
 };
