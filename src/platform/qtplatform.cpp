@@ -37,10 +37,13 @@ public:
         // In 1/200 steps, at which 800 x 600 are both whole numbers.
         double scale = std::floor(std::min(room.width() / 800, room.height() / 600) * 200 + 1e-6) / 200;
         if (scale <= 0) scale = ratio;
-        const double left = std::floor((room.width() - 800 * scale) / 2);
-        const double top = std::floor((room.height() - 600 * scale) / 2);
-        setTransform(QTransform::fromScale(scale / ratio, scale / ratio));
-        setSceneRect(QRectF(-left / scale, -top / scale, room.width() / scale, room.height() / scale));
+        // The view scrolls by whole pixels of the desktop, so the margins are whole pixels of it.
+        const double left = std::floor((viewport()->width() - 800 * scale / ratio) / 2);
+        const double top = std::floor((viewport()->height() - 600 * scale / ratio) / 2);
+        const double toScene = ratio / scale;
+        setTransform(QTransform::fromScale(1 / toScene, 1 / toScene));
+        setSceneRect(QRectF(-left * toScene, -top * toScene, viewport()->width() * toScene,
+                            viewport()->height() * toScene));
     }
 
 protected:

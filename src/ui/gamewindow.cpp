@@ -94,7 +94,18 @@ void GameWindow::paintEvent(QPaintEvent*) {
     // scale of the view that shows the window in full screen or at a zoom step.
     const QTransform toDevice = p.deviceTransform();
     surface_.setScale(std::hypot(toDevice.m11(), toDevice.m12()));
-    p.drawImage(QRectF(0, 0, 800, 600), surface_.image());
+    const QImage& image = surface_.image();
+    if (toDevice.type() <= QTransform::TxScale) {
+        // The image has the device's own pixels: copy them at a whole-pixel offset. Where the window
+        // starts between device pixels (a desktop scale of 125 %), drawing through the scale would
+        // resample them all, soft.
+        const QPointF origin = toDevice.map(QPointF(0, 0));
+        const QTransform onDevice = QTransform::fromTranslate(std::round(origin.x()), std::round(origin.y()));
+        p.setWorldTransform(onDevice * toDevice.inverted() * p.worldTransform());
+        p.drawImage(QRectF(0, 0, image.width(), image.height()), image, QRectF(image.rect()));
+    } else {
+        p.drawImage(QRectF(0, 0, 800, 600), image);
+    }
 }
 
 void GameWindow::mouseMoveEvent(QMouseEvent* e) {

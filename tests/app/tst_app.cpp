@@ -5,6 +5,7 @@
 #include "random.h"
 #include "switchlabel.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,6 +95,99 @@ private slots:
         QCOMPARE(g.pixel(300, 400), grid.pixel(11, 22));
         QCOMPARE(g.pixel(309, 409), grid.pixel(20, 31));
         QVERIFY(g.pixel(310, 410) != grid.pixel(21, 32));
+    }
+
+    // A game in the middle of a question, drawn at 1x, then at 2x and back: the surface draws its
+    // content again at each scale, and back at 1x it is the same to the last pixel.
+    void aNewScaleDrawsTheSameContentAgain() {
+        LoadedGame g;
+        Surface& s = g.window->surface();
+        g.press(400, 460); // New game
+        QCOMPARE(g.window->match().screen(), Screen::Board);
+        g.moveTo(400, 160);
+        g.press(400, 160);
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        for (int i = 0; i < 20; ++i)
+            g.window->questionPanel().clockTick();
+        const QImage once = s.image().copy();
+
+        s.setScale(2);
+        QCOMPARE(s.image().size(), QSize(1600, 1200));
+        QCOMPARE(s.image().devicePixelRatio(), 2.0);
+        // Flat pictures: inside each, the device pixel under a game pixel has its colour.
+        for (QPoint p : {QPoint(5, 5), QPoint(400, 560), QPoint(70, 60), QPoint(730, 60), QPoint(250, 250)})
+            QCOMPARE(s.image().pixel(2 * p.x() + 1, 2 * p.y() + 1), once.pixel(p));
+
+        s.setScale(1);
+        QCOMPARE(s.image().size(), QSize(800, 600));
+        QCOMPARE(s.image(), once);
+    }
+
+    // At 2x a picture placed on game pixels covers exactly twice as many device pixels, no more.
+    void aPictureLandsOnWholeDevicePixelsAtTwoTimes() {
+        LoadedGame g;
+        Surface& s = g.window->surface();
+        s.setScale(2);
+        s.draw(CloseControl, 10, 20, 30, 40);
+        const QImage& img = s.image();
+        const QRgb close = fixture::rgb(CloseControl);
+        QCOMPARE(img.pixel(20, 40), close);
+        QCOMPARE(img.pixel(79, 119), close);
+        QVERIFY(img.pixel(19, 40) != close);
+        QVERIFY(img.pixel(80, 119) != close);
+        QVERIFY(img.pixel(20, 39) != close);
+        QVERIFY(img.pixel(79, 120) != close);
+    }
+
+    // The clock redraws the portraits sixty times a second: what it draws over is forgotten, so the
+    // surface does not keep more to draw again the longer a question lasts.
+    void theClockDoesNotPileUpStepsToDrawAgain() {
+        LoadedGame g;
+        g.press(400, 460);
+        g.press(400, 160);
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        for (int i = 0; i < 10; ++i)
+            g.window->questionPanel().clockTick();
+        const std::size_t early = g.window->surface().rememberedSteps();
+        for (int i = 0; i < 300; ++i)
+            g.window->questionPanel().clockTick();
+        QCOMPARE(g.window->surface().rememberedSteps(), early);
+    }
+
+    // The 2x set: a picture's @2x file where it belongs to the 1x one, else the 1x picture scaled.
+    void twoTimesPicturesAreUsedOnlyWhereTheyBelong() {
+        ProgramFolder folder;
+        const auto twoTimes = [&](const QString& name, QSize size, QColor colour) {
+            QImage img(size, QImage::Format_ARGB32);
+            img.fill(colour);
+            QVERIFY(img.save(folder.file(QStringLiteral("graphics/") + name)));
+        };
+        twoTimes(QStringLiteral("pod@2x.png"), QSize(1084, 992), Qt::darkMagenta);
+        twoTimes(QStringLiteral("exit@2x.png"), QSize(30, 30), Qt::darkMagenta); // not twice exit.png
+        twoTimes(QStringLiteral("p1/hrac@2x.png"), QSize(232, 212), Qt::darkMagenta);
+        // The player put a picture of their own in place of p1/hrac.png after the 2x one was made.
+        QFile own(folder.file(QStringLiteral("graphics/p1/hrac.png")));
+        QVERIFY(own.open(QIODevice::ReadWrite));
+        QVERIFY(own.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
+        own.close();
+
+        FakePlatform platform;
+        GameWindow window(platform, folder.path());
+        QVERIFY(window.load());
+        Surface& s = window.surface();
+        s.setScale(1.5);
+        QCOMPARE(s.pictureSet(), 2);
+        QCOMPARE(s.picture(BoardPlate).devicePixelRatio(), 2.0);
+        QCOMPARE(s.picture(BoardPlate).pixel(500, 500), QColor(Qt::darkMagenta).rgb());
+        QCOMPARE(s.pictureSize(BoardPlate), QSizeF(542, 496));
+        QCOMPARE(s.picture(CloseControl).devicePixelRatio(), 1.0);
+        QCOMPARE(s.picture(Player1Portrait).devicePixelRatio(), 1.0);
+        QCOMPARE(s.picture(Player1Portrait).pixel(5, 5), fixture::rgb(Player1Portrait));
+        QCOMPARE(s.picture(Background).devicePixelRatio(), 1.0); // no 2x file at all
+        s.setScale(1);
+        QCOMPARE(s.pictureSet(), 1);
+        QCOMPARE(s.picture(BoardPlate).pixel(5, 5), fixture::rgb(BoardPlate));
+        window.unload();
     }
 
     void theMarkerAloneDecidesTheLanguageAndIsEmptiedOnACzechStart() {

@@ -2,7 +2,7 @@
 // through pointer and key events that Qt routes as it routes a player's.
 #include "fixture.h"
 #include "gamewindow.h"
-#include "scriptedqtplatform.h"
+#include "showngame.h"
 #include "switchlabel.h"
 
 #include <QApplication>
@@ -17,7 +17,9 @@
 #include <QTest>
 #include <memory>
 
+using fixture::fullScreenView;
 using fixture::ProgramFolder;
+using fixture::ShownGame;
 
 namespace {
 constexpr QPoint kSettingsItem{150, 450};
@@ -25,52 +27,6 @@ constexpr QPoint kFullScreenSwitch{747, 491};
 constexpr QPoint kFirstName{645, 141};
 constexpr QPoint kBack{45, 45};
 constexpr QPoint kClose{785, 27};
-
-QGraphicsView* fullScreenView() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* view = qobject_cast<QGraphicsView*>(w); view && view->isVisible()) return view;
-    return nullptr;
-}
-
-// A game shown on the screen with the real platform, its dialogs answered by the script.
-struct ShownGame {
-    explicit ShownGame(const QByteArray& settings = {}) {
-        if (!settings.isEmpty()) folder.write(QStringLiteral("n.dat"), settings);
-        window = std::make_unique<GameWindow>(platform, folder.path());
-        window->show();
-        loaded = QTest::qWaitForWindowExposed(window.get()) && window->load();
-    }
-    ~ShownGame() {
-        if (!window->isUnloaded()) window->unload();
-        window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    // A left click at a point of the 800 x 600 game, through whichever window shows it now.
-    void click(QPoint p) {
-        if (QGraphicsView* view = fullScreenView()) {
-            const QPoint inView = view->viewport()->mapTo(view, view->mapFromScene(QPointF(p)));
-            QTest::mouseClick(view->windowHandle(), Qt::LeftButton, {}, inView);
-        } else {
-            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, p);
-        }
-        QTest::qWait(20); // past the double-click interval's bookkeeping, and queued work done
-    }
-    void type(const QString& text) {
-        QWindow* target = fullScreenView() ? fullScreenView()->windowHandle() : window->windowHandle();
-        for (QChar c : text)
-            QTest::keyClick(target, c.toLatin1());
-    }
-    QByteArray settingsFile() const {
-        QFile f(folder.file(QStringLiteral("n.dat")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    ProgramFolder folder;
-    ScriptedQtPlatform platform;
-    std::unique_ptr<GameWindow> window;
-    bool loaded = false;
-};
 
 bool isInFullScreen(const GameWindow& w) {
     const QGraphicsView* view = fullScreenView();
