@@ -7,6 +7,7 @@
 #include "runmodes.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -50,7 +51,17 @@ int main(int argc, char** argv) {
         if (std::strncmp(argv[i], "--load-deck=", 12) == 0)
             return loadDeck(QString::fromLocal8Bit(argv[i] + 12));
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen on a 2560 x 1600 screen, for the full-screen and zoomed benchmarks.
+    QTemporaryDir screenDir;
+    const QString qpa = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if ((qpa.isEmpty() || qpa == QLatin1String("offscreen")) && screenDir.isValid()) {
+        QFile screen(screenDir.filePath(QStringLiteral("screen.json")));
+        if (screen.open(QIODevice::WriteOnly))
+            screen.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 2560, "height": 1600,)"
+                         R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screen.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen.fileName()).toLocal8Bit());
+    }
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
 
     std::vector<char*> args;

@@ -1,5 +1,7 @@
 #include "scene.h"
 
+#include "qtplatform.h"
+
 #include "random.h"
 
 #include <QEvent>
@@ -76,7 +78,9 @@ int Scene::paints() const {
 }
 
 Scene::~Scene() {
+    if (display && window) display->restoreDisplay(*window);
     window.reset();
+    display.reset();
     paintCounter.reset();
     rnd::unpin();
 }
@@ -89,7 +93,27 @@ bool Scene::repaintOnRefresh() {
     window->installEventFilter(counter.get());
     paintCounter = std::move(counter);
     GameWindow* w = window.get();
-    platform->onRefresh = [w] { w->repaint(); };
+    platform->showArea = [w](const QRect& area) { w->repaint(area); };
+    return true;
+}
+
+bool Scene::showScaled(bool fullScreen) {
+    display = std::make_unique<QtPlatform>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) return false;
+    if (fullScreen)
+        display->setFullScreen(*window, true);
+    else
+        display->setZoom(*window, 200);
+    display->applyPendingDisplay(*window);
+    if (!QTest::qWaitForWindowExposed(&display->shownWindow(*window))) return false;
+    QTest::qWait(50); // the first paint sets the surface's scale
+    auto counter = std::make_unique<PaintCounter>();
+    window->installEventFilter(counter.get());
+    paintCounter = std::move(counter);
+    GameWindow* w = window.get();
+    QtPlatform* d = display.get();
+    platform->showArea = [w, d](const QRect& area) { d->refresh(*w, area); };
     return true;
 }
 

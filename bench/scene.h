@@ -9,6 +9,8 @@
 #include <QString>
 #include <memory>
 
+class QtPlatform;
+
 namespace bench {
 
 // The folder of the built program (its real pictures), or empty when there is none with a q.dat.
@@ -34,6 +36,11 @@ struct Scene {
     bool loaded = false;
     QString error;
     std::unique_ptr<QObject> paintCounter;
+    std::unique_ptr<QtPlatform> display; // shows the window scaled, as the program does
+
+    // Shows the window as the program does at the 200 % zoom step, or in full screen, with every
+    // refresh repainting what the screen shows; false when it never became visible.
+    bool showScaled(bool fullScreen);
 
     // Every refresh also repaints the shown window (offscreen), as the real platform does.
     bool repaintOnRefresh();

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     };
     while (!mapped() && mapping.elapsed() < 1000)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-    platform.refresh(*window);
+    platform.refresh(*window, QRect(0, 0, 800, 600));
     QGuiApplication::sync(); // push the painted splash to the screen before the pause
     platform.sleep(1500);
     if (!window->load()) return 1;

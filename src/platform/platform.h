@@ -2,6 +2,7 @@
 // sleeping, showing the surface, message boxes, sound, music, the help page and the display mode.
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -14,8 +15,8 @@ public:
 
     // Blocks the user-interface thread; input that arrives meanwhile is handled afterwards.
     virtual void sleep(int ms) = 0;
-    // Shows the surface on the screen now.
-    virtual void refresh(QWidget& window) = 0;
+    // Shows the surface on the screen now: the area that changed, in the game's 800 x 600 pixels.
+    virtual void refresh(QWidget& window, const QRect& area) = 0;
     // Modal Yes/No question titled "TamvelKvíz", Yes the default, buttons in the interface language;
     // true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& prompt, bool czech) = 0;

@@ -74,10 +74,15 @@ void QtPlatform::sleep(int ms) {
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-void QtPlatform::refresh(QWidget& window) {
-    window.repaint();
-    // In full screen the view paints the window, so it is the view that must paint now.
-    if (view_ && view_->isVisible()) view_->viewport()->repaint();
+void QtPlatform::refresh(QWidget& window, const QRect& area) {
+    if (area.isEmpty()) return;
+    // In the view it is the view that paints the window, scaled: the area as it shows there.
+    if (view_ && view_->isVisible() && proxy_) {
+        const QRect shown = view_->mapFromScene(QRectF(area)).boundingRect().adjusted(-1, -1, 1, 1);
+        view_->viewport()->repaint(shown);
+    } else {
+        window.repaint(area);
+    }
 }
 
 QWidget* QtPlatform::dialogParent(QWidget* parent) const {

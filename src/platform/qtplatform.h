@@ -20,7 +20,7 @@ public:
     ~QtPlatform() override;
 
     void sleep(int ms) override;
-    void refresh(QWidget& window) override;
+    void refresh(QWidget& window, const QRect& area) override;
     bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override;
     void showError(QWidget* parent, const QString& message) override;
     void showWarning(QWidget* parent, const QString& message) override;

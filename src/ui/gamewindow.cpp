@@ -127,7 +127,7 @@ void GameWindow::closeEvent(QCloseEvent* e) {
 }
 
 void GameWindow::refresh() {
-    platform_.refresh(*this);
+    platform_.refresh(*this, surface_.takeChangedArea());
 }
 
 QString GameWindow::storeFolder() const {

@@ -207,8 +207,15 @@ void Surface::perform(QPainter& p, const Step& step) {
     }
 }
 
+QRect Surface::takeChangedArea() {
+    const QRect area = changed_.toAlignedRect() & QRect(0, 0, 800, 600);
+    changed_ = QRectF();
+    return area;
+}
+
 void Surface::remember(Step step, bool opaque) {
     if (step.clipped) step.bounds &= step.clip;
+    changed_ |= step.bounds;
     // An opaque picture hides for good whatever lay wholly under it.
     if (opaque && !step.clipped && step.transform.isIdentity())
         std::erase_if(steps_, [&](const Step& old) { return step.target.contains(old.bounds); });

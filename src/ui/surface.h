@@ -96,6 +96,8 @@ public:
     // How many drawing steps the surface keeps for drawing again; drawing over an area with an opaque
     // picture forgets what lay wholly under it.
     std::size_t rememberedSteps() const { return steps_.size(); }
+    // The area drawn on since the last call (whole game pixels), to show only what changed.
+    QRect takeChangedArea();
 
     // Text: the position is the top-left corner of the next text; printing moves it to the right.
     void setTextPosition(double x, double y);
@@ -147,6 +149,7 @@ private:
     std::vector<Step> steps_;
     bool clipped_ = false;
     QRectF clip_;
+    QRectF changed_;
     float textX_ = 0, textY_ = 0;
     double textPoints_ = 11.25;
     bool textBold_ = false;

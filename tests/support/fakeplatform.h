@@ -25,10 +25,14 @@ public:
     std::vector<int> zooms; // every zoom step asked for
     QSize room{1920, 1040};
     std::function<void()> onRefresh; // lets a test look at every frame of an animation
+    std::function<void(const QRect&)> showArea; // a benchmark's real repaint of the area refreshed
 
     void sleep(int ms) override { sleeps.push_back(ms); }
-    void refresh(QWidget&) override {
+    QRect refreshedArea; // the union of the areas refreshed
+    void refresh(QWidget&, const QRect& area) override {
+        refreshedArea |= area;
         ++refreshes;
+        if (showArea) showArea(area);
         if (onRefresh) onRefresh();
     }
     bool askYesNo(QWidget*, const QString& prompt, bool) override {

@@ -55,8 +55,11 @@ struct ShownGame {
         for (QChar c : text)
             QTest::keyClick(shownWindow(), c.toLatin1());
     }
+    // The press and the release each go to the window that shows the game when they are sent: the
+    // press may switch it (QTest lets queued work run after each event), as a player's key would.
     void key(Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-        QTest::keyClick(shownWindow(), key, mods);
+        QTest::keyPress(shownWindow(), key, mods);
+        QTest::keyRelease(shownWindow(), key, mods);
         QTest::qWait(20); // a display switch waits for the event loop
     }
     QByteArray settingsFile() const {
