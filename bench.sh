@@ -98,6 +98,33 @@ done
 [[ $peak_kb -gt 0 ]] && peak_startup=$(awk -v k="$peak_kb" 'BEGIN { printf "%.1f", k / 1024 }')
 startup_cold=$(printf '%s\n' "${colds[@]}" | sort -n | awk 'NF { a[++n] = $1 } END { if (n) print a[int((n + 1) / 2)] }')
 
+# At high resolution: the program at Qt's scale factor 2 on a 2560 x 1600 screen (the 2x pictures), and
+# one process that loads the 1x and the 2x pictures in turn.
+peak_2x=""
+peak_both=""
+if [[ -x /usr/bin/time && -x $program ]] && command -v xvfb-run >/dev/null; then
+  env -u QT_QPA_PLATFORM QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x1600x24" \
+    /usr/bin/time -v -o "$build/time-2x.txt" timeout -s TERM 5 "$program" >/dev/null 2>&1 || true
+  kb=$(sed -n 's/.*Maximum resident set size (kbytes): *//p' "$build/time-2x.txt" 2>/dev/null || true)
+  [[ -n $kb ]] && peak_2x=$(awk -v k="$kb" 'BEGIN { printf "%.1f", k / 1024 }')
+fi
+if [[ -x /usr/bin/time ]]; then
+  if /usr/bin/time -v -o "$build/time-both.txt" timeout 60 "$bench" --both-sets >/dev/null; then
+    kb=$(sed -n 's/.*Maximum resident set size (kbytes): *//p' "$build/time-both.txt" 2>/dev/null || true)
+    [[ -n $kb ]] && peak_both=$(awk -v k="$kb" 'BEGIN { printf "%.1f", k / 1024 }')
+  fi
+fi
+# From starting the program to its splash on the screen (Xvfb), five times: the median.
+splash_ms=""
+if command -v xvfb-run >/dev/null && [[ -x $program ]]; then
+  splashes=()
+  for _ in 1 2 3 4 5; do
+    splashes+=("$(xvfb-run -a -s "-screen 0 1280x1024x24" timeout 60 "$bench" --splash-time="$program" 2>/dev/null |
+      sed -n 's/^splash_on_screen_ms //p')")
+  done
+  splash_ms=$(printf '%s\n' "${splashes[@]}" | sort -n | awk 'NF { a[++n] = $1 } END { if (n) print a[int((n + 1) / 2)] }')
+fi
+
 # A 50 MB question file loaded as the game loads it: the peak against the file's size.
 deck_ratio=""
 if [[ -x /usr/bin/time ]]; then
@@ -196,6 +223,22 @@ if [[ -n $peak_real ]]; then
 fi
 if [[ -n $peak_startup ]]; then
   row "peak memory MB (tk_bench --startup-only, offscreen)" "$peak_startup MB" "< 80 MB" "$(verdict "$peak_startup" 80)"
+fi
+timed "pointer crosses a cell, window at 200 % (2x pictures + repaint)" "BM_PointerCrossesCellScaled/fullscreen:0" 4000 "< 4 ms"
+timed "pointer crosses a cell, full screen 2560 x 1600 (+ repaint)" "BM_PointerCrossesCellScaled/fullscreen:1" 4000 "< 4 ms"
+timed "clock tick, window at 200 % (2x pictures + repaint)" "BM_ClockTickScaled/fullscreen:0" 4000 "< 4 ms"
+timed "clock tick, full screen 2560 x 1600 (+ repaint)" "BM_ClockTickScaled/fullscreen:1" 4000 "< 4 ms"
+timed "capture frame, window at 200 % (2x pictures + repaint)" "BM_CaptureFrameScaled/fullscreen:0/manual_time" 8000 "< 8 ms"
+timed "capture frame, full screen 2560 x 1600 (+ repaint)" "BM_CaptureFrameScaled/fullscreen:1/manual_time" 8000 "< 8 ms"
+if [[ -n $peak_2x ]]; then
+  row "peak memory MB (program at scale 2 under Xvfb 2560 x 1600, 5 s)" "$peak_2x MB" "< 100 MB" "$(verdict "$peak_2x" 100)"
+fi
+if [[ -n $peak_both ]]; then
+  row "peak memory MB (tk_bench --both-sets: 1x and 2x pictures in turn)" "$peak_both MB" "< 100 MB" "$(verdict "$peak_both" 100)"
+fi
+if [[ -n $splash_ms ]]; then
+  splash_us=$(awk -v m="$splash_ms" 'BEGIN { printf "%.3f", m * 1000 }')
+  row "start-up: program started to splash on screen (Xvfb, median of 5)" "$(fmt_time "$splash_us")" "< 200 ms" "$(verdict "$splash_us" 200000)"
 fi
 if [[ -n $deck_ratio ]]; then
   ratio_value=${deck_ratio##*= }

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMap>
+#include <QProcess>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -136,6 +137,54 @@ int runStartupOnly() {
     std::printf("startup_construct_ms %.3f\n", constructed);
     std::printf("startup_load_ms %.3f\n", ms - constructed);
     std::printf("program_dir %s\n", qPrintable(dir));
+    return 0;
+}
+
+int runBothSets() {
+    const QString dir = realProgramDir();
+    if (dir.isEmpty()) {
+        std::fprintf(stderr, "tk_bench: no built program folder (set TK_BENCH_PROGRAM_DIR)\n");
+        return 2;
+    }
+    FakePlatform platform;
+    GameWindow w(platform, dir);
+    if (!w.load()) return 1;
+    Surface& s = w.surface();
+    for (double scale : {2.665, 1.0, 2.665})
+        s.setScale(scale);
+    const bool ok = s.pictureSet() == 2 && s.picture(Background).devicePixelRatio() == 2;
+    std::printf("both_sets %s, surface %dx%d\n", ok ? "ok" : "2x pictures missing", s.image().width(),
+                s.image().height());
+    return ok ? 0 : 1;
+}
+
+int runSplashTime(const QString& program) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TK_SPLASH_PROBE"), QStringLiteral("1"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    const auto started = Clock::now();
+    p.setReadChannel(QProcess::StandardError);
+    p.start(program, {});
+    QByteArray err;
+    long long shownAt = -1;
+    QElapsedTimer waited;
+    waited.start();
+    while (shownAt < 0 && waited.elapsed() < 10000 && p.state() != QProcess::NotRunning) {
+        p.waitForReadyRead(100);
+        err += p.readAllStandardError();
+        const qsizetype at = err.indexOf("splash_on_screen_steady_ns ");
+        if (at >= 0 && err.indexOf('\n', at) > at) shownAt = err.mid(at + 27, err.indexOf('\n', at) - at - 27).toLongLong();
+    }
+    p.terminate();
+    p.waitForFinished(5000);
+    if (shownAt < 0) {
+        std::fprintf(stderr, "tk_bench: the program never reported its splash\n");
+        return 1;
+    }
+    const long long startNs = std::chrono::duration_cast<std::chrono::nanoseconds>(started.time_since_epoch()).count();
+    std::printf("splash_on_screen_ms %.1f\n", static_cast<double>(shownAt - startNs) / 1e6);
     return 0;
 }
 

@@ -1,5 +1,7 @@
 // tk_bench: Google Benchmark over the game's hot paths, plus two modes for bench.sh:
 //   --startup-only          one cold start-up on the built program folder (for peak memory)
+//   --both-sets             start-up, then the 1x and 2x pictures in turn (for peak memory)
+//   --splash-time=PROGRAM   starts the program on the display, prints when its splash was on screen
 //   --idle-check[=seconds]  timer events and wake-ups of the idle main menu
 //   --write-deck=PATH,MB    writes a question file of about MB megabytes (UTF-8, half Czech)
 //   --load-deck=PATH        loads a question file as the game does, nothing else (for peak memory)
@@ -65,11 +67,16 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
 
     std::vector<char*> args;
-    bool startupOnly = false, idleCheck = false;
+    bool startupOnly = false, idleCheck = false, bothSets = false;
+    QString splashOf;
     double idleSeconds = 2.0;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--startup-only") == 0) {
             startupOnly = true;
+        } else if (std::strcmp(argv[i], "--both-sets") == 0) {
+            bothSets = true;
+        } else if (std::strncmp(argv[i], "--splash-time=", 14) == 0) {
+            splashOf = QString::fromLocal8Bit(argv[i] + 14);
         } else if (std::strncmp(argv[i], "--idle-check", 12) == 0) {
             idleCheck = true;
             if (argv[i][12] == '=') idleSeconds = std::stod(argv[i] + 13);
@@ -82,6 +89,8 @@ int main(int argc, char** argv) {
 
     QApplication app(n, args.data());
     if (startupOnly) return bench::runStartupOnly();
+    if (bothSets) return bench::runBothSets();
+    if (!splashOf.isEmpty()) return bench::runSplashTime(splashOf);
     if (idleCheck) return bench::runIdleCheck(idleSeconds);
 
     benchmark::Initialize(&n, args.data());

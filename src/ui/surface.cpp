@@ -66,6 +66,7 @@ Surface::~Surface() {
 }
 
 void Surface::makeImage() {
+    image_ = QImage(); // the old image goes first: at a large scale the two would not fit side by side
     // A hair under a whole pixel rounds down: 800 x 1.25 is 1000, not 1001.
     const int w = static_cast<int>(std::ceil(800 * scale_ - 1e-6));
     const int h = static_cast<int>(std::ceil(600 * scale_ - 1e-6));
@@ -115,11 +116,15 @@ void Surface::open(const QString& pictureFolder) {
 }
 
 void Surface::loadPictures() {
+    // The old set goes first, so the two sets are never held at once.
+    for (auto& pic : pictures_)
+        pic = QImage();
     for (int slot : kLoadOrder) {
         const QString path = folder_ + u'/' + QString::fromLatin1(kFiles[static_cast<std::size_t>(slot)]);
         QString chosen = path;
         int ratio = 1;
-        if (pictureSet_ == 2) {
+        // Nothing draws the picture in the slot before the winner cards: its 1x copy will do.
+        if (pictureSet_ == 2 && slot != Player0WinnerCard) {
             const QString two = twoTimesName(path);
             const QFileInfo twoInfo(two), oneInfo(path);
             const QSize twoSize = QImageReader(two).size(), oneSize = QImageReader(path).size();
@@ -138,7 +143,7 @@ void Surface::loadPictures() {
             ratio = 1;
         }
         if (!pic.isNull()) {
-            pic = pic.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            pic.convertTo(QImage::Format_ARGB32_Premultiplied); // in place where it can be
             pic.setDevicePixelRatio(ratio);
         }
         picture(slot) = pic;
