@@ -16,7 +16,8 @@ struct Area {
     int x, y, w, h;
 };
 constexpr Area kLeftPortrait{6, 40, 147, 139}, kRightPortrait{648, 40, 147, 139};
-constexpr Area kNameStrip{150, 98, 500, 20}, kClose{770, 15, 30, 30};
+// Between the portraits, where the names go: their text reaches from y 98 to about 121.
+constexpr Area kNameStrip{153, 96, 495, 28}, kClose{770, 15, 30, 30};
 // Each name has half the strip between the first name's start (153) and the second's end (647).
 constexpr double kNameWidth = 240, kSmallestNamePoints = 9.75;
 constexpr double kWinnerNameWidth = 245, kSmallestWinnerPoints = 12;
@@ -88,13 +89,14 @@ void BoardView::drawPortraits() {
     Surface& s = host_.surface();
     s.restoreBackground(kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
     s.restoreBackground(kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
+    // The player on turn large, the other small, each centred in its frame.
     if (host_.match().playerOnTurn() == 1) {
         s.draw(Player1Portrait, 663, 56, 116, 106);
-        s.draw(Player2Portrait, 44, 67, 93, 85);
+        s.draw(Player2Portrait, 33, 67, 93, 85);
         s.draw(OnTurnFrame, kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
     } else {
         s.draw(Player2Portrait, 21, 56, 116, 106);
-        s.draw(Player1Portrait, 663, 67, 93, 85);
+        s.draw(Player1Portrait, 675, 67, 93, 85);
         s.draw(OnTurnFrame, kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
     }
     s.restoreBackground(kClose.x, kClose.y, kClose.w, kClose.h);
@@ -102,11 +104,19 @@ void BoardView::drawPortraits() {
 }
 
 void BoardView::drawTurn() {
+    drawPortraits();
+    drawNames();
+}
+
+bool BoardView::reachesNames(double x, double y, double w, double h) {
+    return QRectF(x, y, w, h).intersects(QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h));
+}
+
+void BoardView::drawNames() {
     Surface& s = host_.surface();
     s.restoreBackground(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
     // The name of the player on turn is bold: player 2 plays on the left under the first name.
     s.setTextBold(host_.match().playerOnTurn() == 2);
-    drawPortraits();
     s.setTextColour(QColor(0, 80, 0));
     s.setTextPosition(153, 98);
     s.setTextSize(14);
@@ -158,6 +168,8 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot) {
         for (const Repair& r : kRepairs)
             if (r.player == answering && r.col == col && r.row == row)
                 s.drawPart(LeftPanel + answering - 1, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
+        // The name bar stays in front of a top cell that reaches into it.
+        if (reachesNames(x - step / 2, y - step / 2, w + step, h + step)) drawNames();
         host_.refresh();
         host_.platform().sleep(frame == 0 ? kFirstFramePause : kFramePause);
     }

@@ -22,6 +22,10 @@ public:
     // (an option box) has left, over the background already restored there.
     void restoreBoardUnder(const QRectF& area);
     void drawTurn();
+    // The name bar with both names, the name of the player on turn in bold; it lies in front of the
+    // board, so a zoomed cell that reaches into it is drawn again under it.
+    void drawNames();
+    static bool reachesNames(double x, double y, double w, double h);
     // The cell goes to its new owner: its big piece shrinks onto it, erasing the unchosen options.
     void animateCapture(const Capture& c, int chosenSlot);
     void showWinner();

@@ -1,5 +1,7 @@
 #include "questionpanel.h"
 
+#include "boardview.h"
+
 #include "match.h"
 #include "numbers.h"
 #include "platform.h"
@@ -46,6 +48,7 @@ void QuestionPanel::show() {
     for (int f = 0; f <= 16; ++f) {
         const double i = growth / 16 * f;
         s.draw(ZoomedCell, r.left - i / 2, r.top - i / 2, 64 + i, 70 + i);
+        if (BoardView::reachesNames(r.left - i / 2, r.top - i / 2, 64 + i, 70 + i)) host_.drawNames();
         host_.refresh();
         host_.platform().sleep(kZoomPause);
     }

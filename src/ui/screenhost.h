@@ -54,4 +54,5 @@ public:
     // options, and every clock tick redraws the portraits under the hand.
     virtual void clearOption(int side, int slot) = 0;
     virtual void drawPortraits() = 0;
+    virtual void drawNames() = 0;
 };

@@ -21,15 +21,29 @@ struct Caption {
     int x, y;
     const char* czech;
     const char* english;
+    int end; // the label column ends here, clear of the control beside it
 };
+constexpr int kGap = 12;
 constexpr Caption kCaptions[] = {
-    {350, 130, "Jméno 1. hráče:", "1st player name:"},
-    {350, 180, "Jméno 2. hráče:", "2nd player name:"},
-    {350, 230, "Základ časového limitu:", "Base of the time limit:"},
-    {735, 230, "ms", "ms"},
-    {350, 330, "Zvukové efekty:", "Sound effects:"},
-    {350, 380, "Hudba:", "Music:"},
-    {350, 480, "Přes celou obrazovku:", "Fullscreen:"},
+    {350, 130, "Jméno 1. hráče:", "1st player name:", kName1.x - kGap},
+    {350, 180, "Jméno 2. hráče:", "2nd player name:", kName2.x - kGap},
+    {350, 230, "Základ časového limitu:", "Base of the time limit:", kTimeBase.x - kGap},
+    {735, 230, "ms", "ms", 790},
+    {350, 330, "Zvukové efekty:", "Sound effects:", kSound.x - kGap},
+    {350, 380, "Hudba:", "Music:", kMusic.x - kGap},
+    {350, 480, "Přes celou obrazovku:", "Fullscreen:", kFullScreen.x - kGap},
+};
+// The keys that work everywhere, in the band between the sound switches and full screen: two to a line.
+struct KeyHint {
+    const char* key;
+    const char* czech;
+    const char* english;
+};
+constexpr KeyHint kKeyHints[] = {
+    {"F11", "celá obrazovka", "full screen"},
+    {"Ctrl + / Ctrl −", "velikost okna", "window size"},
+    {"Esc", "zpět do menu", "back to the menu"},
+    {"Ctrl + Q", "konec", "quit"},
 };
 constexpr QRgb kOutline = 0xFF25ACF2;
 
@@ -45,8 +59,9 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
         t->setGeometry(c.x, c.y, c.w, c.h);
         t->setFrame(false);
         t->setFont(boxFont);
-        t->setStyleSheet(
-            QStringLiteral("QLineEdit { background: white; color: rgb(6, 125, 195); border: none; }"));
+        // A little room inside the box, so the text does not touch the outline.
+        t->setStyleSheet(QStringLiteral(
+            "QLineEdit { background: white; color: rgb(6, 125, 195); border: none; padding: 0px 5px; }"));
         t->hide();
         return t;
     };
@@ -82,13 +97,25 @@ void SettingsScreen::show() {
     for (QWidget* c : controls)
         s.outline(kOutline, c->x() - 1, c->y() - 1, c->width() + 2, c->height() + 2);
     s.setTextColour(QColor(255, 255, 255));
-    s.setTextSize(14);
     s.setTextBold(false);
     const bool czech = host_.isCzech();
     for (const Caption& c : kCaptions) {
+        s.setTextSize(14);
+        const QString text = s.fitText(QString::fromUtf8(czech ? c.czech : c.english), c.end - c.x, 10.5);
         s.setTextPosition(c.x, c.y);
-        s.print(QString::fromUtf8(czech ? c.czech : c.english));
+        s.print(text);
     }
+    s.setTextColour(QColor(190, 200, 255));
+    s.setTextSize(10.5);
+    for (std::size_t i = 0; i < std::size(kKeyHints); ++i) {
+        const KeyHint& h = kKeyHints[i];
+        if (i % 2 == 0) s.setTextPosition(350, 421 + 22 * static_cast<double>(i / 2));
+        s.setTextBold(true);
+        s.print(QString::fromUtf8(h.key));
+        s.setTextBold(false);
+        s.print(QStringLiteral("  ") + QString::fromUtf8(czech ? h.czech : h.english) + QStringLiteral("      "));
+    }
+    s.setTextColour(QColor(255, 255, 255));
     s.setTextSize(12);
     s.setTextPosition(350, 260);
     s.print(czech ? QStringLiteral("(skutečný časový limit je závislý na délce otázky)")

@@ -75,9 +75,10 @@ private slots:
     void theBoardPlateLeavesTheNamesVisibleAndCoversTheAnimations() {
         const QImage pod(QStringLiteral(TK_PROGRAM_DIR "/graphics/pod.png"));
         QVERIFY(!pod.isNull());
-        // Transparent in the name strip and over the portrait areas' inner edges.
-        for (int x = 21; x < 521; x += 5)
-            QCOMPARE(qAlpha(pod.pixel(x, 30)), 0);
+        // Transparent in the name bar (y 96 to 124 on the window) and over the portrait areas' inner edges.
+        for (int y : {19, 30, 47})
+            for (int x = 24; x < 519; x += 5)
+                QCOMPARE(qAlpha(pod.pixel(x, y)), 0);
         for (int y = 0; y < 103; y += 4) {
             QCOMPARE(qAlpha(pod.pixel(10, y)), 0);
             QCOMPARE(qAlpha(pod.pixel(530, y)), 0);
@@ -86,6 +87,25 @@ private slots:
         for (QPoint p :
              {QPoint(176 - 129 - 20, 528 - 77 + 20), QPoint(624 - 129 + 20, 528 - 77 + 20), QPoint(271, 250)})
             QCOMPARE(qAlpha(pod.pixel(p)), 255);
+    }
+
+    // The menu's items answer the pointer over x 25-775, y 360-560 (a third each) and, for the language,
+    // over x 510-730, y 100-240: a gold rim just inside each edge shows those areas, background outside.
+    void theMenuShowsTheAreasThatAnswerThePointer() {
+        const QImage sheet(QStringLiteral(TK_PROGRAM_DIR "/graphics/uvod.jpg"));
+        QVERIFY(!sheet.isNull());
+        const auto gold = [&](int x, int y) {
+            const QRgb c = sheet.pixel(x, y);
+            return qRed(c) > 150 && qRed(c) > qBlue(c) + 40;
+        };
+        for (QRect area : {QRect(25, 360, 750, 200), QRect(510, 100, 220, 140)}) {
+            const QPoint c = area.center();
+            for (QPoint inside : {QPoint(area.left() + 3, c.y()), QPoint(area.right() - 3, c.y()),
+                                  QPoint(c.x(), area.top() + 3), QPoint(c.x(), area.bottom() - 3)})
+                QVERIFY2(gold(inside.x(), inside.y()), qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
+            QVERIFY(!gold(area.left() - 5, c.y()));
+            QVERIFY(!gold(c.x(), area.top() - 5));
+        }
     }
 
     void framesAreTransparentInside() {

@@ -169,9 +169,34 @@ private slots:
         g.window->startGame();
         QCOMPARE(g.window->match().playerOnTurn(), 2);
         QCOMPARE(g.pixel(25, 60), rgb(9));    // large portrait of player 2
-        QCOMPARE(g.pixel(670, 75), rgb(8));   // small portrait of player 1
+        // The small portrait of player 1, centred in its frame: from 675 to 768.
+        QCOMPARE(g.pixel(676, 75), rgb(8));
+        QCOMPARE(g.pixel(767, 75), rgb(8));
+        QVERIFY(g.pixel(673, 75) != rgb(8));
         QCOMPARE(g.pixel(775, 158), rgb(20)); // where only a large right portrait would be
         QCOMPARE(g.pixel(785, 30), rgb(29));  // close control
+    }
+
+    // Names with descenders, bold and plain in turn: each redraw of the bar erases the last one whole,
+    // descenders too, and they stay inside the bar (which ends at y 124).
+    void theNameBarHoldsTheNamesWithTheirDescenders() {
+        LoadedGame g;
+        g.window->settings().name1Box().setText(QStringLiteral("gypsy jig"));
+        g.window->settings().name2Box().setText(QStringLiteral("quipping Jy"));
+        g.window->startGame();
+        const auto turnTo = [&](int player) {
+            g.window->match().setUp(g.window->match().cells(), player);
+            g.window->boardView().drawTurn();
+            return g.window->surface().image().copy(153, 90, 495, 38);
+        };
+        const QImage fresh = turnTo(1);
+        int lowest = -1;
+        for (int y = 0; y < fresh.height(); ++y)
+            for (int x = 0; x < fresh.width(); ++x)
+                if (fresh.pixel(x, y) != rgb(Background) && fresh.pixel(x, y) != rgb(BoardPlate)) lowest = 90 + y;
+        QVERIFY2(lowest > 112 && lowest < 124, qPrintable(QString::number(lowest)));
+        turnTo(2);
+        QCOMPARE(turnTo(1), fresh);
     }
 
     void theOnTurnFrameFollowsThePlayer() {

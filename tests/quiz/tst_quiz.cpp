@@ -125,9 +125,12 @@ private slots:
             if (g.platform->refreshes != 17) return;
             const QImage& s = g.window->surface().image();
             const int left = int(r.left - growth / 2.0), top = int(r.top - growth / 2.0);
-            lastFrameRight =
-                s.pixel(left, top) == rgb(5) && s.pixel(left + 63 + growth, top + 69 + growth) == rgb(5) &&
-                s.pixel(left - 1, top + 30) != rgb(5) && s.pixel(left + 64 + growth, top + 30) != rgb(5);
+            // The name bar (y 96 to 124) stays in front of a cell that grows into it.
+            const int visibleTop = std::max(top, 124);
+            lastFrameRight = s.pixel(left, visibleTop) == rgb(5) &&
+                             s.pixel(left + 63 + growth, top + 69 + growth) == rgb(5) &&
+                             s.pixel(left - 1, top + 30) != rgb(5) && s.pixel(left + 64 + growth, top + 30) != rgb(5) &&
+                             (top >= 124 || s.pixel(left + 30, 110) == rgb(20));
         };
         g.window->dealFor(Cell{col, row});
         QVERIFY(lastFrameRight);

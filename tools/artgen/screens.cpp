@@ -443,15 +443,33 @@ QImage gameBackground() {
     prepare(p);
     drawFloor(p, 800, 600, 420);
     drawLogo(p, QPointF(400, 44), 34);
-    // Name bar joins both podiums; its ends hide under the frames.
+    // The name bar joins both podiums, its ends under the frames. It is framed like the board (a dark
+    // edge, a gold rim) and light inside for the dark green names, which reach from y 98 to about 121.
+    const QRectF barRect(118, 95, 564, 29);
     QPainterPath bar;
-    bar.addRoundedRect(QRectF(120, 96.5, 560, 23), 8, 8);
-    softShadow(p, bar, QPointF(0, 3), 3, QColor(0, 0, 10, 170));
-    p.fillPath(bar, vgrad3(96, 120, QColor(255, 255, 250), QColor(255, 250, 228), QColor(236, 226, 190)));
-    p.setPen(QPen(QColor(220, 160, 40), 1.5));
-    p.drawLine(QPointF(120, 97), QPointF(680, 97));
-    p.setPen(QPen(QColor(150, 100, 20), 1.5));
-    p.drawLine(QPointF(120, 119.2), QPointF(680, 119.2));
+    bar.addRoundedRect(barRect, 10, 10);
+    softShadow(p, bar, QPointF(0, 3), 4, QColor(0, 0, 10, 190));
+    p.fillPath(bar, QColor(10, 4, 30));
+    QPainterPath rim;
+    rim.addRoundedRect(barRect.adjusted(1.5, 1.5, -1.5, -1.5), 8.5, 8.5);
+    p.fillPath(rim, vgrad(barRect.top(), barRect.bottom(), QColor(255, 230, 150), QColor(190, 120, 30)));
+    QPainterPath face;
+    face.addRoundedRect(barRect.adjusted(3.5, 3, -3.5, -3), 7, 7);
+    p.fillPath(face, vgrad3(98, 121, QColor(255, 253, 240), QColor(252, 244, 214), QColor(238, 222, 176)));
+    // A soft gloss on the upper half, and a small gem between the two names.
+    p.save();
+    p.setClipPath(face);
+    p.fillRect(QRectF(barRect.left(), 98, barRect.width(), 8), vgrad(98, 106, QColor(255, 255, 255, 170),
+                                                                     QColor(255, 255, 255, 0)));
+    p.restore();
+    QPainterPath gem;
+    gem.moveTo(400, 104);
+    gem.lineTo(404, 109.5);
+    gem.lineTo(400, 115);
+    gem.lineTo(396, 109.5);
+    gem.closeSubpath();
+    p.fillPath(gem, vgrad(104, 115, QColor(255, 214, 110), QColor(200, 120, 20)));
+    p.strokePath(gem, QPen(QColor(120, 70, 10, 200), 0.8));
     // Player 2 (the owl, blue) sits on the left, player 1 (the fox, orange) on the right.
     podium(p, QRectF(6, 40, 147, 139), 2);
     podium(p, QRectF(648, 40, 147, 139), 1);
@@ -514,10 +532,32 @@ QImage boardPlate() {
     // Keep the name strip and the podium edges see-through.
     p.resetTransform();
     p.setCompositionMode(QPainter::CompositionMode_Clear);
-    p.fillRect(QRect(21, 21, 500, 20), Qt::transparent);
+    p.fillRect(QRect(21, 19, 500, 29), Qt::transparent); // the name strip, y 96 to 124 on the window
     p.fillRect(QRect(0, 0, 25, 103), Qt::transparent);
     p.fillRect(QRect(518, 0, 24, 103), Qt::transparent);
     return img;
+}
+
+// A pad framed like the board (dark edge, gold rim) on which menu buttons sit; it shows the whole area
+// that answers the pointer for them.
+void menuPad(QPainter& p, const QRectF& r, qreal radius) {
+    QPainterPath outer;
+    outer.addRoundedRect(r, radius, radius);
+    softShadow(p, outer, QPointF(0, 5), 7, QColor(0, 0, 10, 200));
+    p.fillPath(outer, QColor(10, 4, 30));
+    QPainterPath rim;
+    rim.addRoundedRect(r.adjusted(2, 2, -2, -2), radius - 2, radius - 2);
+    p.fillPath(rim, vgrad(r.top(), r.bottom(), QColor(255, 230, 150), QColor(190, 120, 30)));
+    QPainterPath face;
+    face.addRoundedRect(r.adjusted(4.5, 4.5, -4.5, -4.5), radius - 4, radius - 4);
+    p.fillPath(face, vgrad3(r.top(), r.bottom(), QColor(64, 42, 160), QColor(40, 24, 112), QColor(24, 12, 72)));
+    p.save();
+    p.setClipPath(face);
+    QRadialGradient shine(QPointF(r.center().x(), r.top()), r.width() * 0.6);
+    shine.setColorAt(0, QColor(255, 255, 255, 46));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillRect(r, shine);
+    p.restore();
 }
 
 QImage menuSheet() {
@@ -526,8 +566,21 @@ QImage menuSheet() {
         QPainter p(&base);
         prepare(p);
         drawFloor(p, 800, 600, 380);
-        drawLogo(p, QPointF(400, 70), 66);
-        drawMiniBoard(p, QPointF(400, 142), 38,
+        drawLogo(p, QPointF(400, 60), 60);
+        // The items answer the pointer over x 25-775, y 360-560 (a third each) and, for the language,
+        // over x 510-730, y 100-240: the pads show exactly that.
+        drawOwl(p, QRectF(85, 228, 160, 146));
+        drawFox(p, QRectF(556, 244, 164, 150));
+        menuPad(p, QRectF(25, 360, 750, 200), 22);
+        for (qreal x : {275.0, 525.0}) {
+            p.fillRect(QRectF(x - 1.5, 366, 3, 188), QColor(10, 4, 30));
+            p.fillRect(QRectF(x - 0.5, 368, 1, 184), vgrad(368, 552, QColor(255, 230, 150), QColor(190, 120, 30)));
+        }
+        menuPad(p, QRectF(510, 100, 220, 140), 18);
+        const QPainterPath langCaption =
+            textPath(QString::fromUtf8("Jazyk · Language"), uiFont(15, true), QPointF(620, 214));
+        fancyText(p, langCaption, QColor(230, 220, 255), QColor(20, 8, 70), 2.5, QColor(0, 0, 0, 0), 0, false);
+        drawMiniBoard(p, QPointF(400, 118), 34,
                       "1"
                       "2."
                       ".12"
@@ -535,14 +588,8 @@ QImage menuSheet() {
                       "1..2."
                       "..21.."
                       "2.1..12");
-        QPainterPath spot;
-        spot.addEllipse(QPointF(160, 380), 80, 14);
-        p.fillPath(spot, QColor(200, 170, 255, 60));
-        p.fillPath(spot.translated(480, 0), QColor(200, 170, 255, 60));
-        drawOwl(p, QRectF(76, 222, 176, 160));
-        drawFox(p, QRectF(544, 214, 180, 164));
         const QPainterPath tag = textPath(QString::fromUtf8("Kvíz pro dva  \u2605  A quiz for two"),
-                                          uiFont(17, true), QPointF(400, 548));
+                                          uiFont(15, true), QPointF(400, 581));
         fancyText(p, tag, QColor(230, 220, 255), QColor(20, 8, 70), 3, QColor(0, 0, 0, 150), 2, false);
     }
     QImage sheet = canvas(800, 900, QColor(20, 10, 60));
