@@ -87,6 +87,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "TamvelKvíz developers <tamvelkviz@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# xz packs the sound effects, the questions and the program far tighter than gzip.
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # CPack puts the summary above this text and indents it as Debian wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "TamvelKvíz is a quiz game for two players who share one mouse. Choose a
 cell of the triangle board, answer its question and the cell is yours.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -48,13 +49,16 @@ bool wholeAlphaOpaque(const QImage& img) {
 } // namespace
 
 Surface::Surface() {
-    splash_ = QImage(QStringLiteral(":/builtin/splash.png"));
+    // One splash, drawn at 2x, serves every scale: smaller, it is scaled down smoothly.
+    splash_ = QImage(QStringLiteral(":/builtin/splash@2x.jpg"));
+    if (!splash_.isNull()) splash_.setDevicePixelRatio(2);
     makeImage();
     if (!splash_.isNull()) {
         Step step;
         step.kind = Step::Splash;
         step.target = step.bounds = QRectF(0, 0, 800, 600);
         QPainter p(&image_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         steps_.push_back(step);
         for (const Step& s : steps_)
             perform(p, s);
@@ -86,11 +90,6 @@ void Surface::setScale(double scale) {
     const int set = scale > 1 + 1e-9 ? 2 : 1;
     if (set != pictureSet_) {
         pictureSet_ = set;
-        QImage splash(set == 2 ? QStringLiteral(":/builtin/splash@2x.png") : QStringLiteral(":/builtin/splash.png"));
-        if (!splash.isNull()) {
-            splash.setDevicePixelRatio(set);
-            splash_ = splash;
-        }
         if (open) loadPictures();
     }
     makeImage();
@@ -222,8 +221,14 @@ void Surface::remember(Step step, bool opaque) {
     if (step.clipped) step.bounds &= step.clip;
     changed_ |= step.bounds;
     // An opaque picture hides for good whatever lay wholly under it.
-    if (opaque && !step.clipped && step.transform.isIdentity())
+    if (opaque && !step.clipped && step.transform.isIdentity()) {
         std::erase_if(steps_, [&](const Step& old) { return step.target.contains(old.bounds); });
+        // Once covered, the splash is not needed again.
+        if (!splash_.isNull() && std::none_of(steps_.begin(), steps_.end(), [](const Step& s) {
+                return s.kind == Step::Splash && s.image.isNull();
+            }))
+            splash_ = QImage();
+    }
     if (steps_.size() >= kMostSteps) {
         Step snapshot;
         snapshot.kind = Step::Splash;

@@ -116,7 +116,7 @@ private slots:
     }
 
     void theSplashAndIconAreBuiltIn() {
-        for (const char* name : {"splash.png", "splash@2x.png", "icon16.png", "icon32.png", "icon48.png"})
+        for (const char* name : {"splash.png", "splash@2x.jpg", "icon16.png", "icon32.png", "icon48.png"})
             QVERIFY2(!QImage(QStringLiteral(TK_BUILTIN_DIR "/") + QLatin1String(name)).isNull(), name);
     }
 

@@ -83,7 +83,8 @@ bool drawSet(const QStringList& args, int scale, bool previews, QTextStream& err
     g[QStringLiteral("preload.jpg")] = preloadImage();
 
     ImageSet b;
-    b[QStringLiteral("splash.png")] = splash();
+    // The splash is built into the program: at 2x as a JPEG, a quarter of the PNG's size.
+    b[scale == 1 ? QStringLiteral("splash.png") : QStringLiteral("splash.jpg")] = splash();
 
     bool ok = true;
     auto writeAll = [&](const ImageSet& set, const QString& dir) {
