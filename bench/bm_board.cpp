@@ -15,21 +15,7 @@ using Clock = std::chrono::steady_clock;
 // Arg 1: 1 when each refresh also repaints the window, as on screen.
 void BM_PointerCrossesCell(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
-    if (!readyWithRepaint(state, s)) return;
-    s.toBoard();
-    const QPoint a = bench::cellCentre(3, 3), b = bench::cellCentre(4, 3);
-    GameWindow& w = *s.window;
-    bool flip = false;
-    const int paints0 = s.paints();
-    for (auto _ : state) {
-        const QPoint& p = flip ? a : b;
-        // The window's pointer handler, as a move with no button reaches it.
-        w.handlePointer(Pointer{0, 0, p.x(), p.y()});
-        flip = !flip;
-    }
-    if (s.platform->refreshes != static_cast<int>(state.iterations()))
-        state.SkipWithError("not one refresh per event");
-    bench::reportPaints(state, s, paints0);
+    if (readyWithRepaint(state, s)) bench::crossCells(state, s);
 }
 BENCHMARK(BM_PointerCrossesCell)
     ->ArgsProduct({{0, 1}, {0, 1}})

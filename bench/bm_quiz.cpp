@@ -16,22 +16,7 @@ using Clock = std::chrono::steady_clock;
 
 void BM_ClockTick(benchmark::State& state) {
     bench::Scene s(picturesOf(state));
-    if (!readyWithRepaint(state, s)) return;
-    s.toQuestion();
-    GameWindow& w = *s.window;
-    Match& m = w.match();
-    const Cell cell = m.chosenCell();
-    const Question q = m.question();
-    int k = 0;
-    const int paints0 = s.paints();
-    for (auto _ : state) {
-        // Every angle in turn, never reaching the time-out.
-        m.setUpQuestion(cell, q, static_cast<float>(360 - k));
-        k = (k + 1) % 359;
-        w.questionPanel().clockTick();
-    }
-    if (m.screen() != Screen::Question) state.SkipWithError("the question ended");
-    bench::reportPaints(state, s, paints0);
+    if (readyWithRepaint(state, s)) bench::tickClock(state, s);
 }
 BENCHMARK(BM_ClockTick)
     ->ArgsProduct({{0, 1}, {0, 1}})

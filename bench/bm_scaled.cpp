@@ -30,38 +30,13 @@ bool readyScaled(benchmark::State& state, bench::Scene& s) {
 
 void BM_PointerCrossesCellScaled(benchmark::State& state) {
     bench::Scene s(bench::Pictures::Real);
-    if (!readyScaled(state, s)) return;
-    s.toBoard();
-    const QPoint a = bench::cellCentre(3, 3), b = bench::cellCentre(4, 3);
-    GameWindow& w = *s.window;
-    bool flip = false;
-    const int paints0 = s.paints();
-    for (auto _ : state) {
-        const QPoint& p = flip ? a : b;
-        w.handlePointer(Pointer{0, 0, p.x(), p.y()});
-        flip = !flip;
-    }
-    bench::reportPaints(state, s, paints0);
+    if (readyScaled(state, s)) bench::crossCells(state, s);
 }
 BENCHMARK(BM_PointerCrossesCellScaled)->Arg(0)->Arg(1)->ArgName("fullscreen")->Unit(benchmark::kMicrosecond);
 
 void BM_ClockTickScaled(benchmark::State& state) {
     bench::Scene s(bench::Pictures::Real);
-    if (!readyScaled(state, s)) return;
-    s.toQuestion();
-    GameWindow& w = *s.window;
-    Match& m = w.match();
-    const Cell cell = m.chosenCell();
-    const Question q = m.question();
-    int k = 0;
-    const int paints0 = s.paints();
-    for (auto _ : state) {
-        m.setUpQuestion(cell, q, static_cast<float>(360 - k));
-        k = (k + 1) % 359;
-        w.questionPanel().clockTick();
-    }
-    if (m.screen() != Screen::Question) state.SkipWithError("the question ended");
-    bench::reportPaints(state, s, paints0);
+    if (readyScaled(state, s)) bench::tickClock(state, s);
 }
 BENCHMARK(BM_ClockTickScaled)->Arg(0)->Arg(1)->ArgName("fullscreen")->Unit(benchmark::kMicrosecond);
 

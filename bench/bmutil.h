@@ -35,4 +35,40 @@ inline void reportPaints(benchmark::State& state, const Scene& s, int before) {
             benchmark::Counter(s.paints() - before, benchmark::Counter::kAvgIterations);
 }
 
+// The pointer moving between two free cells of a new game: each move redraws both and refreshes.
+inline void crossCells(benchmark::State& state, Scene& s) {
+    s.toBoard();
+    const QPoint a = cellCentre(3, 3), b = cellCentre(4, 3);
+    GameWindow& w = *s.window;
+    bool flip = false;
+    const int paints0 = s.paints();
+    for (auto _ : state) {
+        const QPoint& p = flip ? a : b;
+        // The window's pointer handler, as a move with no button reaches it.
+        w.handlePointer(Pointer{0, 0, p.x(), p.y()});
+        flip = !flip;
+    }
+    if (s.platform->refreshes != static_cast<int>(state.iterations()))
+        state.SkipWithError("not one refresh per event");
+    reportPaints(state, s, paints0);
+}
+
+// The answer clock of a question, every angle in turn, never reaching the time-out.
+inline void tickClock(benchmark::State& state, Scene& s) {
+    s.toQuestion();
+    GameWindow& w = *s.window;
+    Match& m = w.match();
+    const Cell cell = m.chosenCell();
+    const Question q = m.question();
+    int k = 0;
+    const int paints0 = s.paints();
+    for (auto _ : state) {
+        m.setUpQuestion(cell, q, static_cast<float>(360 - k));
+        k = (k + 1) % 359;
+        w.questionPanel().clockTick();
+    }
+    if (m.screen() != Screen::Question) state.SkipWithError("the question ended");
+    reportPaints(state, s, paints0);
+}
+
 } // namespace bench
