@@ -30,15 +30,8 @@ void BM_OptionHover(benchmark::State& state) {
     s.toQuestion();
     GameWindow& w = *s.window;
     const int side = w.match().playerOnTurn();
-    const QPoint a = bench::optionCentre(side, 1), b = bench::optionCentre(side, 2);
-    bool flip = false;
     const int paints0 = s.paints();
-    for (auto _ : state) {
-        const QPoint& p = flip ? a : b;
-        // The window's pointer handler, as a move with no button reaches it.
-        w.handlePointer(Pointer{0, 0, p.x(), p.y()});
-        flip = !flip;
-    }
+    bench::moveBetween(state, w, bench::optionCentre(side, 1), bench::optionCentre(side, 2));
     if (w.questionPanel().hoveredSlot() < 1) state.SkipWithError("no option was hit");
     bench::reportPaints(state, s, paints0);
 }

@@ -35,19 +35,21 @@ inline void reportPaints(benchmark::State& state, const Scene& s, int before) {
             benchmark::Counter(s.paints() - before, benchmark::Counter::kAvgIterations);
 }
 
-// The pointer moving between two free cells of a new game: each move redraws both and refreshes.
-inline void crossCells(benchmark::State& state, Scene& s) {
-    s.toBoard();
-    const QPoint a = cellCentre(3, 3), b = cellCentre(4, 3);
-    GameWindow& w = *s.window;
+// The pointer moving to and fro between a and b, as moves with no button reach the window's handler.
+inline void moveBetween(benchmark::State& state, GameWindow& w, QPoint a, QPoint b) {
     bool flip = false;
-    const int paints0 = s.paints();
     for (auto _ : state) {
         const QPoint& p = flip ? a : b;
-        // The window's pointer handler, as a move with no button reaches it.
         w.handlePointer(Pointer{0, 0, p.x(), p.y()});
         flip = !flip;
     }
+}
+
+// The pointer moving between two free cells of a new game: each move redraws both and refreshes.
+inline void crossCells(benchmark::State& state, Scene& s) {
+    s.toBoard();
+    const int paints0 = s.paints();
+    moveBetween(state, *s.window, cellCentre(3, 3), cellCentre(4, 3));
     if (s.platform->refreshes != static_cast<int>(state.iterations()))
         state.SkipWithError("not one refresh per event");
     reportPaints(state, s, paints0);

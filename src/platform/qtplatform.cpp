@@ -218,11 +218,9 @@ void QtPlatform::showInView(QWidget& window, bool fullScreen) {
         view->setBackgroundBrush(Qt::black);
         view->setMouseTracking(true);
         view_ = view;
-        const QPoint windowCentre = window.geometry().center();
         window.hide();
         proxy_ = scene->addWidget(&window);
         proxy_->setPos(0, 0);
-        view->move(windowCentre - QPoint(view->width() / 2, view->height() / 2));
     }
     auto* view = static_cast<ScalingView*>(view_.data());
     const QScreen* screen = view->screen() ? view->screen() : QGuiApplication::primaryScreen();

@@ -108,8 +108,8 @@ void BoardView::drawTurn() {
     drawNames();
 }
 
-bool BoardView::reachesNames(double x, double y, double w, double h) {
-    return QRectF(x, y, w, h).intersects(QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h));
+void BoardView::keepNamesInFront(const QRectF& area) {
+    if (area.intersects(QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h))) drawNames();
 }
 
 void BoardView::drawNames() {
@@ -168,8 +168,7 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot) {
         for (const Repair& r : kRepairs)
             if (r.player == answering && r.col == col && r.row == row)
                 s.drawPart(LeftPanel + answering - 1, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
-        // The name bar stays in front of a top cell that reaches into it.
-        if (reachesNames(x - step / 2, y - step / 2, w + step, h + step)) drawNames();
+        keepNamesInFront(QRectF(x - step / 2, y - step / 2, w + step, h + step));
         host_.refresh();
         host_.platform().sleep(frame == 0 ? kFirstFramePause : kFramePause);
     }

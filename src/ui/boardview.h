@@ -22,10 +22,11 @@ public:
     // (an option box) has left, over the background already restored there.
     void restoreBoardUnder(const QRectF& area);
     void drawTurn();
-    // The name bar with both names, the name of the player on turn in bold; it lies in front of the
-    // board, so a zoomed cell that reaches into it is drawn again under it.
+    // The name bar with both names, the name of the player on turn in bold.
     void drawNames();
-    static bool reachesNames(double x, double y, double w, double h);
+    // The bar lies in front of the board: after a zoomed cell is drawn over this area, the bar is
+    // drawn again if the area reaches into it.
+    void keepNamesInFront(const QRectF& area);
     // The cell goes to its new owner: its big piece shrinks onto it, erasing the unchosen options.
     void animateCapture(const Capture& c, int chosenSlot);
     void showWinner();

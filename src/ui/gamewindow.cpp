@@ -412,16 +412,12 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         menu_.askToQuit();
         return true;
     }
-    if (modifiers & Qt::ControlModifier) {
-        // Plus sits on the = key of many keyboards; full screen already fills the screen.
-        const int direction = key == Qt::Key_Plus || key == Qt::Key_Equal ? 1
-                              : key == Qt::Key_Minus                      ? -1
-                              : key == Qt::Key_0                          ? 0
-                                                                          : 2;
-        if (direction != 2) {
-            if (!settings_.isFullScreenOn()) stepZoom(direction);
-            return true;
-        }
+    // Plus sits on the = key of many keyboards; full screen already fills the screen.
+    const bool zoomKey =
+        key == Qt::Key_Plus || key == Qt::Key_Equal || key == Qt::Key_Minus || key == Qt::Key_0;
+    if (zoomKey && (modifiers & Qt::ControlModifier)) {
+        if (!settings_.isFullScreenOn()) stepZoom(key == Qt::Key_0 ? 0 : key == Qt::Key_Minus ? -1 : 1);
+        return true;
     }
     if (key == Qt::Key_Escape) {
         switch (match_.screen()) {

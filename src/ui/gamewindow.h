@@ -83,7 +83,7 @@ public:
         boardView_.restoreBoardUnder(QuestionPanel::optionRect(side, slot));
     }
     void drawPortraits() override { boardView_.drawPortraits(); }
-    void drawNames() override { boardView_.drawNames(); }
+    void keepNamesInFront(const QRectF& area) override { boardView_.keepNamesInFront(area); }
     // The winner screen when the group of the cell touches all three sides.
     void checkWinnerAt(Cell cell);
 

@@ -1,7 +1,5 @@
 #include "questionpanel.h"
 
-#include "boardview.h"
-
 #include "match.h"
 #include "numbers.h"
 #include "platform.h"
@@ -48,7 +46,7 @@ void QuestionPanel::show() {
     for (int f = 0; f <= 16; ++f) {
         const double i = growth / 16 * f;
         s.draw(ZoomedCell, r.left - i / 2, r.top - i / 2, 64 + i, 70 + i);
-        if (BoardView::reachesNames(r.left - i / 2, r.top - i / 2, 64 + i, 70 + i)) host_.drawNames();
+        host_.keepNamesInFront(QRectF(r.left - i / 2, r.top - i / 2, 64 + i, 70 + i));
         host_.refresh();
         host_.platform().sleep(kZoomPause);
     }

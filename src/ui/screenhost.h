@@ -2,6 +2,7 @@
 // or on another screen.
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
 class Match;
@@ -54,5 +55,6 @@ public:
     // options, and every clock tick redraws the portraits under the hand.
     virtual void clearOption(int side, int slot) = 0;
     virtual void drawPortraits() = 0;
-    virtual void drawNames() = 0;
+    // The name bar drawn again over a zoomed cell that reaches into it.
+    virtual void keepNamesInFront(const QRectF& area) = 0;
 };

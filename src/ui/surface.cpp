@@ -59,9 +59,8 @@ Surface::Surface() {
         step.target = step.bounds = QRectF(0, 0, 800, 600);
         QPainter p(&image_);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
+        perform(p, step);
         steps_.push_back(step);
-        for (const Step& s : steps_)
-            perform(p, s);
     }
 }
 
@@ -211,6 +210,13 @@ void Surface::perform(QPainter& p, const Step& step) {
     }
 }
 
+void Surface::apply(Step step, bool opaque) {
+    step.clipped = clipped_;
+    step.clip = clip_;
+    perform(*painter_, step);
+    remember(std::move(step), opaque);
+}
+
 QRect Surface::takeChangedArea() {
     const QRect area = changed_.toAlignedRect() & QRect(0, 0, 800, 600);
     changed_ = QRectF();
@@ -241,9 +247,8 @@ void Surface::remember(Step step, bool opaque) {
 }
 
 void Surface::draw(int slot, double x, double y, double w, double h) {
-    const QImage& pic = picture(slot);
-    if (!painter_ || pic.isNull()) return;
-    drawPart(slot, x, y, w, h, 0, 0, pic.deviceIndependentSize().width(), pic.deviceIndependentSize().height());
+    const QSizeF size = pictureSize(slot);
+    drawPart(slot, x, y, w, h, 0, 0, size.width(), size.height());
 }
 
 void Surface::drawPart(int slot, double x, double y, double w, double h, double sx, double sy, double sw,
@@ -253,27 +258,20 @@ void Surface::drawPart(int slot, double x, double y, double w, double h, double 
     step.slot = slot;
     step.target = step.bounds = QRectF(x, y, w, h);
     step.source = QRectF(sx, sy, sw, sh);
-    step.clipped = clipped_;
-    step.clip = clip_;
-    perform(*painter_, step);
-    remember(std::move(step), isOpaque(slot, QRectF(sx, sy, sw, sh)));
+    apply(std::move(step), isOpaque(slot, QRectF(sx, sy, sw, sh)));
 }
 
 void Surface::drawTurned(int slot, double cx, double cy, double degrees, double x, double y, double w,
                          double h) {
-    const QImage& pic = picture(slot);
-    if (!painter_ || pic.isNull()) return;
+    if (!painter_ || picture(slot).isNull()) return;
     Step step;
     step.slot = slot;
     step.transform.translate(cx, cy);
     step.transform.rotate(degrees);
     step.target = QRectF(x, y, w, h);
     step.bounds = step.transform.mapRect(step.target);
-    step.source = QRectF(QPointF(0, 0), pic.deviceIndependentSize());
-    step.clipped = clipped_;
-    step.clip = clip_;
-    perform(*painter_, step);
-    remember(std::move(step), false);
+    step.source = QRectF(QPointF(0, 0), pictureSize(slot));
+    apply(std::move(step), false);
 }
 
 void Surface::restoreBackground(double x, double y, double w, double h) {
@@ -287,12 +285,7 @@ void Surface::outline(QRgb argb, double x, double y, double w, double h) {
     step.colour = argb;
     step.target = QRectF(x, y, w, h);
     step.bounds = step.target.adjusted(-1, -1, 2, 2);
-    step.clipped = clipped_;
-    step.clip = clip_;
-    painter_->save();
-    perform(*painter_, step);
-    painter_->restore();
-    remember(std::move(step), false);
+    apply(std::move(step), false);
 }
 
 void Surface::setClip(const QRectF& r) {
@@ -341,9 +334,6 @@ void Surface::print(const QString& text) {
     // The position is the text's top-left corner; drawText wants the baseline.
     step.target = QRectF(QPointF(textX_, textY_ + fm.ascent()), QSizeF());
     step.bounds = fm.boundingRect(text).translated(step.target.topLeft()).adjusted(-2, -2, 2, 2);
-    step.clipped = clipped_;
-    step.clip = clip_;
-    perform(*painter_, step);
-    remember(std::move(step), false);
+    apply(std::move(step), false);
     textX_ += static_cast<float>(fm.horizontalAdvance(text));
 }

@@ -132,6 +132,8 @@ private:
         QRectF bounds; // the game pixels it may touch
     };
     void perform(QPainter& p, const Step& step);
+    // Draws a step with the clip now set and remembers it.
+    void apply(Step step, bool opaque);
     void remember(Step step, bool opaque);
     bool isOpaque(int slot, const QRectF& source);
     void loadPictures();
