@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -52,11 +53,23 @@ int main(int argc, char** argv) {
     const auto window = std::make_unique<GameWindow>(platform, programDir);
     window->setInstalled(installed);
     window->setWindowIcon(icon);
-    QObject::connect(window.get(), &GameWindow::unloaded, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    // A logout or Ctrl+C ends the game as its own close control does; quit() also ends any open dialog.
+    // exit(), not quit(): quit() first asks every window to close, and the view of a zoom step refuses.
+    bool running = false;
+    QObject::connect(
+        window.get(), &GameWindow::unloaded, &app, [&] { QCoreApplication::exit(window->exitStatus()); },
+        Qt::QueuedConnection);
+    // A logout or Ctrl+C saves and ends the game at once, never waiting on a dialog; exit() also ends
+    // any dialog that is open.
     QuitSignals quitSignals;
-    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, &QCoreApplication::quit);
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, [&] {
+        window->unloadOnSignal();
+        if (running) {
+            QCoreApplication::exit(window->exitStatus());
+        } else { // a dialog of the start-up: nothing is left to lose
+            std::fflush(stderr);
+            std::_Exit(window->exitStatus());
+        }
+    });
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->geometry();
         window->move(g.x() + (g.width() - 800) / 2, g.y() + (g.height() - 600) / 2);
@@ -83,7 +96,8 @@ int main(int argc, char** argv) {
                                                 .count()));
     platform.sleep(1500);
     if (!window->load()) return 1;
+    running = true;
     const int status = QApplication::exec();
-    if (!window->isUnloaded()) window->unload(); // a signal ended the loop: shut down as usual
-    return status;
+    if (!window->isUnloaded()) window->unload();
+    return status != 0 ? status : window->exitStatus();
 }

@@ -30,5 +30,11 @@ void SeenQuestions::rememberDealt(std::uint64_t hash, bool english, const Deck& 
     for (int i = 0; i < deck.size(); ++i)
         if (deck.at(i).isEnglish() == english && !contains(deck.at(i).textHash())) return;
     for (int i = 0; i < deck.size(); ++i)
-        if (deck.at(i).isEnglish() == english) hashes_.remove(deck.at(i).textHash());
+        if (deck.at(i).isEnglish() == english && hashes_.remove(deck.at(i).textHash()))
+            forgotten_.insert(deck.at(i).textHash());
+}
+
+void SeenQuestions::mergeFrom(const SeenQuestions& other) {
+    for (std::uint64_t h : other.hashes_)
+        if (!forgotten_.contains(h)) hashes_.insert(h);
 }

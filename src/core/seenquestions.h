@@ -16,7 +16,10 @@ public:
     QByteArray toText() const;
 
     bool contains(std::uint64_t hash) const { return hashes_.contains(hash); }
-    void insert(std::uint64_t hash) { hashes_.insert(hash); }
+    void insert(std::uint64_t hash) {
+        hashes_.insert(hash);
+        forgotten_.remove(hash);
+    }
     qsizetype size() const { return hashes_.size(); }
     // For Deck::putUnseenFirst.
     auto isSeen() const {
@@ -27,6 +30,10 @@ public:
     // language in the deck has been seen, forgets that language so that its pool starts over.
     void rememberDealt(std::uint64_t hash, bool english, const Deck& deck);
 
+    // Takes in what another copy of the game remembered, except what this one has forgotten since.
+    void mergeFrom(const SeenQuestions& other);
+
 private:
     QSet<std::uint64_t> hashes_;
+    QSet<std::uint64_t> forgotten_; // by a pool starting over, so a merge must not bring them back
 };

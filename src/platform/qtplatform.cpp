@@ -66,8 +66,10 @@ QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() {
     if (music_) music_->stop();
+    // The game window belongs to the program, never to the scene that shows it.
+    if (proxy_) proxy_->setWidget(nullptr);
     delete retiredView_; // the event loop may have ended before its deleteLater ran
-    delete view_;        // still open only when the game never unloaded; it deletes the embedded game too
+    delete view_;
 }
 
 void QtPlatform::sleep(int ms) {
@@ -85,30 +87,45 @@ void QtPlatform::refresh(QWidget& window, const QRect& area) {
     }
 }
 
-QWidget* QtPlatform::dialogParent(QWidget* parent) const {
-    // In full screen the game lives in the view's scene; a dialog parented there would be drawn inside it.
-    return view_ && view_->isVisible() ? view_.data() : parent;
+std::unique_ptr<QMessageBox> QtPlatform::makeDialog(QWidget* over, QMessageBox::Icon icon,
+                                                    const QString& text,
+                                                    QMessageBox::StandardButtons buttons) const {
+    // No parent: the view a dialog would sit on may be replaced while the dialog is open, and a parent
+    // deletes its children. The window it belongs to is its transient parent instead.
+    auto box = std::make_unique<QMessageBox>(icon, QStringLiteral("TamvelKvíz"), text, buttons);
+    box->setWindowModality(Qt::ApplicationModal);
+    QWidget* shown = view_ && view_->isVisible() ? view_.data() : over ? over->window() : nullptr;
+    box->winId();
+    if (shown && shown->windowHandle() && box->windowHandle())
+        box->windowHandle()->setTransientParent(shown->windowHandle());
+    return box;
+}
+
+int QtPlatform::runDialog(QMessageBox& box) {
+    ++dialogsOpen_;
+    const int result = box.exec();
+    // A display switch asked for meanwhile waited, so the window under the dialog stayed put.
+    if (--dialogsOpen_ == 0 && switchPending_)
+        QMetaObject::invokeMethod(
+            &switchContext_, [this] { runPendingSwitch(); }, Qt::QueuedConnection);
+    return result;
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool czech) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("TamvelKvíz"), prompt,
-                    QMessageBox::Yes | QMessageBox::No, dialogParent(parent));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.button(QMessageBox::Yes)->setText(czech ? QStringLiteral("&Ano") : QStringLiteral("&Yes"));
-    box.button(QMessageBox::No)->setText(czech ? QStringLiteral("&Ne") : QStringLiteral("&No"));
-    return box.exec() == QMessageBox::Yes;
+    const auto box = makeDialog(parent, QMessageBox::Question, prompt, QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::No);
+    box->button(QMessageBox::Yes)->setText(czech ? QStringLiteral("&Ano") : QStringLiteral("&Yes"));
+    box->button(QMessageBox::No)->setText(czech ? QStringLiteral("&Ne") : QStringLiteral("&No"));
+    return runDialog(*box) == QMessageBox::Yes;
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok,
-                    dialogParent(parent));
-    box.exec();
+    runDialog(*makeDialog(parent, QMessageBox::Critical, message, QMessageBox::Ok));
 }
 
 void QtPlatform::showWarning(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("TamvelKvíz"), message, QMessageBox::Ok,
-                    dialogParent(parent));
-    box.exec();
+    runDialog(*makeDialog(parent, QMessageBox::Warning, message, QMessageBox::Ok));
 }
 
 void QtPlatform::playSound(const QString& wavPath) {
@@ -177,16 +194,18 @@ void QtPlatform::applyPendingDisplay(QWidget& window) {
 }
 
 void QtPlatform::scheduleDisplaySwitch(QWidget& window) {
+    switchTarget_ = &window;
     if (switchPending_) return; // the pending switch reads the wanted mode when it runs
     switchPending_ = true;
     QMetaObject::invokeMethod(
-        &switchContext_,
-        [this, target = QPointer<QWidget>(&window)] {
-            if (!switchPending_) return; // already applied at start-up
-            switchPending_ = false;
-            if (target) applyDisplayMode(*target);
-        },
-        Qt::QueuedConnection);
+        &switchContext_, [this] { runPendingSwitch(); }, Qt::QueuedConnection);
+}
+
+void QtPlatform::runPendingSwitch() {
+    // Already applied at start-up, or a dialog is open: its end runs the switch.
+    if (!switchPending_ || dialogsOpen_ > 0) return;
+    switchPending_ = false;
+    if (switchTarget_) applyDisplayMode(*switchTarget_);
 }
 
 void QtPlatform::applyDisplayMode(QWidget& window) {
@@ -234,7 +253,8 @@ void QtPlatform::showInView(QWidget& window, bool fullScreen) {
         const QSize size(800 * zoom_ / 100, 600 * zoom_ / 100);
         const QRect room = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size);
         view->setFixedSize(size);
-        view->move(room.x() + (room.width() - size.width()) / 2, room.y() + (room.height() - size.height()) / 2);
+        view->move(room.x() + (room.width() - size.width()) / 2,
+                   room.y() + (room.height() - size.height()) / 2);
         if (wasVisible) view->show();
     }
     view->fit();

@@ -3,6 +3,7 @@
 
 #include "platform.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -41,8 +42,11 @@ public:
 
 private:
     void ensureMusicPlayer();
-    QWidget* dialogParent(QWidget* parent) const;
+    std::unique_ptr<QMessageBox> makeDialog(QWidget* over, QMessageBox::Icon icon, const QString& text,
+                                            QMessageBox::StandardButtons buttons) const;
+    int runDialog(QMessageBox& box);
     void scheduleDisplaySwitch(QWidget& window);
+    void runPendingSwitch();
     void applyDisplayMode(QWidget& window);
     void showInView(QWidget& window, bool fullScreen);
     void leaveView(QWidget& window, bool showWindow);
@@ -58,6 +62,8 @@ private:
     // Display switches wait for the event loop: the click that asks for one is still being delivered
     // through the very objects the switch creates or destroys.
     QObject switchContext_;
+    QPointer<QWidget> switchTarget_;
+    int dialogsOpen_ = 0;
     bool wantFullScreen_ = false;
     int zoom_ = 100;
     bool switchPending_ = false;

@@ -18,12 +18,11 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
-constexpr auto kLanguageMarker = "AtToMluvi.Cesky"; // present: the interface is Czech
-
 int buttonBits(Qt::MouseButtons b) {
     return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
 }
@@ -76,8 +75,10 @@ QString fileReadFailureCause(const QString& path, const QString& qtError, bool c
 } // namespace
 
 GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget* parent)
-    : QWidget(parent), platform_(platform), folder_(programFolder), sounds_(platform, programFolder),
-      menu_(*this), help_(*this), settings_(*this), boardView_(*this), questionPanel_(*this), back_(*this) {
+    : QWidget(parent), platform_(platform), folder_(programFolder),
+      profile_(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), false),
+      sounds_(platform, programFolder), menu_(*this), help_(*this), settings_(*this), boardView_(*this),
+      questionPanel_(*this), back_(*this) {
     setWindowTitle(QStringLiteral("TamvelKvíz"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(800, 600);
@@ -87,6 +88,10 @@ GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget
 }
 
 GameWindow::~GameWindow() = default;
+
+void GameWindow::setInstalled(bool installed) {
+    profile_ = Profile(folder_, profile_.configFolder(), installed);
+}
 
 void GameWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -130,26 +135,8 @@ void GameWindow::refresh() {
     platform_.refresh(*this, surface_.takeChangedArea());
 }
 
-QString GameWindow::storeFolder() const {
-    const QFileInfo info(folder_);
-    if (!installed_ && info.isDir() && info.isWritable()) return folder_;
-    const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(cfg);
-    return cfg;
-}
-
-QString GameWindow::seenQuestionsFile() const {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           QStringLiteral("/seen-questions.txt");
-}
-
-QString GameWindow::zoomFile() const {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/zoom.txt");
-}
-
 void GameWindow::applyStoredZoom() {
-    QFile f(zoomFile());
-    zoom_ = zoomsteps::parse(f.open(QIODevice::ReadOnly) ? f.read(16) : QByteArray());
+    zoom_ = profile_.readZoomChoice().value_or(100);
     const QSize room = platform_.screenRoom(*this);
     const int shown = zoomsteps::shown(zoom_, zoomsteps::largestFitting(room.width(), room.height()));
     if (shown != 100) platform_.setZoom(*this, shown);
@@ -163,94 +150,96 @@ void GameWindow::stepZoom(int direction) {
     if (to == from && to == zoom_) return;
     zoom_ = to;
     platform_.setZoom(*this, to);
-    // Written whole and renamed, like n.dat. Losing it only means 100 % next time, so it is not shown.
-    const QString path = zoomFile();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(zoomsteps::format(to)) < 0 || !f.commit())
-        std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(path)),
-                     qPrintable(f.errorString()));
+    // Losing it only means 100 % next time, so it is not shown.
+    const QString cause = profile_.saveZoomChoice(to);
+    if (!cause.isEmpty())
+        std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(zoomFile())),
+                     qPrintable(cause));
 }
 
 void GameWindow::readSettings() {
-    // Settings written to the config folder (read-only program folder) win over a copy beside the program.
-    QString path = storeFolder() + QStringLiteral("/n.dat");
-    if (!QFileInfo::exists(path)) path = folder_ + QStringLiteral("/n.dat");
-    QFile f(path);
+    const QString path = profile_.settingsFileToRead();
+    const filestore::ReadResult file = profile_.readSettings();
     settingsfile::Settings s;
-    if (f.open(QIODevice::ReadOnly)) {
-        s = settingsfile::read(textcodec::decode(f.readAll()));
-    } else if (QFileInfo::exists(path)) {
-        const QString file = QDir::toNativeSeparators(path);
-        platform_.showError(this, czech_
-                                      ? QStringLiteral("Nastavení nelze načíst ze souboru %1: %2\n"
-                                                       "Hra začne s výchozím nastavením.")
-                                            .arg(file, fileReadFailureCause(path, f.errorString(), true))
-                                      : QStringLiteral("The settings cannot be read from %1: %2\n"
-                                                       "The game starts with the default settings.")
-                                            .arg(file, fileReadFailureCause(path, f.errorString(), false)));
+    if (file.isRead()) {
+        s = settingsfile::read(textcodec::decode(file.bytes));
+    } else if (file.hasFailed()) {
+        const QString name = QDir::toNativeSeparators(path);
+        platform_.showError(this, czech_ ? QStringLiteral("Nastavení nelze načíst ze souboru %1: %2\n"
+                                                          "Hra začne s výchozím nastavením.")
+                                               .arg(name, fileReadFailureCause(path, file.error, true))
+                                         : QStringLiteral("The settings cannot be read from %1: %2\n"
+                                                          "The game starts with the default settings.")
+                                               .arg(name, fileReadFailureCause(path, file.error, false)));
     }
     settings_.apply(s);
+    settingsAsRead_ = settings_.itemsToSave();
 }
 
 bool GameWindow::saveSettings() {
-    const QString text = settingsfile::write(settings_.itemsToSave());
-    // Written whole to a temporary file and renamed, so a crash never leaves half a file.
-    const QString path = storeFolder() + QStringLiteral("/n.dat");
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(text.toUtf8());
-        if (f.commit()) return true;
+    const std::array<QString, 6> items = settings_.itemsToSave();
+    // A file that could not be read keeps what it holds until the player changes a setting.
+    if (!profile_.mayReplaceSettings(items != settingsAsRead_)) return true;
+    const QString path = profile_.settingsFile();
+    const QString error = profile_.saveSettings(settingsfile::write(items).toUtf8());
+    if (error.isEmpty()) {
+        settingsAsRead_ = items;
+        return true;
     }
     const QString file = QDir::toNativeSeparators(path);
+    if (quietFailures_) {
+        std::fprintf(stderr, "The settings could not be saved to %s: %s\n", qPrintable(file),
+                     qPrintable(fileWriteFailureCause(path, error, false)));
+        return false;
+    }
     platform_.showError(this, czech_ ? QStringLiteral("Nastavení se nepodařilo uložit do %1: %2")
-                                           .arg(file, fileWriteFailureCause(path, f.errorString(), true))
+                                           .arg(file, fileWriteFailureCause(path, error, true))
                                      : QStringLiteral("The settings could not be saved to %1: %2")
-                                           .arg(file, fileWriteFailureCause(path, f.errorString(), false)));
+                                           .arg(file, fileWriteFailureCause(path, error, false)));
     return false;
 }
 
 void GameWindow::rememberDealt(const Question& q) {
     if (q.text.isEmpty()) return;
     seen_.rememberDealt(questionTextHash(q.text.toUtf8()), isEnglishQuestion(q.text), deck_);
-    // Written whole and renamed, like n.dat. Losing it only means repeats, so a failure is not shown.
-    const QString path = seenQuestionsFile();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(seen_.toText()) < 0 || !f.commit())
-        std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(path)),
-                     qPrintable(f.errorString()));
+    // Losing it only means repeats, so a failure is not shown.
+    const QString cause = profile_.saveSeenQuestions(seen_);
+    if (!cause.isEmpty())
+        std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(seenQuestionsFile())),
+                     qPrintable(cause));
 }
 
 bool GameWindow::load() {
     rnd::randomize();
-    czech_ = QFileInfo(storeFolder() + u'/' + QLatin1String(kLanguageMarker)).isFile();
+    czech_ = QFileInfo(profile_.languageMarker()).isFile();
     readSettings();
 
-    // A user's own question file in the config folder replaces the shared one of an installed game.
-    QString qPath = storeFolder() + QStringLiteral("/q.dat");
-    if (storeFolder() == folder_ || !QFileInfo::exists(qPath)) qPath = folder_ + QStringLiteral("/q.dat");
-    QFile qf(qPath);
-    if (!qf.open(QIODevice::ReadOnly)) {
+    const QString qPath = profile_.questionFile();
+    const filestore::ReadResult questions = filestore::readRegularFile(qPath);
+    if (!questions.isRead()) {
+        // A pipe or a device in its place would block start-up for ever.
+        const QString cause = questions.status == filestore::ReadResult::Status::Missing
+                                  ? QStringLiteral("No such file or directory")
+                              : QFileInfo(qPath).isDir() || QFileInfo(qPath).isFile() ? questions.error
+                              : czech_ ? QStringLiteral("není to obyčejný soubor")
+                                       : QStringLiteral("it is not a regular file");
         platform_.showError(
             this,
             czech_ ? QStringLiteral("Soubor s otázkami %1 nelze načíst: %2\nTamvelKvíz bez něj nemůže začít.")
-                         .arg(QDir::toNativeSeparators(qPath), qf.errorString())
+                         .arg(QDir::toNativeSeparators(qPath), cause)
                    : QStringLiteral(
                          "The question file %1 cannot be read: %2\nTamvelKvíz cannot start without it.")
-                         .arg(QDir::toNativeSeparators(qPath), qf.errorString()));
+                         .arg(QDir::toNativeSeparators(qPath), cause));
         return false;
     }
     const QString file = QDir::toNativeSeparators(qPath);
-    const LoadReport loaded = deck_.loadFile(qf.readAll());
+    const LoadReport loaded = deck_.loadFile(questions.bytes);
     for (const auto& issue : loaded.skipped)
         std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(file), issue.line,
                      qPrintable(issue.reason));
     for (int line : loaded.decoding.fallbackLines)
         std::fprintf(stderr, "%s:%d: not valid UTF-8, read as Windows-1250\n", qPrintable(file), line);
-    QFile seenFile(seenQuestionsFile());
-    seen_ =
-        seenFile.open(QIODevice::ReadOnly) ? SeenQuestions::fromText(seenFile.readAll()) : SeenQuestions();
+    seen_ = profile_.readSeenQuestions();
     deck_.putUnseenFirst(seen_.isSeen());
     const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
     const auto fallback = static_cast<qsizetype>(loaded.decoding.fallbackLines.size());
@@ -292,25 +281,54 @@ bool GameWindow::load() {
     }
 
     surface_.open(folder_ + QStringLiteral("/graphics"));
+    reportPictureProblems(surface_.pictureProblems());
     writeLanguageMarker();
     returnToMenu();
     rnd::randomize();
     return true;
 }
 
+void GameWindow::reportPictureProblems(const QStringList& problems) {
+    if (problems.isEmpty()) return;
+    constexpr qsizetype kListed = 8;
+    QStringList lines;
+    for (qsizetype i = 0; i < std::min(problems.size(), kListed); ++i)
+        lines << QStringLiteral("• ") + QDir::toNativeSeparators(problems[i]);
+    if (problems.size() > kListed)
+        lines << (czech_ ? QStringLiteral("• a %1 dalších").arg(problems.size() - kListed)
+                         : QStringLiteral("• and %1 more").arg(problems.size() - kListed));
+    for (const QString& p : problems)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QDir::toNativeSeparators(folder_)), qPrintable(p));
+    platform_.showWarning(this, czech_
+                                    ? QStringLiteral("Některé obrázky hry ve složce %1 nelze použít:\n%2\n"
+                                                     "Hra pokračuje bez nich.")
+                                          .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n'))
+                                    : QStringLiteral("Some of the game's pictures in %1 cannot be used:\n%2\n"
+                                                     "The game goes on without them.")
+                                          .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n')));
+}
+
 void GameWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     questionPanel_.setClockRunning(false);
-    saveSettings();
-    if (settings_.isFullScreenOn()) platform_.restoreDisplay(*this);
+    const bool saved = saveSettings();
+    if (quietFailures_ && !saved) exitStatus_ = 1;
+    // Out of the view at a zoom step too: the window must not be left inside a scene that dies later.
+    platform_.restoreDisplay(*this);
     surface_.close();
     sounds_.stopMusic();
     emit unloaded();
 }
 
+void GameWindow::unloadOnSignal() {
+    if (unloaded_) return;
+    quietFailures_ = true;
+    unload();
+}
+
 void GameWindow::writeLanguageMarker() {
-    const QString marker = storeFolder() + u'/' + QLatin1String(kLanguageMarker);
+    const QString marker = profile_.languageMarker();
     if (!czech_) {
         if (QFileInfo(marker).isFile() && !QFile::remove(marker))
             platform_.showError(this,

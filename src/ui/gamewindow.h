@@ -7,6 +7,7 @@
 #include "helpscreen.h"
 #include "match.h"
 #include "menuscreen.h"
+#include "profile.h"
 #include "questionpanel.h"
 #include "screenhost.h"
 #include "seenquestions.h"
@@ -27,17 +28,21 @@ public:
 
     // An installed game keeps its data in a shared folder: settings then always go to the user's
     // config folder.
-    void setInstalled(bool installed) { installed_ = installed; }
+    void setInstalled(bool installed);
 
     bool load();   // false when the program cannot start (the reason was shown)
     void unload(); // saves the settings and releases everything; once
+    // A quit signal: the same, but nothing waits for the player; a failure goes to stderr.
+    void unloadOnSignal();
     bool isUnloaded() const { return unloaded_; }
+    // The status the program ends with: 0, or 1 when a signal ended it and the settings were not saved.
+    int exitStatus() const { return exitStatus_; }
 
     QString programFolder() const override { return folder_; }
-    QString storeFolder() const; // where n.dat and the language marker are written
-    QString seenQuestionsFile() const;
+    QString storeFolder() const { return profile_.storeFolder(); } // n.dat and the language marker
+    QString seenQuestionsFile() const { return profile_.seenQuestionsFile(); }
     // The zoom step the player chose, kept in its own file in the config folder.
-    QString zoomFile() const;
+    QString zoomFile() const { return profile_.zoomFile(); }
     int zoomChoice() const { return zoom_; }
     // Reads the stored zoom step and shows the window at it (or at the largest that fits the screen).
     void applyStoredZoom();
@@ -107,6 +112,8 @@ protected:
 
 private:
     void readSettings();
+    bool readQuestions();
+    void reportPictureProblems(const QStringList& problems);
     void writeLanguageMarker();
     void rememberDealt(const Question& q);
     bool handleCloseControl(const Pointer& p);
@@ -114,9 +121,12 @@ private:
 
     Platform& platform_;
     QString folder_;
-    bool installed_ = false;
+    Profile profile_;
     bool czech_ = false;
     bool unloaded_ = false;
+    bool quietFailures_ = false; // a signal is ending the program: no dialog may wait for the player
+    int exitStatus_ = 0;
+    std::array<QString, 6> settingsAsRead_; // to tell whether the player changed any
     int zoom_ = 100;
     Surface surface_;
     Match match_;

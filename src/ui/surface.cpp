@@ -2,6 +2,8 @@
 
 #include "fonts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
@@ -108,6 +110,8 @@ void Surface::setScale(double scale) {
 
 void Surface::open(const QString& pictureFolder) {
     folder_ = pictureFolder;
+    problems_.clear();
+    if (!QFileInfo(pictureFolder).isDir()) problems_ << QStringLiteral("graphics: no such folder");
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures
     loadPictures();
@@ -129,15 +133,16 @@ void Surface::loadPictures() {
             // Only a 2x picture that belongs to the 1x one: twice its size, and not left over from
             // before the player put a picture of their own in its place.
             if (twoInfo.isFile() && twoSize.isValid() &&
-                (!oneInfo.isFile() || (twoSize == oneSize * 2 && twoInfo.lastModified().secsTo(
-                                                                     oneInfo.lastModified()) <= kStaleSeconds))) {
+                (!oneInfo.isFile() ||
+                 (twoSize == oneSize * 2 &&
+                  twoInfo.lastModified().secsTo(oneInfo.lastModified()) <= kStaleSeconds))) {
                 chosen = two;
                 ratio = 2;
             }
         }
-        QImage pic(chosen);
+        QImage pic = loadPicture(chosen);
         if (pic.isNull() && ratio == 2) {
-            pic = QImage(path);
+            pic = loadPicture(path);
             ratio = 1;
         }
         if (!pic.isNull()) {
@@ -146,6 +151,36 @@ void Surface::loadPictures() {
         }
         picture(slot) = pic;
     }
+}
+
+QImage Surface::loadPicture(const QString& path) {
+    // Far larger than any picture the game draws: decoding it would only eat the memory.
+    constexpr int kLargest = 4096;
+    QString why;
+    QImage pic;
+    QImageReader reader(path);
+    if (!QFileInfo(folder_).isDir()) {
+        return pic; // said once for the whole folder
+    } else if (!QFileInfo(path).isFile()) {
+        why = QStringLiteral("missing");
+    } else if (const QSize size = reader.size();
+               size.isValid() && (size.width() > kLargest || size.height() > kLargest)) {
+        why = QStringLiteral("too large (%1 x %2)").arg(size.width()).arg(size.height());
+    } else if (!reader.read(&pic)) {
+        why = QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString());
+        pic = QImage();
+    } else if (reader.format() == "jpeg") {
+        // A cut-off JPEG still decodes, grey where the data ended; it lacks its end marker.
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly) && f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) != "\xFF\xD9")
+            why = QStringLiteral("cut off");
+    }
+    if (!why.isEmpty()) {
+        const QString entry =
+            QStringLiteral("graphics/") + QDir(folder_).relativeFilePath(path) + QStringLiteral(": ") + why;
+        if (!problems_.contains(entry)) problems_ << entry;
+    }
+    return pic;
 }
 
 void Surface::close() {
@@ -184,9 +219,10 @@ void Surface::perform(QPainter& p, const Step& step) {
         const QImage& pic = picture(step.slot);
         if (pic.isNull()) return;
         const double r = pic.devicePixelRatio();
-        const QRectF source = step.source.isNull() ? QRectF(pic.rect())
-                                                   : QRectF(step.source.x() * r, step.source.y() * r,
-                                                            step.source.width() * r, step.source.height() * r);
+        const QRectF source = step.source.isNull()
+                                  ? QRectF(pic.rect())
+                                  : QRectF(step.source.x() * r, step.source.y() * r, step.source.width() * r,
+                                           step.source.height() * r);
         p.drawImage(step.target, pic, source);
         break;
     }

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
 #include <array>
 #include <memory>
@@ -74,6 +75,8 @@ public:
     // missing, or older than a picture the player put in its place, that picture is scaled instead.
     void open(const QString& pictureFolder);
     void close();
+    // The pictures that could not be used as they are, since open(): "name: why", one each.
+    const QStringList& pictureProblems() const { return problems_; }
     const QImage& picture(int slot) const { return pictures_[static_cast<std::size_t>(slot)]; }
     QImage& picture(int slot) { return pictures_[static_cast<std::size_t>(slot)]; }
     // A picture's size in game pixels, whichever set it comes from.
@@ -118,6 +121,8 @@ public:
     QString fitText(const QString& text, double maxWidth, double minPoints);
 
 private:
+    QImage loadPicture(const QString& path);
+
     struct Step {
         enum Kind : unsigned char { Picture, Outline, Text, Splash } kind = Picture;
         int slot = 0;
@@ -128,7 +133,7 @@ private:
         QRgb colour = 0;
         QString text;
         QFont font;
-        QImage image; // a Splash step's own picture: the content so far, kept when the steps ran long
+        QImage image;  // a Splash step's own picture: the content so far, kept when the steps ran long
         QRectF bounds; // the game pixels it may touch
     };
     void perform(QPainter& p, const Step& step);
@@ -146,6 +151,7 @@ private:
     std::array<bool, kPictureCount> opaque_{};
     QImage splash_;
     QString folder_;
+    QStringList problems_;
     double scale_ = 1;
     int pictureSet_ = 1;
     std::vector<Step> steps_;

@@ -24,7 +24,7 @@ public:
     bool isFullScreen = false;
     std::vector<int> zooms; // every zoom step asked for
     QSize room{1920, 1040};
-    std::function<void()> onRefresh; // lets a test look at every frame of an animation
+    std::function<void()> onRefresh;            // lets a test look at every frame of an animation
     std::function<void(const QRect&)> showArea; // a benchmark's real repaint of the area refreshed
 
     void sleep(int ms) override { sleeps.push_back(ms); }
@@ -58,10 +58,13 @@ public:
     void setZoom(QWidget&, int percent) override { zooms.push_back(percent); }
     QSize screenRoom(QWidget&) override { return room; }
 
+    // Leaving the view for good: a switch back from full screen only when full screen was on.
     void restoreDisplay(QWidget&) override {
-        fullScreen.push_back(false);
+        ++displayRestores;
+        if (isFullScreen) fullScreen.push_back(false);
         isFullScreen = false;
     }
+    int displayRestores = 0;
 
     int totalSleep() const {
         int t = 0;
