@@ -169,10 +169,11 @@ QImage Surface::loadPicture(const QString& path) {
     } else if (!reader.read(&pic)) {
         why = QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString());
         pic = QImage();
-    } else if (reader.format() == "jpeg") {
+    } else {
         // A cut-off JPEG still decodes, grey where the data ended; it lacks its end marker.
         QFile f(path);
-        if (f.open(QIODevice::ReadOnly) && f.size() >= 2 && f.seek(f.size() - 2) && f.read(2) != "\xFF\xD9")
+        if (f.open(QIODevice::ReadOnly) && f.read(2) == "\xFF\xD8" && f.seek(f.size() - 2) &&
+            f.read(2) != "\xFF\xD9")
             why = QStringLiteral("cut off");
     }
     if (!why.isEmpty()) {

@@ -1,5 +1,6 @@
 // Start-up, the picture table, shutdown and the settings and language files.
 #include "fakeplatform.h"
+#include "filelimits.h"
 #include "fixture.h"
 #include "gamewindow.h"
 #include "random.h"
@@ -15,6 +16,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using fixture::LoadedGame;
 using fixture::ProgramFolder;
@@ -168,7 +171,8 @@ private slots:
         // The player put a picture of their own in place of p1/hrac.png after the 2x one was made.
         QFile own(folder.file(QStringLiteral("graphics/p1/hrac.png")));
         QVERIFY(own.open(QIODevice::ReadWrite));
-        QVERIFY(own.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
+        QVERIFY(
+            own.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
         own.close();
 
         FakePlatform platform;
@@ -320,6 +324,109 @@ private slots:
         QVERIFY(g.platform->errors.first().contains(QStringLiteral("a folder stands in its place")));
         for (int i = 0; i < kPictureCount; ++i)
             QVERIFY(g.window->surface().picture(i).isNull());
+    }
+
+    void aFullDiskKeepsTheOldSettingsAndSaysSo() {
+        LoadedGame g;
+        g.folder->write(QStringLiteral("n.dat"), "Old\r\nTamvel II.\r\n10000\r\n(  )\r\n(  )\r\n(  )\r\n");
+        g.window->settings().name1Box().setText(QStringLiteral("New name"));
+        {
+            DiskNearlyFull full(8);
+            QVERIFY(!g.window->saveSettings());
+        }
+        QCOMPARE(g.platform->errors.size(), 1);
+        QVERIFY2(g.platform->errors.first().contains(QStringLiteral("could not be saved")),
+                 qPrintable(g.platform->errors.first()));
+        QFile n(g.folder->file(QStringLiteral("n.dat")));
+        QVERIFY(n.open(QIODevice::ReadOnly));
+        QVERIFY(n.readAll().startsWith("Old\r\n"));
+    }
+
+    void aQuitSignalReportsAFailedSaveWithoutADialogAndEndsWithAnError() {
+        LoadedGame g;
+        QDir(g.folder->path()).mkdir(QStringLiteral("n.dat")); // cannot be saved
+        g.window->settings().name1Box().setText(QStringLiteral("Eva"));
+        g.window->unloadOnSignal();
+        QVERIFY(g.window->isUnloaded());
+        QVERIFY(g.platform->errors.isEmpty());
+        QCOMPARE(g.window->exitStatus(), 1);
+
+        LoadedGame saved;
+        saved.window->unloadOnSignal();
+        QCOMPARE(saved.window->exitStatus(), 0);
+    }
+
+    void aSettingsFileThatCannotBeReadIsNotReplacedWithDefaults() {
+        ProgramFolder folder;
+        const QByteArray mine = "Mine\r\nYours\r\n7000\r\n(o)\r\n(  )\r\n(  )\r\n";
+        folder.write(QStringLiteral("n.dat"), mine);
+        const QString path = folder.file(QStringLiteral("n.dat"));
+        QFile::setPermissions(path, QFile::WriteOwner);
+        auto readable =
+            qScopeGuard([&] { QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner); });
+        {
+            WithoutFileOverride asAUser;
+            if (QFile(path).open(QIODevice::ReadOnly)) QSKIP("this process reads files whatever their mode");
+            FakePlatform p;
+            GameWindow w(p, folder.path());
+            QVERIFY(w.load());
+            QCOMPARE(p.errors.size(), 1); // said at start-up
+            w.unload();
+            QCOMPARE(p.errors.size(), 1);
+        }
+        readable.dismiss();
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QFile n(path);
+        QVERIFY(n.open(QIODevice::ReadOnly));
+        QCOMPARE(n.readAll(), mine);
+    }
+
+    void aPipeInPlaceOfTheQuestionFileIsRefused() {
+        ProgramFolder folder;
+        const QString qdat = folder.file(QStringLiteral("q.dat"));
+        QFile::remove(qdat);
+        QCOMPARE(::mkfifo(QFile::encodeName(qdat).constData(), 0600), 0);
+        FakePlatform p;
+        GameWindow w(p, folder.path());
+        QVERIFY(!w.load()); // and returns at once: nothing opened the pipe
+        QCOMPARE(p.errors.size(), 1);
+        QVERIFY2(p.errors.first().contains(QStringLiteral("not a regular file")),
+                 qPrintable(p.errors.first()));
+    }
+
+    void brokenPicturesAreNamedOnceAndTheGameGoesOn() {
+        ProgramFolder folder;
+        QFile::remove(folder.file(QStringLiteral("graphics/sipka.png")));
+        folder.write(QStringLiteral("graphics/exit.png"), "not a picture at all");
+        QImage grey(800, 600, QImage::Format_RGB32);
+        grey.fill(Qt::gray);
+        QVERIFY(grey.save(folder.file(QStringLiteral("graphics/help.jpg")), "JPEG"));
+        QFile help(folder.file(QStringLiteral("graphics/help.jpg")));
+        QVERIFY(help.open(QIODevice::ReadWrite));
+        QVERIFY(help.resize(help.size() - 2)); // cut off before its end marker, so it still decodes
+        help.close();
+        QVERIFY(QImage(5000, 4, QImage::Format_Mono).save(folder.file(QStringLiteral("graphics/vitez.png"))));
+        FakePlatform p;
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
+        QCOMPARE(p.warnings.size(), 1);
+        const QString& said = p.warnings.first();
+        for (const char* named :
+             {"sipka.png: missing", "exit.png: not a picture", "help.jpg: cut off", "vitez.png: too large"})
+            QVERIFY2(said.contains(QLatin1String(named)), qPrintable(said));
+        QCOMPARE(w.match().screen(), Screen::Menu);
+    }
+
+    void aMissingPictureFolderIsSaidOnce() {
+        ProgramFolder folder;
+        QVERIFY(QDir(folder.file(QStringLiteral("graphics"))).removeRecursively());
+        FakePlatform p;
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
+        QCOMPARE(p.warnings.size(), 1);
+        QVERIFY2(p.warnings.first().contains(QStringLiteral("graphics: no such folder")),
+                 qPrintable(p.warnings.first()));
+        QVERIFY(!p.warnings.first().contains(QStringLiteral("missing")));
     }
 
     void anUnreadableSettingsFileIsSaidAtStartUp_data() {

@@ -3,11 +3,16 @@
 // screen, with input through key and pointer events as a player's.
 #include "showngame.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 
 using fixture::fullScreenView;
@@ -43,6 +48,13 @@ bool showsTheSurfaceAt(ShownGame& g, int left, int top) {
             return false;
         }
     return true;
+}
+
+void storeZoom(const QByteArray& step) {
+    QDir().mkpath(QFileInfo(zoomFile()).absolutePath());
+    QSaveFile f(zoomFile());
+    if (f.open(QIODevice::WriteOnly)) f.write(step);
+    f.commit();
 }
 
 QSize viewSize() {
@@ -127,6 +139,46 @@ private slots:
         QVERIFY(g.platform.errors.isEmpty());
     }
 
+    // A display switch asked for just before a question opens must not take the question's window
+    // away while it is open, nor delete anything the question is still using.
+    void leavingTheViewAsAQuestionOpensKeepsTheQuestion_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QByteArray>("zoom");
+        QTest::addColumn<int>("leaveKey");
+        QTest::newRow("F11 in full screen") << QByteArray("A\r\nB\r\n10000\r\n(  )\r\n(  )\r\n(o)\r\n")
+                                            << QByteArray("100\n") << int(Qt::Key_F11);
+        QTest::newRow("Ctrl+0 at 125 %") << QByteArray() << QByteArray("125\n") << int(Qt::Key_0);
+    }
+    void leavingTheViewAsAQuestionOpensKeepsTheQuestion() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, zoom);
+        QFETCH(int, leaveKey);
+        storeZoom(zoom);
+        ShownGame g(settings);
+        QVERIFY(g.loaded);
+        g.platform.realDialogs = true;
+        QTRY_VERIFY(fullScreenView() != nullptr);
+        const Qt::KeyboardModifiers mods = leaveKey == Qt::Key_0 ? Qt::ControlModifier : Qt::NoModifier;
+        // Pressed together: both keys wait in the queue, so the switch the first asks for is still
+        // waiting for the event loop when the second opens the question.
+        QWindow* shown = g.shownWindow();
+        QCoreApplication::postEvent(shown, new QKeyEvent(QEvent::KeyPress, leaveKey, mods));
+        QCoreApplication::postEvent(shown, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        bool dialogSeenOverTheView = false;
+        QTimer::singleShot(100, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            dialogSeenOverTheView = box && fullScreenView(); // the switch waits until it closes
+            if (box) QTest::keyClick(box, Qt::Key_Escape);   // No
+        });
+        QTRY_COMPARE(g.platform.prompts.size(), 1);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(dialogSeenOverTheView);
+        QTRY_VERIFY(!fullScreenView());
+        QTRY_VERIFY(g.window->isVisible() && g.window->isWindow());
+        QCOMPARE(g.window->match().screen(), Screen::Menu); // No: the game goes on
+        QVERIFY(!g.window->isUnloaded());
+    }
+
     // Full screen on 3200 x 2000 device pixels: the game at 3.33, the largest scale on which 800 x 600
     // are whole device pixels, black bars of whole pixels beside and below it; back to the zoom step
     // it left.
@@ -147,7 +199,8 @@ private slots:
         QCOMPARE(g.window->surface().image().size(), QSize(2664, 1998));
         QVERIFY(showsTheSurfaceAt(g, 268, 0));
         const QImage shown = shownPixels(g);
-        for (QPoint bar : {QPoint(0, 0), QPoint(267, 1000), QPoint(2932, 1000), QPoint(3199, 1999), QPoint(1600, 1998)})
+        for (QPoint bar :
+             {QPoint(0, 0), QPoint(267, 1000), QPoint(2932, 1000), QPoint(3199, 1999), QPoint(1600, 1998)})
             QCOMPARE(shown.pixel(bar), qRgb(0, 0, 0));
 
         // The zoom keys have nothing to do in full screen.

@@ -12,10 +12,12 @@ public:
     std::deque<bool> answers; // scripted answers to Yes/No questions; No when empty
     QStringList prompts;
     QStringList errors;
+    bool realDialogs = false; // the program's own dialogs, answered by the test through key events
 
     void sleep(int) override {}
-    bool askYesNo(QWidget*, const QString& prompt, bool) override {
+    bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override {
         prompts << prompt;
+        if (realDialogs) return QtPlatform::askYesNo(parent, prompt, czech);
         if (answers.empty()) return false;
         const bool a = answers.front();
         answers.pop_front();
