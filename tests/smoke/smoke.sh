@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the built program as a real process under Xvfb with a window manager, driven by xdotool.
 # Full screen on and off several times, typed settings kept when leaving the settings screen, quitting
-# through the dialog from full screen, and SIGTERM / SIGHUP ending a run cleanly with the settings saved.
+# through the dialog from full screen and at a zoom step, a display switch and a question at once, and
+# SIGTERM / SIGHUP ending a run cleanly with the settings saved, or at once with an error when they cannot be.
 # Usage: smoke.sh PROGRAM_FOLDER
 set -uo pipefail
 program_dir=$1
@@ -124,4 +125,49 @@ kill -HUP "$game_pid"
 finish 0
 [[ $(setting 2) == "Hangup" && $(setting 6) == "(  )" ]] || fail "SIGHUP lost the settings"
 
-echo "smoke: 3 passed, 0 failed"
+zoom() { mkdir -p "$XDG_CONFIG_HOME/tamvelkviz" && echo "$1" >"$XDG_CONFIG_HOME/tamvelkviz/zoom.txt"; }
+
+echo "run 4: quit through the dialog at a zoom step"
+zoom 125
+start
+xdotool key ctrl+q sleep 0.7
+alive "while asking to quit at 125 %"
+xdotool key Return
+finish 0
+
+echo "run 5: F11 and Escape at once in full screen, then quit"
+zoom 100
+printf 'A\r\nB\r\n10000\r\n(  )\r\n(  )\r\n(o)\r\n' >"$game/n.dat"
+start
+xdotool key --delay 0 F11 Escape
+sleep 1
+alive "after F11 and Escape at once"
+xdotool key Escape # No: the game goes on
+sleep 0.7
+alive "after answering No"
+xdotool key ctrl+q sleep 0.7 key Return
+finish 0
+[[ $(setting 6) == "(  )" ]] || fail "leaving full screen was not kept"
+
+echo "run 6: Ctrl+0 and Escape at once at a zoom step, then SIGTERM"
+zoom 125
+start
+xdotool key --delay 0 ctrl+0 Escape
+sleep 1
+alive "after Ctrl+0 and Escape at once"
+xdotool key Escape
+sleep 0.5
+kill -TERM "$game_pid"
+finish 0
+[[ $(cat "$XDG_CONFIG_HOME/tamvelkviz/zoom.txt") == 100 ]] || fail "Ctrl+0 was not kept"
+
+echo "run 7: SIGTERM when the settings cannot be saved ends at once with an error"
+zoom 150
+rm -f "$game/n.dat" && mkdir "$game/n.dat"
+start
+kill -TERM "$game_pid"
+finish 1
+grep -q "could not be saved" "$work/out.log" || fail "the failed save was not reported on stderr"
+rmdir "$game/n.dat"
+
+echo "smoke: 7 passed, 0 failed"
