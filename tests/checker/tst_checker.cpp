@@ -56,6 +56,7 @@ private slots:
     void languageOfTheFileOverridesTheGuess_data();
     void languageOfTheFileOverridesTheGuess();
     void windows1250FileIsReadRight();
+    void topicsAndDifficultiesAreCounted();
     void encodingsAndControlCharacters_data();
     void encodingsAndControlCharacters();
     void summaryCountsQuestionsPerLanguage();
@@ -150,8 +151,16 @@ void CheckerTest::findingsOfSmallFiles_data() {
         << "1 warning" << "reads as Czech";
     QTest::newRow("no warning when the language is unclear")
         << QByteArray("Eiffel Tower?\\Paris\\Rome\\Berlin\\Madrid\n") << "" << "";
-    QTest::newRow("extra fields are ignored")
-        << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\7\n") << "1 warning" << "after the fifth are ignored";
+    QTest::newRow("a topic and a difficulty are welcome")
+        << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\science\\1\n") << "" << "";
+    QTest::newRow("a topic alone is welcome") << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\science\n") << "" << "";
+    QTest::newRow("an unknown topic") << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\maths\\1\n") << "1 error"
+                                      << "unknown topic \"maths\"";
+    QTest::newRow("a difficulty out of range")
+        << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\science\\easy\n") << "1 error" << "is not 1 (easy)";
+    QTest::newRow("fields after the difficulty are ignored")
+        << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\science\\2\\7\n") << "1 warning"
+        << "after the difficulty are ignored";
     QTest::newRow("backslash after the last answer")
         << QByteArray("Kolik je 2 + 2?\\4\\3\\5\\6\\\n") << "1 warning" << "after the last answer";
     QTest::newRow("trailing space in an answer")
@@ -220,6 +229,20 @@ void CheckerTest::languageOfTheFileOverridesTheGuess() {
         QStringLiteral("q.dat: note: %1 question(s) go to the English game").arg(report.english)));
     QVERIFY(allMessages(report).contains(
         QStringLiteral("q.dat: note: %1 question(s) go to the Czech game").arg(report.czech)));
+}
+
+void CheckerTest::topicsAndDifficultiesAreCounted() {
+    const QByteArray tagged = "What is A?\\a\\b\\c\\d\\film\\3\n"
+                              "What is B?\\a\\b\\c\\d\\history\\1\n"
+                              "What is C?\\a\\b\\c\\d\\film\\3\n"
+                              "What is D?\\a\\b\\c\\d\n";
+    const CheckReport report = checker::checkQuestionFile(tagged, QStringLiteral("q.dat"));
+    QCOMPARE(checker::formatTagCounts(report),
+             QStringList({QStringLiteral("topics: none 1, film 2, history 1"),
+                          QStringLiteral("difficulty: none 1, 1 (easy) 1, 3 (hard) 2")}));
+    QCOMPARE(report.errors() + report.warnings(), 0);
+    const CheckReport plain = checker::checkQuestionFile("What is A?\\a\\b\\c\\d\n", QStringLiteral("q.dat"));
+    QVERIFY(checker::formatTagCounts(plain).isEmpty());
 }
 
 void CheckerTest::windows1250FileIsReadRight() {

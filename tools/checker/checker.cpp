@@ -1,8 +1,8 @@
 #include "checker.h"
 
+#include "deck.h"
 #include "fonts.h"
 #include "questionlayout.h"
-#include "deck.h"
 #include "textcodec.h"
 #include "textfit.h"
 
@@ -176,15 +176,34 @@ public:
         for (int k = 1; k <= 4; ++k)
             checkAnswerFits(q.line, k, q.fields[static_cast<std::size_t>(k)]);
         checkSameTexts(q);
-        const qsizetype extra = rawLine.count(u'\\') - 4;
-        if (extra > 0) {
-            const QString ignored = rawLine.section(u'\\', 5);
-            add(q.line, Severity::Warning,
-                ignored.trimmed().isEmpty()
-                    ? QStringLiteral("a \"\\\" after the last answer starts a field the game ignores")
-                    : QStringLiteral("%1 field(s) after the fifth are ignored by the game: %2")
-                          .arg(QString::number(extra), quoted(ignored)));
+        checkTags(q.line, rawLine);
+    }
+
+private:
+    // Fields 5 and 6, topic and difficulty, are optional; the game reads only the first five.
+    void checkTags(int line, const QString& rawLine) {
+        const QStringList fields = rawLine.split(u'\\');
+        const QString topic = fields.size() > 5 ? fields[5].trimmed() : QString();
+        const QString difficulty = fields.size() > 6 ? fields[6].trimmed() : QString();
+        ++r_.topics[topic];
+        ++r_.difficulties[difficulty];
+        if (fields.size() == 6 && topic.isEmpty()) {
+            add(line, Severity::Warning,
+                QStringLiteral("a \"\\\" after the last answer starts a field the game ignores"));
+            return;
         }
+        if (fields.size() > 5 && !topicKeys().contains(topic))
+            add(line, Severity::Error,
+                QStringLiteral("unknown topic %1 (the topic is one of: %2)")
+                    .arg(quoted(topic), topicKeys().join(u' ')));
+        if (fields.size() > 6 && difficulty != u"1" && difficulty != u"2" && difficulty != u"3")
+            add(line, Severity::Error,
+                QStringLiteral("the difficulty %1 is not 1 (easy), 2 (medium) or 3 (hard)")
+                    .arg(quoted(difficulty)));
+        if (fields.size() > 7)
+            add(line, Severity::Warning,
+                QStringLiteral("%1 field(s) after the difficulty are ignored by the game: %2")
+                    .arg(QString::number(fields.size() - 7), quoted(rawLine.section(u'\\', 7))));
     }
 
 private:
@@ -447,6 +466,8 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
                 decoding.encoding == textcodec::Encoding::Windows1250
                     ? QStringLiteral("encoding: not UTF-8, read as Windows-1250")
                     : QStringLiteral("encoding: %1").arg(textcodec::describe(decoding)));
+    for (const QString& counts : formatTagCounts(report))
+        checker.add(0, Severity::Note, counts);
     if (intended != Language::Unknown) {
         checker.add(0, Severity::Note,
                     QStringLiteral("%1 question(s) go to the English game").arg(report.english));
@@ -459,6 +480,33 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
         return (a.line == 0 ? INT_MAX : a.line) < (b.line == 0 ? INT_MAX : b.line);
     });
     return report;
+}
+
+const QStringList& topicKeys() {
+    static const QStringList keys = {
+        QStringLiteral("geography"), QStringLiteral("history"),    QStringLiteral("science"),
+        QStringLiteral("nature"),    QStringLiteral("body"),       QStringLiteral("sport"),
+        QStringLiteral("music"),     QStringLiteral("art"),        QStringLiteral("film"),
+        QStringLiteral("language"),  QStringLiteral("technology"), QStringLiteral("everyday")};
+    return keys;
+}
+
+QStringList formatTagCounts(const CheckReport& report) {
+    if (report.topics.size() == 1 && report.topics.contains(QString())) return {}; // no line is tagged
+    QStringList topics, levels;
+    for (auto it = report.topics.cbegin(); it != report.topics.cend(); ++it)
+        topics << QStringLiteral("%1 %2")
+                      .arg(it.key().isEmpty() ? QStringLiteral("none") : escapeControls(it.key()))
+                      .arg(it.value());
+    const QMap<QString, QString> names = {{QStringLiteral("1"), QStringLiteral("1 (easy)")},
+                                          {QStringLiteral("2"), QStringLiteral("2 (medium)")},
+                                          {QStringLiteral("3"), QStringLiteral("3 (hard)")},
+                                          {QString(), QStringLiteral("none")}};
+    for (auto it = report.difficulties.cbegin(); it != report.difficulties.cend(); ++it)
+        levels
+            << QStringLiteral("%1 %2").arg(names.value(it.key(), escapeControls(it.key()))).arg(it.value());
+    return {QStringLiteral("topics: ") + topics.join(QStringLiteral(", ")),
+            QStringLiteral("difficulty: ") + levels.join(QStringLiteral(", "))};
 }
 
 QString escapeControls(const QString& text) {

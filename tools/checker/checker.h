@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -24,6 +25,9 @@ struct CheckReport {
     int questions = 0;             // lines the game loads
     int english = 0;               // of those, dealt in the English game
     int czech = 0;
+    // Questions by their optional topic (field 5) and difficulty (field 6); "" for a line without.
+    QMap<QString, int> topics;
+    QMap<QString, int> difficulties;
     int errors() const;
     int warnings() const;
 };
@@ -48,5 +52,10 @@ QString escapeControls(const QString& text);
 QString formatFinding(const QString& fileName, const Finding& finding);
 // "120 questions: 60 English, 60 Czech; 0 errors, 2 warnings"
 QString formatSummary(const CheckReport& report);
+// "topics: art 10, film 12, …, none 3" and "difficulty: 1 (easy) 30, …", or nothing for an untagged file.
+QStringList formatTagCounts(const CheckReport& report);
+
+// The keys a question's topic field may hold.
+const QStringList& topicKeys();
 
 } // namespace checker
