@@ -378,14 +378,22 @@ void GameWindow::checkWinnerAt(Cell cell) {
     if (match_.checkWinner(cell)) boardView_.showWinner();
 }
 
+bool GameWindow::askYesNo(const QString& prompt) {
+    // Time spent reading the question is not time to answer: the clock goes on from where it stood.
+    const bool clockWasRunning = questionPanel_.isClockRunning();
+    questionPanel_.setClockRunning(false);
+    const bool yes = platform_.askYesNo(this, prompt, czech_);
+    if (clockWasRunning && !unloaded_ && match_.screen() == Screen::Question)
+        questionPanel_.setClockRunning(true);
+    return yes;
+}
+
 // The winner screen returns at once; a game in progress asks first.
 bool GameWindow::askToEndGame() {
-    const bool yes = match_.screen() == Screen::Winner ||
-                     platform_.askYesNo(
-                         this,
-                         czech_ ? QStringLiteral("Přejete si přerušit hru a vrátit se do hlavního menu?")
-                                : QStringLiteral("Do you want to end the game and return to the main menu?"),
-                         czech_);
+    const bool yes =
+        match_.screen() == Screen::Winner ||
+        askYesNo(czech_ ? QStringLiteral("Přejete si přerušit hru a vrátit se do hlavního menu?")
+                        : QStringLiteral("Do you want to end the game and return to the main menu?"));
     if (!yes) return false;
     returnToMenu();
     questionPanel_.setClockRunning(false);

@@ -51,6 +51,7 @@ public:
     bool isCzech() const override { return czech_; }
     void switchLanguage() override;
     bool saveSettings() override; // false after a failure, which was reported
+    bool askYesNo(const QString& prompt) override;
 
     Platform& platform() override { return platform_; }
     Surface& surface() override { return surface_; }

@@ -59,10 +59,8 @@ int MenuScreen::itemAt(int x, int y) {
 
 bool MenuScreen::askToQuit() {
     const bool czech = host_.isCzech();
-    if (!host_.platform().askYesNo(&host_.widget(),
-                                   czech ? QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")
-                                         : QStringLiteral("Are you sure you want to quit TamvelKvíz?"),
-                                   czech))
+    if (!host_.askYesNo(czech ? QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")
+                              : QStringLiteral("Are you sure you want to quit TamvelKvíz?")))
         return false;
     // Closing ends this window's own event: let the event finish first.
     QMetaObject::invokeMethod(&host_.widget(), &QWidget::close, Qt::QueuedConnection);

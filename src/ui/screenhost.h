@@ -48,6 +48,8 @@ public:
     virtual void showHelp() = 0;
     virtual void switchLanguage() = 0;
     virtual bool saveSettings() = 0;
+    // A Yes/No question (Yes the default); the answer clock stands still while it is open.
+    virtual bool askYesNo(const QString& prompt) = 0;
     virtual void startGame() = 0;
     virtual void dealFor(Cell cell) = 0;
     virtual void resolveAnswer(int slot) = 0;

@@ -240,6 +240,32 @@ private slots:
         QVERIFY(!g.window->isUnloaded());
     }
 
+    // Reading "end the game?" or "quit?" takes none of the time to answer, whatever the answer is.
+    void theClockStandsStillWhileTheGameAsks_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Escape: end the game?") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+Q: quit?") << int(Qt::Key_Q) << int(Qt::ControlModifier);
+    }
+    void theClockStandsStillWhileTheGameAsks() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        LoadedGame g;
+        questionOf(g, 1, 2);
+        QuestionPanel& panel = g.window->questionPanel();
+        panel.setClockPeriod(40);
+        panel.setClockRunning(true);
+        const float before = g.window->match().timeLeft();
+        bool tickingWhileAsked = true;
+        g.platform->onAsk = [&] { tickingWhileAsked = panel.clockTimer().isActive(); };
+        g.key(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers)); // answered No
+        QCOMPARE(g.platform->prompts.size(), 1);
+        QVERIFY(!tickingWhileAsked);
+        QCOMPARE(g.window->match().timeLeft(), before);
+        QCOMPARE(g.window->match().screen(), Screen::Question);
+        QVERIFY(panel.clockTimer().isActive()); // and it goes on from where it stood
+    }
+
     void f11SwitchesFullScreenAndCtrlQAsksToQuit() {
         LoadedGame g;
         g.key(Qt::Key_F11);

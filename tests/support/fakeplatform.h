@@ -15,6 +15,7 @@ public:
     QStringList prompts;      // questions asked, in order
     std::deque<bool> answers; // scripted answers; when empty, defaultAnswer
     bool defaultAnswer = false;
+    std::function<void()> onAsk; // runs while a question is open, before it is answered
     QStringList errors;
     QStringList warnings;
     QStringList sounds; // file names of the effects started, without folder
@@ -37,6 +38,7 @@ public:
     }
     bool askYesNo(QWidget*, const QString& prompt, bool) override {
         prompts << prompt;
+        if (onAsk) onAsk();
         if (answers.empty()) return defaultAnswer;
         const bool a = answers.front();
         answers.pop_front();
