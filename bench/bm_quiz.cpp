@@ -121,7 +121,7 @@ void BM_DealWithoutPauses(benchmark::State& state) {
         const auto t0 = Clock::now();
         w.dealFor(Cell{3, 3});
         const auto t1 = Clock::now();
-        w.questionPanel().setClockRunning(false);
+        w.match().stopClock();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
         pausesMs = s.platform->totalSleep();
         s.platform->clear();

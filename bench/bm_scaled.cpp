@@ -20,9 +20,8 @@ bool readyScaled(benchmark::State& state, bench::Scene& s) {
     }
     const double want = state.range(0) == 1 ? 2.665 : 2.0;
     if (std::abs(s.window->surface().scale() - want) > 1e-6) {
-        state.SkipWithError(qPrintable(QStringLiteral("drawn at %1, not %2")
-                                           .arg(s.window->surface().scale())
-                                           .arg(want)));
+        state.SkipWithError(
+            qPrintable(QStringLiteral("drawn at %1, not %2").arg(s.window->surface().scale()).arg(want)));
         return false;
     }
     return true;

@@ -175,7 +175,8 @@ int runSplashTime(const QString& program) {
         p.waitForReadyRead(100);
         err += p.readAllStandardError();
         const qsizetype at = err.indexOf("splash_on_screen_steady_ns ");
-        if (at >= 0 && err.indexOf('\n', at) > at) shownAt = err.mid(at + 27, err.indexOf('\n', at) - at - 27).toLongLong();
+        if (at >= 0 && err.indexOf('\n', at) > at)
+            shownAt = err.mid(at + 27, err.indexOf('\n', at) - at - 27).toLongLong();
     }
     p.terminate();
     p.waitForFinished(5000);
@@ -183,7 +184,8 @@ int runSplashTime(const QString& program) {
         std::fprintf(stderr, "tk_bench: the program never reported its splash\n");
         return 1;
     }
-    const long long startNs = std::chrono::duration_cast<std::chrono::nanoseconds>(started.time_since_epoch()).count();
+    const long long startNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(started.time_since_epoch()).count();
     std::printf("splash_on_screen_ms %.1f\n", static_cast<double>(shownAt - startNs) / 1e6);
     return 0;
 }
@@ -205,7 +207,7 @@ int runIdleCheck(double seconds) {
     if (!w.load()) return 1;
     idleFor(300); // the window's first expose and paint settle
     const IdleCount idle = idleFor(ms);
-    const int registered = timersOf(&w) + (w.questionPanel().clockTimer().isActive() ? 1 : 0);
+    const int registered = timersOf(&w) + (w.match().clockTimer().isActive() ? 1 : 0);
 
     // A control: a timer that does tick must be counted, or the zero above proves nothing.
     QTimer probe(&w);

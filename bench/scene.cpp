@@ -137,7 +137,7 @@ void Scene::toQuestion(int col, int row) {
     const QPoint c = cellCentre(col, row);
     // A press of the left button on the cell, as the window reports it (a press always clicks).
     window->handlePointer(Pointer{1, 1, c.x(), c.y()});
-    window->questionPanel().setClockRunning(false);
+    window->match().stopClock();
     platform->clear();
 }
 

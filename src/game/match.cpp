@@ -2,6 +2,41 @@
 
 using namespace board;
 
+Match::Match(QObject* parent) : QObject(parent) {
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.setInterval(60);
+    connect(&clock_, &QTimer::timeout, this, &Match::clockTicked);
+}
+
+void Match::startClock(int periodMs) {
+    clock_.setInterval(qBound(0, periodMs, 65535));
+    clockRunning_ = true;
+    clockPaused_ = false;
+    // A Qt timer of 0 would fire on every idle pass of the event loop: 0 means no limit.
+    if (clock_.interval() > 0)
+        clock_.start();
+    else
+        clock_.stop();
+}
+
+void Match::stopClock() {
+    clockRunning_ = false;
+    clockPaused_ = false;
+    clock_.stop();
+}
+
+void Match::pauseClock() {
+    if (!clockRunning_ || clockPaused_) return;
+    clockPaused_ = true;
+    clock_.stop();
+}
+
+void Match::resumeClock() {
+    if (!clockPaused_) return;
+    clockPaused_ = false;
+    if (clockRunning_ && clock_.interval() > 0) clock_.start();
+}
+
 void Match::startGame() {
     for (int row = 0; row < kRows; ++row)
         for (int col = firstCol(row); col <= lastCol(row); ++col)

@@ -6,6 +6,8 @@
 #include "board.h"
 #include "deck.h"
 
+#include <QObject>
+#include <QTimer>
 #include <cstdint>
 
 // Splash: the start-up picture until the game has loaded.
@@ -25,10 +27,13 @@ struct Capture {
     int rightSlot = 0; // where the right answer was shown
 };
 
-class Match {
+class Match : public QObject {
+    Q_OBJECT
 public:
     // The clock runs 360 ticks, one a degree of the hand's turn.
     static constexpr float kFullTime = 360.0f;
+
+    explicit Match(QObject* parent = nullptr);
 
     Screen screen() const { return screen_; }
     bool isInGame() const {
@@ -73,6 +78,23 @@ public:
     void tick() { timeLeft_ -= 1; }
     bool isTimeUp() const { return timeLeft_ <= 0; }
 
+    // The answer clock of the dealt question: clockTicked every period ms (clamped to 0 ... 65535 ms;
+    // 0 never ticks) from start until stop.
+    void startClock(int periodMs);
+    void stopClock();
+    // While the game asks the player anything: no tick, and resume goes on from the time left.
+    void pauseClock();
+    void resumeClock();
+    bool isClockRunning() const { return clockRunning_; }
+    bool isClockPaused() const { return clockPaused_; }
+    int clockPeriod() const { return clock_.interval(); }
+    // Benchmarks and tests read the timer itself: whether it is armed, and its precision.
+    const QTimer& clockTimer() const { return clock_; }
+
+signals:
+    // A period of the answer clock passed.
+    void clockTicked();
+
 private:
     Screen screen_ = Screen::Splash;
     int player_ = 2;
@@ -81,4 +103,7 @@ private:
     Question question_;
     float timeLeft_ = 0;
     int winner_ = 0;
+    QTimer clock_;
+    bool clockRunning_ = false;
+    bool clockPaused_ = false;
 };

@@ -311,7 +311,7 @@ void GameWindow::reportPictureProblems(const QStringList& problems) {
 void GameWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    questionPanel_.setClockRunning(false);
+    match_.stopClock();
     const bool saved = saveSettings();
     if (quietFailures_ && !saved) exitStatus_ = 1;
     // Out of the view at a zoom step too: the window must not be left inside a scene that dies later.
@@ -380,11 +380,9 @@ void GameWindow::checkWinnerAt(Cell cell) {
 
 bool GameWindow::askYesNo(const QString& prompt) {
     // Time spent reading the question is not time to answer: the clock goes on from where it stood.
-    const bool clockWasRunning = questionPanel_.isClockRunning();
-    questionPanel_.setClockRunning(false);
+    match_.pauseClock();
     const bool yes = platform_.askYesNo(this, prompt, czech_);
-    if (clockWasRunning && !unloaded_ && match_.screen() == Screen::Question)
-        questionPanel_.setClockRunning(true);
+    if (!unloaded_) match_.resumeClock(); // a Yes stops it, or ends the program
     return yes;
 }
 
@@ -396,7 +394,7 @@ bool GameWindow::askToEndGame() {
                         : QStringLiteral("Do you want to end the game and return to the main menu?"));
     if (!yes) return false;
     returnToMenu();
-    questionPanel_.setClockRunning(false);
+    match_.stopClock();
     return true;
 }
 

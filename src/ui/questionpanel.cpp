@@ -31,14 +31,12 @@ const std::array<OptionLook, 5> kLooks = {{
 } // namespace
 
 QuestionPanel::QuestionPanel(ScreenHost& host) : host_(host) {
-    clock_.setTimerType(Qt::PreciseTimer);
-    clock_.setInterval(clockPeriod_);
-    QObject::connect(&clock_, &QTimer::timeout, &clock_, [this] { clockTick(); });
+    QObject::connect(&host.match(), &Match::clockTicked, &host.match(), [this] { clockTick(); });
 }
 
 void QuestionPanel::show() {
     Surface& s = host_.surface();
-    const Match& m = host_.match();
+    Match& m = host_.match();
     const int player = m.playerOnTurn();
     const Cell cell = m.chosenCell();
     const double growth = zoomGrowth(m.cells(), cell.col, cell.row);
@@ -73,8 +71,7 @@ void QuestionPanel::show() {
     int length = static_cast<int>(q.text.size());
     for (int slot = 1; slot <= 4; ++slot)
         length += static_cast<int>(q.answers[static_cast<std::size_t>(slot)].size());
-    setClockPeriod(textfit::tickPeriod(length, numbers::leadingNumber(host_.timeBase())));
-    setClockRunning(true);
+    m.startClock(textfit::tickPeriod(length, numbers::leadingNumber(host_.timeBase())));
 }
 
 void QuestionPanel::drawOption(int side, int slot, OptionState state) {
@@ -167,7 +164,7 @@ void QuestionPanel::answer(int slot) {
     const bool right = slot == rightSlot;
     drawOption(side, slot, right ? OptionState::Right : OptionState::Wrong);
     if (!right) drawOption(side, rightSlot, OptionState::Right);
-    setClockRunning(false);
+    host_.match().stopClock();
     host_.resolveAnswer(slot);
 }
 
@@ -203,22 +200,6 @@ bool QuestionPanel::handleKey(int key) {
     }
 }
 
-void QuestionPanel::setClockPeriod(int ms) {
-    clockPeriod_ = qBound(0, ms, 65535);
-    clock_.setInterval(clockPeriod_);
-    setClockRunning(clockRunning_);
-}
-
-void QuestionPanel::setClockRunning(bool on) {
-    clockRunning_ = on;
-    // A period of 0 never ticks (a Qt timer of 0 would fire on every idle pass).
-    if (on && clockPeriod_ > 0) {
-        if (!clock_.isActive()) clock_.start();
-    } else {
-        clock_.stop();
-    }
-}
-
 void QuestionPanel::clockTick() {
     Surface& s = host_.surface();
     Match& m = host_.match();
@@ -230,7 +211,7 @@ void QuestionPanel::clockTick() {
             drawOption(player, slot, OptionState::Normal);
         drawOption(player, m.question().rightSlot, OptionState::Right);
         host_.resolveAnswer(0);
-        setClockRunning(false);
+        m.stopClock();
     }
     m.tick();
     const auto whole = numbers::roundHalfEven(m.timeLeft());

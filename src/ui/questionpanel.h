@@ -4,7 +4,6 @@
 
 #include <QRectF>
 #include <QString>
-#include <QTimer>
 
 class ScreenHost;
 struct Pointer;
@@ -28,13 +27,7 @@ public:
     bool handleKey(int key);
     int hoveredSlot() const { return hovered_; }
 
-    // The clock ticks every period ms while it runs; a period of 0 never ticks.
-    void setClockPeriod(int ms);
-    void setClockRunning(bool on);
-    bool isClockRunning() const { return clockRunning_; }
-    int clockPeriod() const { return clockPeriod_; }
-    QTimer& clockTimer() { return clock_; }
-    // One step of the clock hand; the last one is a time-out.
+    // One step of the clock hand, on the match's clockTicked; the last one is a time-out.
     void clockTick();
 
 private:
@@ -42,8 +35,5 @@ private:
     void answer(int slot);
 
     ScreenHost& host_;
-    QTimer clock_;
-    bool clockRunning_ = false;
-    int clockPeriod_ = 60;
     int hovered_ = 0;
 };

@@ -231,7 +231,7 @@ private slots:
         w.startGame();
         w.dealFor(Cell{3, 0}); // deals the empty record without hanging
         QVERIFY(w.match().question().text.isEmpty());
-        QVERIFY(!w.questionPanel().clockTimer().isActive());
+        QVERIFY(!w.match().clockTimer().isActive());
     }
 
     void closingTheWindowSavesTheSettingsAndReleasesThePictures() {

@@ -102,7 +102,8 @@ private slots:
             const QPoint c = area.center();
             for (QPoint inside : {QPoint(area.left() + 3, c.y()), QPoint(area.right() - 3, c.y()),
                                   QPoint(c.x(), area.top() + 3), QPoint(c.x(), area.bottom() - 3)})
-                QVERIFY2(gold(inside.x(), inside.y()), qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
+                QVERIFY2(gold(inside.x(), inside.y()),
+                         qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
             QVERIFY(!gold(area.left() - 5, c.y()));
             QVERIFY(!gold(c.x(), area.top() - 5));
         }
@@ -142,9 +143,9 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("oggdec")).isEmpty())
             QSKIP("oggdec (vorbis-tools) is not installed");
         QProcess dec;
-        dec.start(QStringLiteral("oggdec"), {QStringLiteral("-Q"), QStringLiteral("-R"), QStringLiteral("-o"),
-                                             QStringLiteral("-"),
-                                             QStringLiteral(TK_PROGRAM_DIR "/Sound/music/") + track + ".ogg"});
+        dec.start(QStringLiteral("oggdec"),
+                  {QStringLiteral("-Q"), QStringLiteral("-R"), QStringLiteral("-o"), QStringLiteral("-"),
+                   QStringLiteral(TK_PROGRAM_DIR "/Sound/music/") + track + ".ogg"});
         QVERIFY(dec.waitForFinished(60000));
         const QByteArray pcm = dec.readAllStandardOutput(); // 16-bit little-endian stereo
         QVERIFY(pcm.size() > 44100 * 4 * 10);
@@ -161,7 +162,8 @@ private slots:
             std::sort(steps.begin(), steps.end());
             const int typical = steps[steps.size() * 999 / 1000];
             const int joint = std::abs(samples[ch] - samples[2 * (frames - 1) + ch]);
-            QVERIFY2(joint <= typical, qPrintable(QStringLiteral("joint %1, 99.9 %% of steps %2").arg(joint).arg(typical)));
+            QVERIFY2(joint <= typical,
+                     qPrintable(QStringLiteral("joint %1, 99.9 %% of steps %2").arg(joint).arg(typical)));
         }
     }
 };

@@ -168,7 +168,7 @@ private slots:
         LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {QStringLiteral("natahu.png")});
         g.window->startGame();
         QCOMPARE(g.window->match().playerOnTurn(), 2);
-        QCOMPARE(g.pixel(25, 60), rgb(9));    // large portrait of player 2
+        QCOMPARE(g.pixel(25, 60), rgb(9)); // large portrait of player 2
         // The small portrait of player 1, centred in its frame: from 675 to 768.
         QCOMPARE(g.pixel(676, 75), rgb(8));
         QCOMPARE(g.pixel(767, 75), rgb(8));
@@ -193,7 +193,8 @@ private slots:
         int lowest = -1;
         for (int y = 0; y < fresh.height(); ++y)
             for (int x = 0; x < fresh.width(); ++x)
-                if (fresh.pixel(x, y) != rgb(Background) && fresh.pixel(x, y) != rgb(BoardPlate)) lowest = 90 + y;
+                if (fresh.pixel(x, y) != rgb(Background) && fresh.pixel(x, y) != rgb(BoardPlate))
+                    lowest = 90 + y;
         QVERIFY2(lowest > 112 && lowest < 124, qPrintable(QString::number(lowest)));
         turnTo(2);
         QCOMPARE(turnTo(1), fresh);

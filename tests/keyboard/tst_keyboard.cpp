@@ -159,7 +159,7 @@ private slots:
         }
         const int owner = slot == 3 ? player : 3 - player;
         QCOMPARE(int(g.window->match().cells().at(3, 3)), cellPlayer1 + owner - 1);
-        QVERIFY(!g.window->questionPanel().isClockRunning());
+        QVERIFY(!g.window->match().isClockRunning());
     }
 
     void upDownAndEnterAnswerTheHighlightedOption() {
@@ -252,18 +252,17 @@ private slots:
         QFETCH(int, modifiers);
         LoadedGame g;
         questionOf(g, 1, 2);
-        QuestionPanel& panel = g.window->questionPanel();
-        panel.setClockPeriod(40);
-        panel.setClockRunning(true);
+        Match& match = g.window->match();
+        match.startClock(40);
         const float before = g.window->match().timeLeft();
         bool tickingWhileAsked = true;
-        g.platform->onAsk = [&] { tickingWhileAsked = panel.clockTimer().isActive(); };
+        g.platform->onAsk = [&] { tickingWhileAsked = match.clockTimer().isActive(); };
         g.key(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers)); // answered No
         QCOMPARE(g.platform->prompts.size(), 1);
         QVERIFY(!tickingWhileAsked);
         QCOMPARE(g.window->match().timeLeft(), before);
         QCOMPARE(g.window->match().screen(), Screen::Question);
-        QVERIFY(panel.clockTimer().isActive()); // and it goes on from where it stood
+        QVERIFY(match.clockTimer().isActive()); // and it goes on from where it stood
     }
 
     void f11SwitchesFullScreenAndCtrlQAsksToQuit() {

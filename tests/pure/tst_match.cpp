@@ -126,6 +126,66 @@ private slots:
         QCOMPARE(other.screen(), Screen::Board);
         QCOMPARE(other.winner(), 0);
     }
+
+    void theClockTicksAtItsPeriodUntilStopped() {
+        Match m;
+        QSignalSpy ticks(&m, &Match::clockTicked);
+        m.startClock(5);
+        QVERIFY(m.isClockRunning());
+        QCOMPARE(m.clockTimer().timerType(), Qt::PreciseTimer);
+        QVERIFY(ticks.wait(2000));
+        m.stopClock();
+        const auto seen = ticks.count();
+        QVERIFY(!m.clockTimer().isActive());
+        QVERIFY(!ticks.wait(50));
+        QCOMPARE(ticks.count(), seen);
+    }
+
+    void aPeriodOfZeroNeverTicksAndLongPeriodsAreCapped_data() {
+        QTest::addColumn<int>("period");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<bool>("armed");
+        QTest::newRow("no limit") << 0 << 0 << false;
+        QTest::newRow("negative") << -5 << 0 << false;
+        QTest::newRow("ordinary") << 60 << 60 << true;
+        QTest::newRow("beyond 65535 ms") << 1000000 << 65535 << true;
+    }
+    void aPeriodOfZeroNeverTicksAndLongPeriodsAreCapped() {
+        QFETCH(int, period);
+        QFETCH(int, kept);
+        QFETCH(bool, armed);
+        Match m;
+        m.startClock(period);
+        QCOMPARE(m.clockPeriod(), kept);
+        QCOMPARE(m.clockTimer().isActive(), armed);
+        QVERIFY(m.isClockRunning());
+    }
+
+    // While the game asks anything the clock stands; after No it goes on from the time it had.
+    void aPausedClockKeepsItsTimeAndGoesOnFromIt() {
+        Match m;
+        Deck deck = smallDeck();
+        m.startGame();
+        m.chooseCell(Cell{3, 3}, deck, true);
+        QSignalSpy ticks(&m, &Match::clockTicked);
+        m.startClock(5);
+        m.tick();
+        const float left = m.timeLeft();
+        m.pauseClock();
+        QVERIFY(m.isClockPaused() && m.isClockRunning());
+        QVERIFY(!m.clockTimer().isActive());
+        QVERIFY(!ticks.wait(60)); // the event loop runs, the clock does not
+        QCOMPARE(m.timeLeft(), left);
+        m.resumeClock();
+        QVERIFY(!m.isClockPaused());
+        QVERIFY(ticks.wait(2000));
+
+        m.pauseClock();
+        m.stopClock(); // Yes: the question ended while it was asked
+        m.resumeClock();
+        QVERIFY(!m.clockTimer().isActive());
+        QVERIFY(!m.isClockRunning());
+    }
 };
 
 QTEST_GUILESS_MAIN(MatchTest)

@@ -84,7 +84,7 @@ private slots:
             QCOMPARE(g.window->match().chosenCell().col, 2);
             QCOMPARE(g.window->match().chosenCell().row, 4);
             QCOMPARE(g.window->match().timeLeft(), 360.0f);
-            QVERIFY(g.window->questionPanel().isClockRunning());
+            QVERIFY(g.window->match().isClockRunning());
             QCOMPARE(int(g.window->match().cells().at(2, 4)), int(cellFree));
             QCOMPARE(g.window->boardView().hoveredCell().col, 0);
             QCOMPARE(g.window->boardView().hoveredCell().row, 0);
@@ -129,7 +129,8 @@ private slots:
             const int visibleTop = std::max(top, 124);
             lastFrameRight = s.pixel(left, visibleTop) == rgb(5) &&
                              s.pixel(left + 63 + growth, top + 69 + growth) == rgb(5) &&
-                             s.pixel(left - 1, top + 30) != rgb(5) && s.pixel(left + 64 + growth, top + 30) != rgb(5) &&
+                             s.pixel(left - 1, top + 30) != rgb(5) &&
+                             s.pixel(left + 64 + growth, top + 30) != rgb(5) &&
                              (top >= 124 || s.pixel(left + 30, 110) == rgb(20));
         };
         g.window->dealFor(Cell{col, row});
@@ -184,9 +185,9 @@ private slots:
         g.window->startGame();
         pressCell(g, 3, 3);
         g.platform->clear();
-        QCOMPARE(g.window->questionPanel().clockPeriod(), period);
-        QVERIFY(g.window->questionPanel().isClockRunning());
-        QCOMPARE(g.window->questionPanel().clockTimer().isActive(), period > 0);
+        QCOMPARE(g.window->match().clockPeriod(), period);
+        QVERIFY(g.window->match().isClockRunning());
+        QCOMPARE(g.window->match().clockTimer().isActive(), period > 0);
     }
 
     void optionStates_data() {
@@ -363,7 +364,7 @@ private slots:
             };
             g.press(px, py);
             QCOMPARE(drawn, rgb(right ? 28 : 27));
-            QVERIFY(!g.window->questionPanel().isClockRunning());
+            QVERIFY(!g.window->match().isClockRunning());
             QCOMPARE(g.platform->sounds.first(),
                      right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav"));
             QCOMPARE(int(g.window->match().cells().at(4, 4)), int(right ? cellPlayer2 : cellPlayer1));
@@ -513,7 +514,7 @@ private slots:
         QCOMPARE(g.platform->sounds.count(QStringLiteral("time.wav")), 24);
         QCOMPARE(g.window->match().screen(), Screen::Question);
         QCOMPARE(g.window->match().playerOnTurn(), 1);
-        QVERIFY(g.window->questionPanel().isClockRunning());
+        QVERIFY(g.window->match().isClockRunning());
         QRgb optionAtTimeOut = 0;
         g.platform->onRefresh = [&] {
             if (!optionAtTimeOut) optionAtTimeOut = g.window->surface().image().pixel(501, 181);
@@ -525,7 +526,7 @@ private slots:
         QCOMPARE(int(g.window->match().cells().at(2, 1)), int(cellPlayer2));
         QCOMPARE(g.window->match().playerOnTurn(), 1);
         QCOMPARE(g.window->match().screen(), Screen::Board);
-        QVERIFY(!g.window->questionPanel().isClockRunning());
+        QVERIFY(!g.window->match().isClockRunning());
         QCOMPARE(g.window->match().timeLeft(), -1.0f);
     }
 };

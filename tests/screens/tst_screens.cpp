@@ -252,7 +252,7 @@ private slots:
                  QStringList{QStringLiteral("Do you want to end the game and return to the main menu?")});
         QCOMPARE(g.window->match().screen(), Screen::Board);
         QVERIFY(g.window->match().cells() == board);
-        QVERIFY(!g.window->questionPanel().isClockRunning());
+        QVERIFY(!g.window->match().isClockRunning());
     }
 
     void abortingAGameAnsweredYesReturnsToTheMenuAndStopsTheClock() {
@@ -263,11 +263,11 @@ private slots:
         // The question of the player on turn.
         QCOMPARE(g.window->match().screen(), Screen::Question);
         QCOMPARE(g.window->match().playerOnTurn(), player);
-        QVERIFY(g.window->questionPanel().isClockRunning());
+        QVERIFY(g.window->match().isClockRunning());
         g.platform->answers = {true};
         g.press(785, 30);
         QCOMPARE(g.window->match().screen(), Screen::Menu);
-        QVERIFY(!g.window->questionPanel().isClockRunning());
+        QVERIFY(!g.window->match().isClockRunning());
     }
 
     void theWinnerScreenClosesWithoutAQuestionAndIgnoresEverythingElse() {
