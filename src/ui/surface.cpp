@@ -169,7 +169,7 @@ QImage Surface::loadPicture(const QString& path) {
     } else if (!reader.read(&pic)) {
         why = QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString());
         pic = QImage();
-    } else {
+    } else if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) {
         // A cut-off JPEG still decodes, grey where the data ended; it lacks its end marker.
         QFile f(path);
         if (f.open(QIODevice::ReadOnly) && f.read(2) == "\xFF\xD8" && f.seek(f.size() - 2) &&
