@@ -80,12 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(fileDeck.size() == static_cast<int>(fromBytes.questions.size()));
     FUZZ_CHECK(report.skipped.size() == fromBytes.issues.size());
     FUZZ_CHECK(report.decoding.fallbackLines == how.fallbackLines);
-    for (int i = 0; i < fileDeck.size(); ++i) {
-        const Question q = fileDeck.at(i).unpack();
-        FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4);
-    }
 
     const ParsedQuestionFile parsed = parseQuestionFile(text);
+    // Line by line from the bytes, the file reads exactly as its decoded text does.
+    FUZZ_CHECK(fromBytes.questions.size() == parsed.questions.size());
+    for (std::size_t i = 0; i < parsed.questions.size(); ++i) {
+        FUZZ_CHECK(fromBytes.questions[i].line == parsed.questions[i].line);
+        for (std::size_t k = 0; k < 5; ++k)
+            FUZZ_CHECK_EQ(fromBytes.questions[i].fields[k], parsed.questions[i].fields[k]);
+    }
     qsizetype nonEmpty = 0;
     for (const QString& l : lines)
         nonEmpty += l.isEmpty() ? 0 : 1;
@@ -111,6 +114,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::sort(expected.begin(), expected.end());
     std::sort(rightAnswers.begin(), rightAnswers.end());
+
+    // The deck the game loads from the bytes holds exactly the parsed lines too.
+    std::vector<std::uint64_t> fileKeys;
+    for (int i = 0; i < fileDeck.size(); ++i) {
+        const Question q = fileDeck.at(i).unpack();
+        FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4);
+        FUZZ_CHECK_EQ(q.text, fileDeck.at(i).text());
+        FUZZ_CHECK(fileDeck.at(i).textHash() == questionTextHash(q.text.toUtf8()));
+        fileKeys.push_back(keyOf(q));
+    }
+    std::sort(fileKeys.begin(), fileKeys.end());
+    FUZZ_CHECK(fileKeys == expected);
 
     Deck deck;
     const std::vector<LoadIssue> issues = deck.load(text);

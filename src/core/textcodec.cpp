@@ -31,6 +31,13 @@ QString decodeWindows1250(QByteArrayView bytes) {
     return out;
 }
 
+QString decodeUtf8(QByteArrayView bytes) {
+    if (!bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes); // more than twice as fast
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 namespace {
 bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
@@ -69,7 +76,7 @@ ByteOrderMark byteOrderMark(QByteArrayView bytes) {
 QString decodeUtf16(QByteArrayView bytes, Encoding encoding) {
     QStringDecoder decoder(encoding == Encoding::Utf16LittleEndian ? QStringDecoder::Utf16LE
                                                                    : QStringDecoder::Utf16BE,
-                           QStringDecoder::Flag::Stateless);
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder(bytes);
     // A surrogate without its pair would not survive being written as UTF-8 (a saved name would
     // come back changed): it becomes the replacement character, as any other broken sequence.
@@ -108,7 +115,7 @@ Decoding decode8Bit(QByteArrayView bytes, Decoding decoding, bool keepLineEnds, 
         if (whole1250) {
             onPart(number, decodeWindows1250(part));
         } else if (isAscii(line) || line.isValidUtf8()) {
-            onPart(number, QString::fromUtf8(part));
+            onPart(number, decodeUtf8(part));
         } else {
             decoding.fallbackLines.push_back(number);
             onPart(number, decodeWindows1250(part));
@@ -155,7 +162,7 @@ QString decode(const QByteArray& bytes, Decoding* decoding) {
     if (how.encoding == Encoding::Utf16LittleEndian || how.encoding == Encoding::Utf16BigEndian) {
         text = decodeUtf16(rest, how.encoding);
     } else if (rest.isValidUtf8()) {
-        text = QString::fromUtf8(rest);
+        text = decodeUtf8(rest);
     } else {
         text.reserve(rest.size());
         how = decode8Bit(rest, how, true, [&](int, const QString& part) { text += part; });

@@ -33,6 +33,9 @@ Decoding forEachLine(QByteArrayView bytes, const std::function<void(int, QString
 // The whole text, line ends kept, decoded as forEachLine decodes each line.
 QString decode(const QByteArray& bytes, Decoding* decoding = nullptr);
 QString decodeWindows1250(QByteArrayView bytes);
+// UTF-8 as it stands: unlike QString::fromUtf8, a leading U+FEFF is kept (only a file's first one is its
+// byte order mark; one at the start of a later line is text, e.g. where two files were joined).
+QString decodeUtf8(QByteArrayView bytes);
 
 // The lines of text; a last line without a line end counts, an empty text has no lines.
 QStringList splitLines(const QString& text);

@@ -27,6 +27,8 @@ private slots:
     void utf8AndWindows1250DecodeToTheSameText();
     void unpairedSurrogatesInUtf16BecomeReplacementCharacters();
     void byteOrderMarkIsDropped();
+    void onlyTheFilesOwnByteOrderMarkIsDropped_data();
+    void onlyTheFilesOwnByteOrderMarkIsDropped();
     void splitLinesEndsLinesAtAnyLineEnd_data();
     void splitLinesEndsLinesAtAnyLineEnd();
 
@@ -142,6 +144,44 @@ void NumConvTest::utf8AndWindows1250DecodeToTheSameText() {
 void NumConvTest::byteOrderMarkIsDropped() {
     const QString text = QString::fromUtf8("Kdo napsal Babičku?");
     QCOMPARE(textcodec::decode("\xEF\xBB\xBF" + text.toUtf8()), text);
+}
+
+void NumConvTest::onlyTheFilesOwnByteOrderMarkIsDropped_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    const QString bom(QChar(0xFEFF));
+    QTest::newRow("UTF-8, a later line begins with one (two files joined)")
+        << QByteArray("\xEF\xBB\xBF"
+                      "Eva\r\n\xEF\xBB\xBF"
+                      "Adam\r\n")
+        << "Eva\r\n" + bom + "Adam\r\n";
+    QTest::newRow("UTF-8, twice at the start") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                             "Eva\n")
+                                               << bom + "Eva\n";
+    QTest::newRow("UTF-8 without a mark, a line begins with one") << QByteArray("Eva\n\xEF\xBB\xBF"
+                                                                                "Adam\n")
+                                                                  << "Eva\n" + bom + "Adam\n";
+    QTest::newRow("Windows-1250 line in UTF-8, the next begins with one")
+        << QByteArray("K\xE8\n\xEF\xBB\xBF"
+                      "Adam\n\xC4\x8D\n")
+        << QStringLiteral(u"Kč\n\uFEFFAdam\nč\n");
+    QTest::newRow("UTF-16 LE, twice at the start") << QByteArray("\xFF\xFE\xFF\xFE"
+                                                                 "E\0v\0a\0",
+                                                                 10)
+                                                   << bom + "Eva";
+    QTest::newRow("UTF-16 BE, twice at the start")
+        << QByteArray("\xFE\xFF\xFE\xFF\0E\0v\0a", 10) << bom + "Eva";
+}
+
+// The whole text and the lines read one by one (as the game reads q.dat) keep every U+FEFF after
+// the first, which is the file's byte order mark.
+void NumConvTest::onlyTheFilesOwnByteOrderMarkIsDropped() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(textcodec::decode(bytes), text);
+    QStringList lines;
+    textcodec::forEachLine(bytes, [&lines](int, QStringView line) { lines << line.toString(); });
+    QCOMPARE(lines, textcodec::splitLines(text));
 }
 
 // A name read from a UTF-16 file must come back the same after it is saved as UTF-8: a surrogate
