@@ -52,12 +52,45 @@ void checkLines(const QString& text, const QStringList& lines) {
     FUZZ_CHECK_EQ(lines.join(u'\n'), expected);
 }
 
-void checkDecode(const QByteArray& bytes, const QString& text) {
+QByteArray utf16Bytes(const QString& text, bool bigEndian) {
+    QByteArray out;
+    out.reserve(2 * text.size());
+    for (QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode() & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    }
+    return out;
+}
+
+bool isUtf16(textcodec::Encoding e) {
+    return e == textcodec::Encoding::Utf16LittleEndian || e == textcodec::Encoding::Utf16BigEndian;
+}
+
+void checkDecode(const QByteArray& bytes, const QString& text, const textcodec::Decoding& how) {
     FUZZ_CHECK(text.size() <= bytes.size());
     const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-    if (ascii) FUZZ_CHECK_EQ(text, QString::fromLatin1(bytes));
+    if (ascii && !isUtf16(how.encoding)) FUZZ_CHECK_EQ(text, QString::fromLatin1(bytes));
     // Windows-1250 maps byte for byte, the same as the fallback path does.
     FUZZ_CHECK(textcodec::decodeWindows1250(bytes).size() == bytes.size());
+
+    if (isUtf16(how.encoding) && !how.byteOrderMark) {
+        // Taken for UTF-16 without a mark only on a clear pattern: an even length, many NULs early on.
+        const QByteArrayView sample = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 512));
+        FUZZ_CHECK(bytes.size() % 2 == 0 && 4 * sample.count('\0') > sample.size());
+        const bool bigEndian = how.encoding == textcodec::Encoding::Utf16BigEndian;
+        if (!text.contains(QChar::ReplacementCharacter)) FUZZ_CHECK(utf16Bytes(text, bigEndian) == bytes);
+    }
+    // And text in the first 256 code points, saved as UTF-16 without a mark, reads back as it was.
+    const QStringView start = QStringView(text).first(std::min<qsizetype>(text.size(), 256));
+    if (text.size() >= 2 && std::all_of(start.begin(), start.end(),
+                                        [](QChar c) { return c.unicode() >= 1 && c.unicode() <= 0xFF; })) {
+        for (const bool bigEndian : {false, true}) {
+            textcodec::Decoding again;
+            FUZZ_CHECK_EQ(textcodec::decode(utf16Bytes(text, bigEndian), &again), text);
+            FUZZ_CHECK(isUtf16(again.encoding) && !again.byteOrderMark);
+        }
+    }
 }
 
 } // namespace
@@ -67,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Reproducible runs: the shuffles draw from a seed taken from the input.
     rnd::pin(qHash(bytes, 0));
 
-    const QString text = textcodec::decode(bytes);
-    checkDecode(bytes, text);
+    textcodec::Decoding decoded;
+    const QString text = textcodec::decode(bytes, &decoded);
+    checkDecode(bytes, text, decoded);
     const QStringList lines = textcodec::splitLines(text);
     checkLines(text, lines);
 

@@ -7,6 +7,11 @@
 namespace settingsfile {
 namespace {
 
+// A NUL is no part of a name, and a file with NULs in every other byte would be taken for UTF-16.
+QString withoutNuls(QString item) {
+    return item.remove(QChar(0));
+}
+
 QStringList splitItems(const QString& text) {
     QStringList items;
     qsizetype i = 0;
@@ -47,7 +52,7 @@ QStringList splitItems(const QString& text) {
             while (i < n && text[i] != u',' && !isEnd(text[i]))
                 item += text[i++];
         }
-        items << item;
+        items << withoutNuls(item);
         skipSeparator();
     }
     return items;
@@ -77,7 +82,8 @@ Settings read(const QString& text) {
 
 QString write(const std::array<QString, 6>& items) {
     QString out;
-    for (const QString& item : items) {
+    for (const QString& given : items) {
+        const QString item = withoutNuls(given);
         if (needsQuotes(item)) {
             QString q = item;
             q.replace(QStringLiteral("\""), QStringLiteral("\"\""));

@@ -21,11 +21,12 @@ struct Settings {
 
 // Items are separated by commas or line ends; leading spaces of an item are dropped; an item that
 // begins with a double quote runs to the next lone double quote ("" inside stands for one quote).
-// Missing items keep their defaults.
+// Missing items keep their defaults. NUL characters are left out.
 Settings read(const QString& text);
 
 // The six items as the controls hold them, one a line, CR LF. Items that would not read back whole
 // (a comma, a double quote, a line end, leading or trailing spaces, a leading byte order mark) are quoted.
+// NUL characters are left out (with them the file could be taken for UTF-16), as read() leaves them out.
 QString write(const std::array<QString, 6>& items);
 
 } // namespace settingsfile

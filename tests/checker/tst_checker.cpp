@@ -258,6 +258,14 @@ void CheckerTest::encodingsAndControlCharacters_data() {
                                << "encoding: UTF-16 BE with a byte order mark"
                                << ""
                                << "";
+    QTest::newRow("UTF-16 LE without a byte order mark") << "utf16le_nomark.dat"
+                                                         << "encoding: UTF-16 LE without a byte order mark"
+                                                         << ""
+                                                         << "";
+    QTest::newRow("UTF-16 BE without a byte order mark") << "utf16be_nomark.dat"
+                                                         << "encoding: UTF-16 BE without a byte order mark"
+                                                         << ""
+                                                         << "";
     QTest::newRow("control characters") << "control_chars.dat"
                                         << "encoding: UTF-8"
                                         << "1 warning, 2 warning, 3 warning"

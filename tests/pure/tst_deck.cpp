@@ -193,6 +193,12 @@ void DeckTest::questionFilesInTheEncodingsPeopleHave_data() {
     QTest::newRow("UTF-16 BE with a byte order mark")
         << "utf16be_bom.dat" << int(Encoding::Utf16BigEndian) << true << QList<int>{}
         << QStringList{praha, mars} << 0;
+    QTest::newRow("UTF-16 LE without a byte order mark")
+        << "utf16le_nomark.dat" << int(Encoding::Utf16LittleEndian) << false << QList<int>{}
+        << QStringList{babicka, QStringLiteral(u"Příliš žluťoučký kůň úpěl ďábelské ódy?"), mars} << 0;
+    QTest::newRow("UTF-16 BE without a byte order mark")
+        << "utf16be_nomark.dat" << int(Encoding::Utf16BigEndian) << false << QList<int>{}
+        << QStringList{praha, mars} << 0;
     QTest::newRow("control characters are text like any other")
         << "control_chars.dat" << int(Encoding::Utf8) << false << QList<int>{}
         << QStringList{QStringLiteral("What \x1b[31mred\x1b[0m thing?"),

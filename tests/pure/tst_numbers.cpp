@@ -26,6 +26,8 @@ private slots:
     void utf8AndWindows1250DecodeToTheSameText_data();
     void utf8AndWindows1250DecodeToTheSameText();
     void unpairedSurrogatesInUtf16BecomeReplacementCharacters();
+    void utf16WithoutAByteOrderMarkIsRecognised_data();
+    void utf16WithoutAByteOrderMarkIsRecognised();
     void byteOrderMarkIsDropped();
     void onlyTheFilesOwnByteOrderMarkIsDropped_data();
     void onlyTheFilesOwnByteOrderMarkIsDropped();
@@ -37,6 +39,7 @@ private slots:
     void itemsSurviveWriteAndRead_data();
     void itemsSurviveWriteAndRead();
     void plainItemsAreWrittenAsLinesWithCrLf();
+    void namesLoseTheirNulCharacters();
 };
 
 void NumConvTest::valReadsTheLeadingNumber_data() {
@@ -199,6 +202,61 @@ void NumConvTest::unpairedSurrogatesInUtf16BecomeReplacementCharacters() {
     QCOMPARE(QString::fromUtf8(text.toUtf8()), text);
 }
 
+namespace {
+QByteArray utf16(const QString& text, bool bigEndian) {
+    QByteArray out;
+    for (QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode() & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    }
+    return out;
+}
+} // namespace
+
+void NumConvTest::utf16WithoutAByteOrderMarkIsRecognised_data() {
+    using textcodec::Encoding;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QString>("text");
+    const QString names = QStringLiteral(u"Šárka Žluťoučká\r\nAdam\r\n10000\r\n(o)\r\n(  )\r\n(o)\r\n");
+    const QString pangram = QStringLiteral(u"Příliš žluťoučký kůň úpěl ďábelské ódy\r\n");
+    QTest::newRow("LE, Czech names") << utf16(names, false) << int(Encoding::Utf16LittleEndian) << names;
+    QTest::newRow("BE, Czech names") << utf16(names, true) << int(Encoding::Utf16BigEndian) << names;
+    QTest::newRow("LE, a line with many Czech letters")
+        << utf16(pangram, false) << int(Encoding::Utf16LittleEndian) << pangram;
+    QTest::newRow("LE, two letters") << utf16("ab", false) << int(Encoding::Utf16LittleEndian) << "ab";
+    // Without the pattern the bytes stay 8-bit text, NULs and all.
+    const QByteArray eva = utf16("Eva\r\n", false);
+    QTest::newRow("odd length") << eva + "x" << int(Encoding::Utf8) << QString::fromLatin1(eva + "x");
+    QTest::newRow("one character is too little to tell")
+        << QByteArray("a\0", 2) << int(Encoding::Utf8) << QString::fromLatin1(QByteArray("a\0", 2));
+    const QByteArray utf32("E\0\0\0v\0\0\0a\0\0\0", 12);
+    QTest::newRow("NULs in both halves (UTF-32)")
+        << utf32 << int(Encoding::Utf8) << QString::fromLatin1(utf32);
+    const QByteArray fewNuls("Eva\0Adam\0Petr\0Jana", 18);
+    QTest::newRow("a few NULs in 8-bit text")
+        << fewNuls << int(Encoding::Utf8) << QString::fromLatin1(fewNuls);
+    QTest::newRow("UTF-8") << names.toUtf8() << int(Encoding::Utf8) << names;
+}
+
+// UTF-16 saved without a byte order mark would read as 8-bit text: a NUL after every letter, and a
+// line end inside "č" (U+010D).
+void NumConvTest::utf16WithoutAByteOrderMarkIsRecognised() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QString, text);
+    textcodec::Decoding how;
+    QCOMPARE(textcodec::decode(bytes, &how), text);
+    QCOMPARE(int(how.encoding), encoding);
+    QVERIFY(!how.byteOrderMark);
+    QStringList lines;
+    QCOMPARE(
+        int(textcodec::forEachLine(bytes, [&lines](int, QStringView l) { lines << l.toString(); }).encoding),
+        encoding);
+    QCOMPARE(lines, textcodec::splitLines(text));
+}
+
 void NumConvTest::splitLinesEndsLinesAtAnyLineEnd_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
@@ -338,6 +396,20 @@ void NumConvTest::itemsSurviveWriteAndRead() {
 void NumConvTest::plainItemsAreWrittenAsLinesWithCrLf() {
     const QString file = settingsfile::write({"Tamvel I.", "Tamvel II.", "10000", kOn, kOff, kOff});
     QCOMPARE(file, QStringLiteral("Tamvel I.\r\nTamvel II.\r\n10000\r\n(o)\r\n(  )\r\n(  )\r\n"));
+}
+
+// With a NUL in every other byte, a saved n.dat would be taken for UTF-16 and read back as one long name.
+void NumConvTest::namesLoseTheirNulCharacters() {
+    QString name;
+    for (int i = 0; i < 200; ++i)
+        name += QChar(0) + QStringLiteral("a");
+    const QString file = settingsfile::write({name, "Adams", "10000", kOn, kOff, kOn});
+    QVERIFY(!file.contains(QChar(0)));
+    const settingsfile::Settings s = settingsfile::read(textcodec::decode(file.toUtf8()));
+    QCOMPARE(s.name1, QString(200, u'a'));
+    QCOMPARE(s.name2, QStringLiteral("Adams"));
+    QCOMPARE(s.itemsRead, 6);
+    QCOMPARE(settingsfile::read(name + "\r\nAdams\r\n").name1, QString(200, u'a'));
 }
 
 QTEST_GUILESS_MAIN(NumConvTest)
