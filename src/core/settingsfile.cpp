@@ -133,7 +133,7 @@ Settings read(const QString& text) {
     }
 
     for (int k = 0; k < s.itemsRead; ++k) {
-        Item& item = items[static_cast<std::size_t>(k)];
+        const Item& item = items[static_cast<std::size_t>(k)];
         const QString value = withoutNuls(item.value);
         bool damaged = item.damaged || value.size() != item.value.size();
         switch (k) {
