@@ -52,12 +52,45 @@ void checkLines(const QString& text, const QStringList& lines) {
     FUZZ_CHECK_EQ(lines.join(u'\n'), expected);
 }
 
-void checkDecode(const QByteArray& bytes, const QString& text) {
+QByteArray utf16Bytes(const QString& text, bool bigEndian) {
+    QByteArray out;
+    out.reserve(2 * text.size());
+    for (QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode() & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    }
+    return out;
+}
+
+bool isUtf16(textcodec::Encoding e) {
+    return e == textcodec::Encoding::Utf16LittleEndian || e == textcodec::Encoding::Utf16BigEndian;
+}
+
+void checkDecode(const QByteArray& bytes, const QString& text, const textcodec::Decoding& how) {
     FUZZ_CHECK(text.size() <= bytes.size());
     const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-    if (ascii) FUZZ_CHECK_EQ(text, QString::fromLatin1(bytes));
+    if (ascii && !isUtf16(how.encoding)) FUZZ_CHECK_EQ(text, QString::fromLatin1(bytes));
     // Windows-1250 maps byte for byte, the same as the fallback path does.
     FUZZ_CHECK(textcodec::decodeWindows1250(bytes).size() == bytes.size());
+
+    if (isUtf16(how.encoding) && !how.byteOrderMark) {
+        // Taken for UTF-16 without a mark only on a clear pattern: an even length, many NULs early on.
+        const QByteArrayView sample = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 512));
+        FUZZ_CHECK(bytes.size() % 2 == 0 && 4 * sample.count('\0') > sample.size());
+        const bool bigEndian = how.encoding == textcodec::Encoding::Utf16BigEndian;
+        if (!text.contains(QChar::ReplacementCharacter)) FUZZ_CHECK(utf16Bytes(text, bigEndian) == bytes);
+    }
+    // And text in the first 256 code points, saved as UTF-16 without a mark, reads back as it was.
+    const QStringView start = QStringView(text).first(std::min<qsizetype>(text.size(), 256));
+    if (text.size() >= 2 && std::all_of(start.begin(), start.end(),
+                                        [](QChar c) { return c.unicode() >= 1 && c.unicode() <= 0xFF; })) {
+        for (const bool bigEndian : {false, true}) {
+            textcodec::Decoding again;
+            FUZZ_CHECK_EQ(textcodec::decode(utf16Bytes(text, bigEndian), &again), text);
+            FUZZ_CHECK(isUtf16(again.encoding) && !again.byteOrderMark);
+        }
+    }
 }
 
 } // namespace
@@ -67,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Reproducible runs: the shuffles draw from a seed taken from the input.
     rnd::pin(qHash(bytes, 0));
 
-    const QString text = textcodec::decode(bytes);
-    checkDecode(bytes, text);
+    textcodec::Decoding decoded;
+    const QString text = textcodec::decode(bytes, &decoded);
+    checkDecode(bytes, text, decoded);
     const QStringList lines = textcodec::splitLines(text);
     checkLines(text, lines);
 
@@ -80,12 +114,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(fileDeck.size() == static_cast<int>(fromBytes.questions.size()));
     FUZZ_CHECK(report.skipped.size() == fromBytes.issues.size());
     FUZZ_CHECK(report.decoding.fallbackLines == how.fallbackLines);
-    for (int i = 0; i < fileDeck.size(); ++i) {
-        const Question q = fileDeck.at(i).unpack();
-        FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4);
-    }
 
     const ParsedQuestionFile parsed = parseQuestionFile(text);
+    // Line by line from the bytes, the file reads exactly as its decoded text does.
+    FUZZ_CHECK(fromBytes.questions.size() == parsed.questions.size());
+    for (std::size_t i = 0; i < parsed.questions.size(); ++i) {
+        FUZZ_CHECK(fromBytes.questions[i].line == parsed.questions[i].line);
+        for (std::size_t k = 0; k < 5; ++k)
+            FUZZ_CHECK_EQ(fromBytes.questions[i].fields[k], parsed.questions[i].fields[k]);
+    }
     qsizetype nonEmpty = 0;
     for (const QString& l : lines)
         nonEmpty += l.isEmpty() ? 0 : 1;
@@ -111,6 +148,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::sort(expected.begin(), expected.end());
     std::sort(rightAnswers.begin(), rightAnswers.end());
+
+    // The deck the game loads from the bytes holds exactly the parsed lines too.
+    std::vector<std::uint64_t> fileKeys;
+    for (int i = 0; i < fileDeck.size(); ++i) {
+        const Question q = fileDeck.at(i).unpack();
+        FUZZ_CHECK(q.rightSlot >= 1 && q.rightSlot <= 4);
+        FUZZ_CHECK_EQ(q.text, fileDeck.at(i).text());
+        FUZZ_CHECK(fileDeck.at(i).textHash() == questionTextHash(q.text.toUtf8()));
+        fileKeys.push_back(keyOf(q));
+    }
+    std::sort(fileKeys.begin(), fileKeys.end());
+    FUZZ_CHECK(fileKeys == expected);
 
     Deck deck;
     const std::vector<LoadIssue> issues = deck.load(text);

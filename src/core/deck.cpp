@@ -63,7 +63,7 @@ void addLine(QStringView line, int number, ParsedQuestionFile& out) {
 Question StoredQuestion::unpack() const {
     Question q;
     if (fields_.isEmpty() && correct_ == 0) return q;
-    const QString all = QString::fromUtf8(fields_.data(), fields_.size());
+    const QString all = textcodec::decodeUtf8(fields_);
     qsizetype start = 0;
     for (std::size_t k = 0; k <= 4; ++k) {
         qsizetype end = k < 4 ? all.indexOf(kSeparator, start) : all.size();
@@ -78,7 +78,7 @@ Question StoredQuestion::unpack() const {
 QString StoredQuestion::text() const {
     const qsizetype end = fields_.indexOf('\\');
     const QByteArrayView t = end < 0 ? fields_ : fields_.first(end);
-    return QString::fromUtf8(t.data(), t.size());
+    return textcodec::decodeUtf8(t);
 }
 
 std::uint64_t StoredQuestion::textHash() const {

@@ -7,10 +7,14 @@
 
 namespace numbers {
 
-double leadingNumber(const QString& text) {
+namespace {
+// The leading number of text as leadingNumber reads it; `end` is where the text after it starts (0 when
+// there is no number).
+double readLeadingNumber(const QString& text, int& end) {
     std::string s; // the digits that form the number, spaces removed
     int i = 0;
     const int n = text.size();
+    end = 0;
     auto skipSpaces = [&] {
         while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
             ++i;
@@ -36,6 +40,7 @@ double leadingNumber(const QString& text) {
         }
     }
     if (!anyDigit) return 0.0;
+    end = i;
     // An exponent counts only when digits follow it.
     if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
         int j = i + 1;
@@ -54,7 +59,10 @@ double leadingNumber(const QString& text) {
             e += static_cast<char>(text[j++].unicode());
             expDigit = true;
         }
-        if (expDigit) s += e;
+        if (expDigit) {
+            s += e;
+            end = j;
+        }
     }
     // Always a decimal point: QCoreApplication adopts the user's locale, which may use a comma.
     static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
@@ -62,6 +70,21 @@ double leadingNumber(const QString& text) {
     return std::isfinite(v)
                ? v
                : (v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest());
+}
+} // namespace
+
+double leadingNumber(const QString& text) {
+    int end = 0;
+    return readLeadingNumber(text, end);
+}
+
+bool isNumber(const QString& text) {
+    int end = 0;
+    readLeadingNumber(text, end);
+    if (end == 0) return false;
+    for (int i = end; i < text.size(); ++i)
+        if (text[i] != u' ' && text[i] != u'\t' && text[i] != u'\n' && text[i] != u'\r') return false;
+    return true;
 }
 
 std::int64_t roundHalfEven(double v) {

@@ -24,6 +24,23 @@ QString linesAndSeverities(const CheckReport& report) {
     return out.join(QStringLiteral(", "));
 }
 
+// No control or format character, line or paragraph separator, or lone surrogate but the line feeds.
+bool printsSafely(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        const QChar::Category category = QChar::category(c);
+        if (c != u'\n' && (category == QChar::Other_Control || category == QChar::Other_Format ||
+                           category == QChar::Separator_Line || category == QChar::Separator_Paragraph ||
+                           category == QChar::Other_Surrogate))
+            return false;
+    }
+    return true;
+}
+
 QString allMessages(const CheckReport& report) {
     QStringList out;
     for (const checker::Finding& f : report.findings)
@@ -59,6 +76,8 @@ private slots:
     void topicsAndDifficultiesAreCounted();
     void encodingsAndControlCharacters_data();
     void encodingsAndControlCharacters();
+    void invisibleCharactersAreShownEscaped_data();
+    void invisibleCharactersAreShownEscaped();
     void summaryCountsQuestionsPerLanguage();
     void executableExitStatus_data();
     void executableExitStatus();
@@ -281,10 +300,18 @@ void CheckerTest::encodingsAndControlCharacters_data() {
                                << "encoding: UTF-16 BE with a byte order mark"
                                << ""
                                << "";
+    QTest::newRow("UTF-16 LE without a byte order mark") << "utf16le_nomark.dat"
+                                                         << "encoding: UTF-16 LE without a byte order mark"
+                                                         << ""
+                                                         << "";
+    QTest::newRow("UTF-16 BE without a byte order mark") << "utf16be_nomark.dat"
+                                                         << "encoding: UTF-16 BE without a byte order mark"
+                                                         << ""
+                                                         << "";
     QTest::newRow("control characters") << "control_chars.dat"
                                         << "encoding: UTF-8"
                                         << "1 warning, 2 warning, 3 warning"
-                                        << "\"What \\x1b[31mred\\x1b[0m thing?\" holds control characters";
+                                        << "\"What \\e[31mred\\e[0m thing?\" holds control characters";
 }
 
 void CheckerTest::encodingsAndControlCharacters() {
@@ -299,10 +326,43 @@ void CheckerTest::encodingsAndControlCharacters() {
     const QString printed = allMessages(report);
     QVERIFY2(printed.contains(file + ": note: " + encodingNote), qPrintable(printed));
     if (!mentioned.isEmpty()) QVERIFY2(printed.contains(mentioned), qPrintable(printed));
-    // Nothing of the file reaches the terminal as a control character.
-    for (QChar c : printed)
-        QVERIFY2(c == u'\n' || c.category() != QChar::Other_Control, qPrintable(printed.toUtf8().toHex()));
+    // Nothing of the file reaches the terminal as a control or format character.
+    QVERIFY2(printsSafely(printed), qPrintable(printed.toUtf8().toHex()));
     QVERIFY(!printed.contains(QChar(0x202E)));
+}
+
+void CheckerTest::invisibleCharactersAreShownEscaped_data() {
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("escape") << QStringLiteral(u"\u001B") << "\\e";
+    QTest::newRow("bell") << QStringLiteral(u"\u0007") << "\\x07";
+    QTest::newRow("delete") << QStringLiteral(u"\u007F") << "\\x7F";
+    QTest::newRow("C1 control sequence introducer") << QStringLiteral(u"\u009B") << "\\x9B";
+    QTest::newRow("right-to-left mark") << QStringLiteral(u"\u200F") << "\\u200F";
+    QTest::newRow("Arabic letter mark") << QStringLiteral(u"\u061C") << "\\u061C";
+    QTest::newRow("right-to-left override") << QStringLiteral(u"\u202E") << "\\u202E";
+    QTest::newRow("first strong isolate") << QStringLiteral(u"\u2068") << "\\u2068";
+    QTest::newRow("line separator") << QStringLiteral(u"\u2028") << "\\u2028";
+    QTest::newRow("paragraph separator") << QStringLiteral(u"\u2029") << "\\u2029";
+    QTest::newRow("zero-width space") << QStringLiteral(u"\u200B") << "\\u200B";
+    QTest::newRow("byte order mark") << QStringLiteral(u"\uFEFF") << "\\uFEFF";
+    QTest::newRow("tag letter") << QStringLiteral(u"\U000E0041") << "\\U000E0041";
+    QTest::newRow("no-break space stays") << QStringLiteral(u"\u00A0") << QStringLiteral(u"\u00A0");
+    QTest::newRow("Czech letter stays") << QStringLiteral(u"ř") << QStringLiteral(u"ř");
+    QTest::newRow("emoji stays") << QStringLiteral(u"\U0001F600") << QStringLiteral(u"\U0001F600");
+}
+
+// The checker quotes an answer with a trailing space back to the writer: whatever it holds must not act
+// on the terminal or hide and reorder the text around it.
+void CheckerTest::invisibleCharactersAreShownEscaped() {
+    QFETCH(QString, character);
+    QFETCH(QString, shown);
+    const QString file = QStringLiteral("Kolik je 2 + 2?\\4") + character + QStringLiteral(" \\3\\5\\6\n");
+    const QString printed = allMessages(checker::checkQuestionFile(file.toUtf8(), QStringLiteral("q.dat")));
+    QVERIFY2(printed.contains(QStringLiteral("\"4") + shown + QStringLiteral(" \" has a trailing space")),
+             qPrintable(printed));
+    QVERIFY2(printsSafely(printed), qPrintable(printed.toUtf8().toHex()));
+    QCOMPARE(checker::escapeControls(character), shown);
 }
 
 void CheckerTest::summaryCountsQuestionsPerLanguage() {
@@ -335,6 +395,10 @@ void CheckerTest::executableExitStatus_data() {
         << QByteArray() << QStringList{"missing.dat"} << 2 << "cannot read missing.dat: No such file or directory";
     QTest::newRow("unknown language")
         << kEnglish << QStringList{"--lang", "de", "q.dat"} << 2 << "cs or en";
+    QTest::newRow("an unknown option is shown escaped")
+        << QByteArray() << QStringList{"--\x1b]0;X\ax"} << 2 << "unknown option --\\e]0;X\\x07x (see --help)";
+    QTest::newRow("an unknown option with a right-to-left mark")
+        << QByteArray() << QStringList{QStringLiteral(u"--\u200Fx\u2028y")} << 2 << "unknown option --\\u200Fx\\u2028y";
     QTest::newRow("help shows the line format")
         << QByteArray() << QStringList{"--help"} << 0 << "question\\right answer\\wrong\\wrong\\wrong";
     // clang-format on
@@ -361,6 +425,7 @@ void CheckerTest::executableExitStatus() {
     const QString err = QString::fromUtf8(tool.readAllStandardError());
     QCOMPARE(tool.exitCode(), exitCode);
     QVERIFY2((exitCode == 2 ? err : out).contains(output), qPrintable(out + err));
+    QVERIFY2(printsSafely(out + err), qPrintable((out + err).toUtf8().toHex()));
 }
 
 void CheckerTest::shippedQuestionBankIsClean() {

@@ -87,6 +87,8 @@ private slots:
     void malformedLinesAreSkippedAndReportedWithTheirNumbers();
     void fieldsAfterTheFifthAreLost();
     void spacesStayAsRead();
+    void invisibleCharactersStayAsRead_data();
+    void invisibleCharactersStayAsRead();
     void correctNamesTheSlotHoldingTheRightAnswer();
     void moreThan10001LinesLoadWhole();
     void aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast();
@@ -190,6 +192,12 @@ void DeckTest::questionFilesInTheEncodingsPeopleHave_data() {
         << QStringList{babicka, mars} << 0;
     QTest::newRow("UTF-16 BE with a byte order mark")
         << "utf16be_bom.dat" << int(Encoding::Utf16BigEndian) << true << QList<int>{}
+        << QStringList{praha, mars} << 0;
+    QTest::newRow("UTF-16 LE without a byte order mark")
+        << "utf16le_nomark.dat" << int(Encoding::Utf16LittleEndian) << false << QList<int>{}
+        << QStringList{babicka, QStringLiteral(u"Příliš žluťoučký kůň úpěl ďábelské ódy?"), mars} << 0;
+    QTest::newRow("UTF-16 BE without a byte order mark")
+        << "utf16be_nomark.dat" << int(Encoding::Utf16BigEndian) << false << QList<int>{}
         << QStringList{praha, mars} << 0;
     QTest::newRow("control characters are text like any other")
         << "control_chars.dat" << int(Encoding::Utf8) << false << QList<int>{}
@@ -357,6 +365,55 @@ void DeckTest::aPassDealsEveryQuestionOnceAndReshufflesRightAfterTheLast() {
     }
     QVERIFY(reorderedByLastDeal > 0);
     QVERIFY(lastOpensNextPass > 0); // only possible when the deck is reshuffled between passes
+}
+
+void DeckTest::invisibleCharactersStayAsRead_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("first");      // the text of the first question
+    QTest::addColumn<QStringList>("second"); // the second question and its answers, right one first
+    const QString bom(QChar(0xFEFF));
+    const QString hamlet = line("Who wrote Hamlet?", "Shakespeare", "Marlowe", "Kyd", "Jonson");
+    const auto file = [&](const QStringList& second) {
+        return "\xEF\xBB\xBF" +
+               (hamlet + "\r\n" + second.join(u'\\') + "\r\n").toUtf8(); // the file's own mark
+    };
+    const QStringList rur{"Kdo napsal R.U.R.?", QStringLiteral(u"Karel Čapek"), "Jan Neruda",
+                          QStringLiteral(u"Jaroslav Hašek"), QStringLiteral(u"Alois Jirásek")};
+    QStringList marked = rur;
+    marked[0].prepend(bom);
+    QTest::newRow("a later line begins with a byte order mark (two files joined)")
+        << file(marked) << "Who wrote Hamlet?" << marked;
+    QStringList answerMarked = rur;
+    answerMarked[1].prepend(bom);
+    QTest::newRow("an answer begins with a byte order mark")
+        << file(answerMarked) << "Who wrote Hamlet?" << answerMarked;
+    QStringList nuls = rur;
+    nuls[1] = QStringLiteral("Karel ") + QChar(1) + QString(5, QChar(0)) + QChar(1);
+    QTest::newRow("NUL characters inside an answer") << file(nuls) << "Who wrote Hamlet?" << nuls;
+    QTest::newRow("the file's mark twice: the second is text")
+        << "\xEF\xBB\xBF" + file(rur) << bom + "Who wrote Hamlet?" << rur;
+}
+
+// The deck holds exactly what the file's lines say, read from the bytes as the game does or from the
+// decoded text; the text keeps the hash the memory of dealt questions is kept by.
+void DeckTest::invisibleCharactersStayAsRead() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, first);
+    QFETCH(QStringList, second);
+    Deck fromText;
+    QVERIFY(fromText.load(textcodec::decode(file)).empty());
+    QVERIFY(deck.loadFile(file).skipped.empty());
+    for (const Deck* d : {&deck, &fromText}) {
+        QCOMPARE(sorted(deckTexts(*d)), sorted({first, second[0]}));
+        for (int i = 0; i < d->size(); ++i) {
+            const Question q = d->at(i).unpack();
+            QCOMPARE(q.text, d->at(i).text());
+            QCOMPARE(d->at(i).textHash(), questionTextHash(q.text.toUtf8()));
+            if (q.text != second[0]) continue;
+            QCOMPARE(sorted(answersOf(q)), sorted(second.mid(1)));
+            QCOMPARE(q.answers[q.rightSlot], second[1]);
+        }
+    }
 }
 
 void DeckTest::utf8AndWindows1250FilesReadTheSame() {

@@ -509,17 +509,45 @@ QStringList formatTagCounts(const CheckReport& report) {
             QStringLiteral("difficulty: ") + levels.join(QStringLiteral(", "))};
 }
 
+namespace {
+// What a terminal acts on or what hides or reorders the text around it: control codes, format characters
+// (bidirectional marks, embeddings, overrides and isolates, zero-width characters, tags), the line and
+// paragraph separators, and a surrogate without its pair.
+bool isUnsafeToPrint(char32_t c) {
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Surrogate:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 QString escapeControls(const QString& text) {
     QString out;
     out.reserve(text.size());
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (!isControlCharacter(c))
-            out += c;
-        else if (u < 0x100)
-            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair) c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        const auto hex = [c](int digits) {
+            return QString::number(uint(c), 16).toUpper().rightJustified(digits, u'0');
+        };
+        if (!isUnsafeToPrint(c))
+            out += QStringView(text).sliced(i, pair ? 2 : 1);
+        else if (c == 0x1B)
+            out += QStringLiteral("\\e");
+        else if (c < 0x100)
+            out += QStringLiteral("\\x") + hex(2);
+        else if (c < 0x10000)
+            out += QStringLiteral("\\u") + hex(4);
         else
-            out += QStringLiteral("\\u{%1}").arg(u, 4, 16, QLatin1Char('0'));
+            out += QStringLiteral("\\U") + hex(8);
+        if (pair) ++i;
     }
     return out;
 }

@@ -44,8 +44,10 @@ LanguageGuess guessLanguage(const QString& question);
 CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName,
                               Language intended = Language::Unknown);
 
-// The text with every control character written as \x1b (and bidirectional overrides as \u{202e}), so
-// that a question file cannot drive the terminal of whoever checks it.
+// The text with every control code, format character (bidirectional marks, overrides and isolates,
+// zero-width characters) and line or paragraph separator written as \e, \x07, \u200F or \U000E0001, so
+// that a question file or an argument can neither drive the terminal of whoever checks it nor hide or
+// reorder what it shows.
 QString escapeControls(const QString& text);
 
 // "q.dat:12: error: ..." (no line number for findings about the whole file), control characters escaped.

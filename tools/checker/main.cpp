@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
                 return kExitUnreadable;
             }
         } else {
-            err << "tamvelkviz-check: unknown option " << a << " (see --help)\n";
+            err << "tamvelkviz-check: unknown option " << checker::escapeControls(a) << " (see --help)\n";
             return kExitUnreadable;
         }
     }
