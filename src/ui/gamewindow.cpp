@@ -163,6 +163,7 @@ void GameWindow::readSettings() {
     settingsfile::Settings s;
     if (file.isRead()) {
         s = settingsfile::read(textcodec::decode(file.bytes));
+        if (!s.damagedItems.isEmpty()) reportDamagedSettings(path, s.damagedItems);
     } else if (file.hasFailed()) {
         const QString name = QDir::toNativeSeparators(path);
         platform_.showError(this, czech_ ? QStringLiteral("Nastavení nelze načíst ze souboru %1: %2\n"
@@ -174,6 +175,28 @@ void GameWindow::readSettings() {
     }
     settings_.apply(s);
     settingsAsRead_ = settings_.itemsToSave();
+}
+
+void GameWindow::reportDamagedSettings(const QString& path, const QList<int>& items) {
+    static const char* const kEnglish[] = {"1st player name", "2nd player name", "base of the time limit",
+                                           "sound effects",   "music",           "full screen"};
+    static const char* const kCzech[] = {"jméno 1. hráče", "jméno 2. hráče", "základ časového limitu",
+                                         "zvukové efekty", "hudba",          "přes celou obrazovku"};
+    QStringList lines;
+    for (int item : items)
+        if (item >= 0 && item < 6)
+            lines
+                << (czech_
+                        ? QStringLiteral("• řádek %1: %2").arg(item + 1).arg(QString::fromUtf8(kCzech[item]))
+                        : QStringLiteral("• line %1: %2").arg(item + 1).arg(QLatin1String(kEnglish[item])));
+    const QString file = QDir::toNativeSeparators(path);
+    platform_.showWarning(
+        this, czech_ ? QStringLiteral("Některé řádky souboru s nastavením %1 jsou poškozené:\n%2\n"
+                                      "Tato nastavení mají výchozí hodnotu; ostatní platí.")
+                           .arg(file, lines.join(u'\n'))
+                     : QStringLiteral("Some lines of the settings file %1 are damaged:\n%2\n"
+                                      "These settings take their default values; the others stand.")
+                           .arg(file, lines.join(u'\n')));
 }
 
 bool GameWindow::saveSettings() {

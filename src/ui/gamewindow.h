@@ -113,6 +113,7 @@ protected:
 
 private:
     void readSettings();
+    void reportDamagedSettings(const QString& path, const QList<int>& items);
     bool readQuestions();
     void reportPictureProblems(const QStringList& problems);
     void writeLanguageMarker();

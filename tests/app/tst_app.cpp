@@ -326,6 +326,34 @@ private slots:
             QVERIFY(g.window->surface().picture(i).isNull());
     }
 
+    void aDamagedSettingsLineIsNamedAndTheOthersStand_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("czech");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("open quote in a name")
+            << QByteArray("\"Anna\r\nBob\r\n7000\r\n(o)\r\n(  )\r\n(  )\r\n") << false
+            << QStringLiteral("line 1: 1st player name");
+        QTest::newRow("a switch that is neither")
+            << QByteArray("Anna\r\nBob\r\n7000\r\n(o)\r\nyes\r\n(  )\r\n") << true
+            << QStringLiteral("řádek 5: hudba");
+    }
+    void aDamagedSettingsLineIsNamedAndTheOthersStand() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, czech);
+        QFETCH(QString, named);
+        ProgramFolder folder;
+        folder.write(QStringLiteral("n.dat"), file);
+        if (czech) folder.write(QStringLiteral("AtToMluvi.Cesky"), {});
+        FakePlatform p;
+        GameWindow w(p, folder.path());
+        QVERIFY(w.load());
+        QCOMPARE(p.warnings.size(), 1);
+        QVERIFY2(p.warnings.first().contains(named), qPrintable(p.warnings.first()));
+        QCOMPARE(w.settings().name2Box().text(), QStringLiteral("Bob"));
+        QCOMPARE(w.settings().timeBaseBox().text(), QStringLiteral("7000"));
+        QVERIFY(w.settings().isSoundOn());
+    }
+
     void aFullDiskKeepsTheOldSettingsAndSaysSo() {
         LoadedGame g;
         g.folder->write(QStringLiteral("n.dat"), "Old\r\nTamvel II.\r\n10000\r\n(  )\r\n(  )\r\n(  )\r\n");
