@@ -12,6 +12,11 @@
 #include <vector>
 
 namespace {
+// A listed picture as the build made it, at 1x.
+QImage built(Picture slot) {
+    return QImage(QStringLiteral(TK_PROGRAM_DIR "/graphics/") + listedPicture(slot).fileName());
+}
+
 QString atScale(const QString& file, int scale) {
     if (scale == 1) return file;
     const qsizetype dot = file.lastIndexOf(u'.');
@@ -72,7 +77,7 @@ private slots:
     }
 
     void theBoardPlateLeavesTheNamesVisibleAndCoversTheAnimations() {
-        const QImage pod(QStringLiteral(TK_PROGRAM_DIR "/graphics/pod.png"));
+        const QImage pod = built(BoardPlate);
         QVERIFY(!pod.isNull());
         // Transparent in the name bar (y 96 to 124 on the window) and over the portrait areas' inner edges.
         for (int y : {19, 30, 47})
@@ -91,7 +96,7 @@ private slots:
     // The menu's items answer the pointer over x 25-775, y 360-560 (a third each) and, for the language,
     // over x 510-730, y 100-240: a gold rim just inside each edge shows those areas, background outside.
     void theMenuShowsTheAreasThatAnswerThePointer() {
-        const QImage sheet(QStringLiteral(TK_PROGRAM_DIR "/graphics/uvod.jpg"));
+        const QImage sheet = built(MenuSheet);
         QVERIFY(!sheet.isNull());
         const auto gold = [&](int x, int y) {
             const QRgb c = sheet.pixel(x, y);
@@ -108,8 +113,10 @@ private slots:
     }
 
     void framesAreTransparentInside() {
-        const QImage natahu(QStringLiteral(TK_PROGRAM_DIR "/graphics/natahu.png"));
-        const QImage vitez(QStringLiteral(TK_PROGRAM_DIR "/graphics/vitez.png"));
+        const QImage natahu = built(OnTurnFrame);
+        const QImage vitez = built(WinnerRing);
+        // A missing picture reads as transparent everywhere.
+        QVERIFY(!natahu.isNull() && !vitez.isNull());
         QCOMPARE(qAlpha(natahu.pixel(73, 70)), 0);
         QVERIFY(qAlpha(vitez.pixel(48, 51)) < 128);
     }
