@@ -12,6 +12,16 @@
 using namespace board;
 
 namespace {
+// A cell is drawn with the picture in the slot of its state, and a winner card is found from
+// Player0WinnerCard by the winner's state: assets/pictures.txt must keep these in this order.
+constexpr bool isSlotOfState(Picture slot, CellState state) {
+    return static_cast<int>(slot) == static_cast<int>(state);
+}
+static_assert(isSlotOfState(FreeCell, cellFree) && isSlotOfState(Player1Piece, cellPlayer1) &&
+              isSlotOfState(Player2Piece, cellPlayer2) && isSlotOfState(HoveredCell, cellHover));
+static_assert(Player0WinnerCard + int{cellPlayer1} == Player1WinnerCard &&
+              Player0WinnerCard + int{cellPlayer2} == Player2WinnerCard);
+
 struct Area {
     int x, y, w, h;
 };

@@ -11,18 +11,30 @@
 #include <cmath>
 
 namespace {
-// File names by slot.
-constexpr std::array<const char*, kPictureCount> kFiles = {
-    "pod.png",      "pole1.png",     "p1/male.png",      "p2/male.png",      "pole0h.png",   "pole0a.png",
-    "p1/velke.png", "p2/velke.png",  "p1/hrac.png",      "p2/hrac.png",      "natahu.png",   "rucicka.png",
-    "preload.jpg",  "gratulace.png", "p1/gratulace.png", "p2/gratulace.png", "sipka.png",    "help.jpg",
-    "uvod.jpg",     "vitez.png",     "pozadi.png",       "levy.png",         "pravy.png",    "leva.png",
-    "prava.png",    "moznost.png",   "moznosta.png",     "moznosts.png",     "moznostd.png", "exit.png",
-    "moznost.png"};
-// The order in which the table is filled at start-up.
-constexpr std::array<int, kPictureCount> kLoadOrder = {8,  2,  6,  14, 30, 9,  3,  7,  15, 25, 0,
-                                                       1,  4,  5,  10, 11, 18, 19, 20, 21, 22, 23,
-                                                       24, 26, 27, 28, 29, 17, 16, 13, 12};
+// The order in which the table is filled at start-up, which is also the order its problems are
+// listed in; slots not named here follow in slot order.
+constexpr std::array<int, kPictureCount> loadOrder() {
+    constexpr int kFirst[] = {8,  2,  6,  14, 30, 9,  3,  7,  15, 25, 0,  1,  4,  5,  10, 11,
+                              18, 19, 20, 21, 22, 23, 24, 26, 27, 28, 29, 17, 16, 13, 12};
+    std::array<int, kPictureCount> order{};
+    std::array<bool, kPictureCount> placed{};
+    std::size_t n = 0;
+    for (int slot : kFirst) {
+        order.at(n++) = slot;
+        placed.at(static_cast<std::size_t>(slot)) = true;
+    }
+    for (int slot = 0; slot < kPictureCount; ++slot)
+        if (!placed[static_cast<std::size_t>(slot)]) order.at(n++) = slot;
+    return order;
+}
+constexpr std::array<int, kPictureCount> kLoadOrder = loadOrder();
+// Every slot once: a slot named twice would leave another unloaded.
+static_assert([] {
+    std::array<int, kPictureCount> seen{};
+    for (int slot : kLoadOrder)
+        if (++seen[static_cast<std::size_t>(slot)] != 1) return false;
+    return true;
+}());
 } // namespace
 
 namespace {
@@ -122,7 +134,7 @@ void Surface::loadPictures() {
     for (auto& pic : pictures_)
         pic = QImage();
     for (int slot : kLoadOrder) {
-        const QString path = folder_ + u'/' + QString::fromLatin1(kFiles[static_cast<std::size_t>(slot)]);
+        const QString path = folder_ + u'/' + listedPicture(slot).fileName();
         QString chosen = path;
         int ratio = 1;
         // Nothing draws the picture in the slot before the winner cards: its 1x copy will do.

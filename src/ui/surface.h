@@ -6,6 +6,8 @@
 // was drawn, so a new scale draws it again, sharp, rather than stretching the old image.
 #pragma once
 
+#include "picturelist.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -16,42 +18,6 @@
 #include <array>
 #include <memory>
 #include <vector>
-
-// The pictures by their slot in the table; a board cell's state is also its picture's slot.
-enum Picture : int {
-    BoardPlate = 0,
-    FreeCell = 1,
-    Player1Piece = 2,
-    Player2Piece = 3,
-    HoveredCell = 4,
-    ZoomedCell = 5,
-    Player1BigPiece = 6,
-    Player2BigPiece = 7,
-    Player1Portrait = 8,
-    Player2Portrait = 9,
-    OnTurnFrame = 10,
-    ClockHand = 11,
-    Player0WinnerCard = 12, // never drawn: the winner cards follow it, 12 + the winning cell's state
-    WinnerCaptions = 13,
-    Player1WinnerCard = 14,
-    Player2WinnerCard = 15,
-    BackArrowLit = 16,
-    HelpBackground = 17,
-    MenuSheet = 18,
-    WinnerRing = 19,
-    Background = 20,
-    LeftPanelFrame = 21,
-    RightPanelFrame = 22,
-    LeftPanel = 23,
-    RightPanel = 24,
-    OptionNormal = 25,
-    OptionHovered = 26,
-    OptionWrong = 27,
-    OptionRight = 28,
-    CloseControl = 29,
-    OptionNormalCopy = 30, // a second copy of the option picture, for the left panel
-};
-constexpr int kPictureCount = 31;
 
 class Surface {
 public:

@@ -12,6 +12,11 @@
 #include <vector>
 
 namespace {
+// A listed picture as the build made it, at 1x.
+QImage built(Picture slot) {
+    return QImage(QStringLiteral(TK_PROGRAM_DIR "/graphics/") + listedPicture(slot).fileName());
+}
+
 QString atScale(const QString& file, int scale) {
     if (scale == 1) return file;
     const qsizetype dot = file.lastIndexOf(u'.');
@@ -27,10 +32,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size");
         for (int scale : {1, 2})
-            for (int i = 0; i < 30; ++i) {
-                const auto& p = fixture::kPictures[static_cast<std::size_t>(i)];
-                const QString file = atScale(QString::fromLatin1(p.file), scale);
-                QTest::newRow(qPrintable(file)) << file << QSize(p.width, p.height) * scale;
+            for (const ListedPicture& p : kPictureList) {
+                if (firstSlotWithFile(p.slot) != p.slot) continue; // the same file again
+                const QString file = atScale(p.fileName(), scale);
+                QTest::newRow(qPrintable(file)) << file << p.size() * scale;
             }
     }
     void everyPictureIsThereAtItsSizeAndDecodes() {
@@ -49,9 +54,8 @@ private slots:
     // The 2x set is the same artwork with more pixels: halved, it is within a few levels of the 1x one.
     void theTwoTimesPicturesShowTheSame_data() {
         QTest::addColumn<QString>("file");
-        for (const char* f : {"pozadi.png", "uvod.jpg", "pod.png", "p1/hrac.png", "p2/velke.png", "levy.png",
-                              "natahu.png", "moznostd.png", "sipka.png", "p2/gratulace.png"})
-            QTest::newRow(f) << QString::fromLatin1(f);
+        for (const ListedPicture& p : kPictureList)
+            if (firstSlotWithFile(p.slot) == p.slot) QTest::newRow(p.file) << p.fileName();
     }
     void theTwoTimesPicturesShowTheSame() {
         QFETCH(QString, file);
@@ -73,7 +77,7 @@ private slots:
     }
 
     void theBoardPlateLeavesTheNamesVisibleAndCoversTheAnimations() {
-        const QImage pod(QStringLiteral(TK_PROGRAM_DIR "/graphics/pod.png"));
+        const QImage pod = built(BoardPlate);
         QVERIFY(!pod.isNull());
         // Transparent in the name bar (y 96 to 124 on the window) and over the portrait areas' inner edges.
         for (int y : {19, 30, 47})
@@ -92,7 +96,7 @@ private slots:
     // The menu's items answer the pointer over x 25-775, y 360-560 (a third each) and, for the language,
     // over x 510-730, y 100-240: a gold rim just inside each edge shows those areas, background outside.
     void theMenuShowsTheAreasThatAnswerThePointer() {
-        const QImage sheet(QStringLiteral(TK_PROGRAM_DIR "/graphics/uvod.jpg"));
+        const QImage sheet = built(MenuSheet);
         QVERIFY(!sheet.isNull());
         const auto gold = [&](int x, int y) {
             const QRgb c = sheet.pixel(x, y);
@@ -110,8 +114,10 @@ private slots:
     }
 
     void framesAreTransparentInside() {
-        const QImage natahu(QStringLiteral(TK_PROGRAM_DIR "/graphics/natahu.png"));
-        const QImage vitez(QStringLiteral(TK_PROGRAM_DIR "/graphics/vitez.png"));
+        const QImage natahu = built(OnTurnFrame);
+        const QImage vitez = built(WinnerRing);
+        // A missing picture reads as transparent everywhere.
+        QVERIFY(!natahu.isNull() && !vitez.isNull());
         QCOMPARE(qAlpha(natahu.pixel(73, 70)), 0);
         QVERIFY(qAlpha(vitez.pixel(48, 51)) < 128);
     }

@@ -165,7 +165,7 @@ private slots:
     }
 
     void theFirstGameShowsPlayerTwoOnTurnOnTheLeft() {
-        LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {QStringLiteral("natahu.png")});
+        LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {listedPicture(OnTurnFrame).fileName()});
         g.window->startGame();
         QCOMPARE(g.window->match().playerOnTurn(), 2);
         QCOMPARE(g.pixel(25, 60), rgb(9)); // large portrait of player 2

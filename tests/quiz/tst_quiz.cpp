@@ -492,7 +492,7 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(QPoint, onHand);
         QFETCH(QPoint, offHand);
-        LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {QStringLiteral("natahu.png")});
+        LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {listedPicture(OnTurnFrame).fileName()});
         setPlayer(g, player);
         startQuestion(g);
         for (int i = 0; i < ticks; ++i)

@@ -12,22 +12,8 @@
 
 namespace fixture {
 
-const std::array<Picture, 31> kPictures = {{
-    {"pod.png", 542, 496},          {"pole1.png", 64, 70},       {"p1/male.png", 64, 70},
-    {"p2/male.png", 64, 70},        {"pole0h.png", 64, 70},      {"pole0a.png", 128, 134},
-    {"p1/velke.png", 128, 134},     {"p2/velke.png", 128, 134},  {"p1/hrac.png", 116, 106},
-    {"p2/hrac.png", 116, 106},      {"natahu.png", 147, 139},    {"rucicka.png", 13, 66},
-    {"preload.jpg", 16, 16},        {"gratulace.png", 237, 142}, {"p1/gratulace.png", 265, 206},
-    {"p2/gratulace.png", 265, 206}, {"sipka.png", 90, 90},       {"help.jpg", 800, 600},
-    {"uvod.jpg", 800, 900},         {"vitez.png", 96, 102},      {"pozadi.png", 800, 600},
-    {"levy.png", 313, 202},         {"pravy.png", 313, 202},     {"leva.png", 313, 202},
-    {"prava.png", 313, 202},        {"moznost.png", 200, 47},    {"moznosta.png", 200, 47},
-    {"moznosts.png", 200, 47},      {"moznostd.png", 200, 47},   {"exit.png", 30, 30},
-    {"moznost.png", 200, 47},
-}};
-
 QColor colourOf(int index) {
-    if (index == 30) index = 25;
+    index = firstSlotWithFile(index);
     // Well apart in hue and value, and never pure black or white.
     return QColor::fromHsv((index * 47) % 360, 200, index % 2 ? 150 : 230);
 }
@@ -49,15 +35,15 @@ ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) 
     root.mkpath(QStringLiteral("graphics/p2"));
     root.mkpath(QStringLiteral("help"));
     root.mkpath(QStringLiteral("Sound/music"));
-    for (int i = 0; i < 30; ++i) {
-        const Picture& p = kPictures[static_cast<std::size_t>(i)];
-        if (omit.contains(QString::fromLatin1(p.file))) continue;
-        QImage pic(p.width, p.height, QImage::Format_RGB32);
+    for (const ListedPicture& p : kPictureList) {
+        const int i = p.slot;
+        if (firstSlotWithFile(i) != i || omit.contains(p.fileName())) continue;
+        QImage pic(p.size(), QImage::Format_RGB32);
         pic.fill(colourOf(i));
-        if (i == 18) {
+        if (i == MenuSheet) {
             // The menu sheet: every item look gets its own colour, told apart by the tests.
             QImage sheet(800, 900, QImage::Format_RGB32);
-            sheet.fill(colourOf(18));
+            sheet.fill(colourOf(MenuSheet));
             for (int band = 0; band < 3; ++band)
                 for (int item = 0; item < 4; ++item)
                     for (int y = 0; y < (item == 3 ? 58 : 98); ++y)
@@ -66,14 +52,14 @@ ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) 
                                                 QColor::fromHsv((band * 90 + item * 20) % 360, 255, 255));
             pic = sheet;
         }
-        if (i == 13) {
+        if (i == WinnerCaptions) {
             // The caption sheet: English strip above, Czech below.
             for (int y = 71; y < 142; ++y)
                 for (int x = 0; x < 237; ++x)
                     pic.setPixelColor(x, y, czechCaptionColour());
         }
         // PNG data whatever the name says, so colours stay exact; the loader sniffs the format.
-        pic.save(root.filePath(QStringLiteral("graphics/") + QString::fromLatin1(p.file)), "PNG");
+        pic.save(root.filePath(QStringLiteral("graphics/") + p.fileName()), "PNG");
     }
     write(QStringLiteral("q.dat"), questions.toUtf8());
     write(QStringLiteral("help/help.html"), "<html><body>Help</body></html>");

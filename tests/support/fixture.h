@@ -2,12 +2,13 @@
 // so that one sampled pixel tells which picture lies where, plus q.dat, help pages and sound files.
 #pragma once
 
+#include "picturelist.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <array>
 #include <memory>
 
 class FakePlatform;
@@ -15,13 +16,7 @@ class GameWindow;
 
 namespace fixture {
 
-struct Picture {
-    const char* file;
-    int width, height;
-};
-extern const std::array<Picture, 31> kPictures;
-
-// The flat colour of picture index i (indexes 25 and 30 share the file and so the colour).
+// The flat colour of the picture in slot index (slots that share a file share its colour).
 QColor colourOf(int index);
 // The same as a pixel value, to compare with a sampled pixel.
 inline QRgb rgb(int index) {

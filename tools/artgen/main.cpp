@@ -1,6 +1,7 @@
 // tk_artgen [--scales 1,2] <graphicsDir> <builtinDir> [<previewDir>]
 // Paints every picture of the game from code; output is identical on every run. Each scale but 1
 // writes its pictures beside the others as name@<scale>x.png (or .jpg), the splash too.
+#include "picturecheck.h"
 #include "pieces.h"
 #include "screens.h"
 
@@ -81,6 +82,13 @@ bool drawSet(const QStringList& args, int scale, bool previews, QTextStream& err
     g[QStringLiteral("sipka.png")] = backHighlight();
     g[QStringLiteral("exit.png")] = exitButton();
     g[QStringLiteral("preload.jpg")] = preloadImage();
+    // The game loads, and the build ships, exactly the listed files: a picture left out here, or one
+    // drawn at another size, fails the build rather than the game.
+    if (const QStringList wrong = differencesFromList(g, scale); !wrong.isEmpty()) {
+        for (const QString& w : wrong)
+            err << "pictures.txt: " << w << "\n";
+        return false;
+    }
 
     ImageSet b;
     // The splash is built into the program: at 2x as a JPEG, a quarter of the PNG's size.
