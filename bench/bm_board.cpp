@@ -95,7 +95,7 @@ void BM_CaptureWithoutPauses(benchmark::State& state) {
         w.resolveAnswer(2);
         const auto t1 = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-        pausesMs = s.platform->totalSleep();
+        pausesMs = s.platform->totalPause();
         s.platform->clear();
     }
     state.counters["pauses_ms"] = pausesMs;

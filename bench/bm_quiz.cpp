@@ -123,7 +123,7 @@ void BM_DealWithoutPauses(benchmark::State& state) {
         const auto t1 = Clock::now();
         w.match().stopClock();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-        pausesMs = s.platform->totalSleep();
+        pausesMs = s.platform->totalPause();
         s.platform->clear();
     }
     state.counters["pauses_ms"] = pausesMs;

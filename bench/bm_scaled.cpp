@@ -60,7 +60,7 @@ void BM_CaptureFrameScaled(benchmark::State& state) {
         w.resolveAnswer(2);
         const auto t1 = Clock::now();
         // Every frame ends with one pause; the last pause follows the animation.
-        frames = static_cast<double>(s.platform->sleeps.size()) - 1;
+        frames = static_cast<double>(s.platform->pauses.size()) - 1;
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count() / std::max(1.0, frames));
     }
     state.counters["frames"] = frames;

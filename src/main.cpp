@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
@@ -94,7 +96,13 @@ int main(int argc, char** argv) {
                      static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
                                                 std::chrono::steady_clock::now().time_since_epoch())
                                                 .count()));
-    platform.sleep(1500);
+    {
+        // The splash stays for its time while the window keeps repainting; clicks and keys wait.
+        QEventLoop splash;
+        QTimer::singleShot(1500, Qt::PreciseTimer, &splash, &QEventLoop::quit);
+        splash.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (window->isUnloaded()) return window->exitStatus(); // closed during the splash
     if (!window->load()) return 1;
     running = true;
     const int status = QApplication::exec();

@@ -11,9 +11,9 @@ Match::Match(QObject* parent) : QObject(parent) {
 void Match::startClock(int periodMs) {
     clock_.setInterval(qBound(0, periodMs, 65535));
     clockRunning_ = true;
-    clockPaused_ = false;
-    // A Qt timer of 0 would fire on every idle pass of the event loop: 0 means no limit.
-    if (clock_.interval() > 0)
+    // A Qt timer of 0 would fire on every idle pass of the event loop: 0 means no limit. A clock
+    // started while the game asks something waits for the answer.
+    if (clock_.interval() > 0 && !clockPaused_)
         clock_.start();
     else
         clock_.stop();
@@ -21,12 +21,11 @@ void Match::startClock(int periodMs) {
 
 void Match::stopClock() {
     clockRunning_ = false;
-    clockPaused_ = false;
     clock_.stop();
 }
 
 void Match::pauseClock() {
-    if (!clockRunning_ || clockPaused_) return;
+    if (clockPaused_) return;
     clockPaused_ = true;
     clock_.stop();
 }

@@ -82,7 +82,8 @@ public:
     // 0 never ticks) from start until stop.
     void startClock(int periodMs);
     void stopClock();
-    // While the game asks the player anything: no tick, and resume goes on from the time left.
+    // While the game asks the player anything: no tick, not even from a clock started meanwhile (an
+    // animation may finish under the question), and resume goes on from the time left.
     void pauseClock();
     void resumeClock();
     bool isClockRunning() const { return clockRunning_; }

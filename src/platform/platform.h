@@ -1,11 +1,13 @@
 // Everything the game does outside its drawing surface goes through this seam, so tests can replace it:
-// sleeping, showing the surface, message boxes, sound, music, the help page and the display mode.
+// the pauses of animations, showing the surface, message boxes, sound, music, the help page and the display mode.
 #pragma once
 
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <functional>
 
+class QObject;
 class QWidget;
 class QTextBrowser;
 
@@ -13,8 +15,9 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Blocks the user-interface thread; input that arrives meanwhile is handled afterwards.
-    virtual void sleep(int ms) = 0;
+    // Runs then on the event loop once ms have passed, unless context is destroyed first. Nothing
+    // waits meanwhile: input and repaints go on.
+    virtual void after(int ms, QObject& context, std::function<void()> then) = 0;
     // Shows the surface on the screen now: the area that changed, in the game's 800 x 600 pixels.
     virtual void refresh(QWidget& window, const QRect& area) = 0;
     // Modal Yes/No question titled "TamvelKvíz", Yes the default, buttons in the interface language;

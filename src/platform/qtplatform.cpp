@@ -17,7 +17,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTextBrowser>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
@@ -72,8 +72,8 @@ QtPlatform::~QtPlatform() {
     delete view_;
 }
 
-void QtPlatform::sleep(int ms) {
-    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+void QtPlatform::after(int ms, QObject& context, std::function<void()> then) {
+    QTimer::singleShot(std::max(ms, 0), Qt::PreciseTimer, &context, std::move(then));
 }
 
 void QtPlatform::refresh(QWidget& window, const QRect& area) {

@@ -1,4 +1,4 @@
-// The program's platform layer on Qt: real sleeping, painting, dialogs, audio, full screen and zoom.
+// The program's platform layer on Qt: timers, painting, dialogs, audio, full screen and zoom.
 #pragma once
 
 #include "platform.h"
@@ -20,7 +20,7 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    void sleep(int ms) override;
+    void after(int ms, QObject& context, std::function<void()> then) override;
     void refresh(QWidget& window, const QRect& area) override;
     bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override;
     void showError(QWidget* parent, const QString& message) override;

@@ -1,5 +1,6 @@
 #include "boardview.h"
 
+#include "animation.h"
 #include "numbers.h"
 #include "platform.h"
 #include "screenhost.h"
@@ -142,68 +143,96 @@ void BoardView::drawNames() {
 
 void BoardView::startGame() {
     forgetHover();
-    for (int i = 10; i <= 100; i += 5) {
-        const double x = 400 - 4 * i, y = 400 - 4 * i;
-        host_.surface().drawPart(Background, x, y, 8 * i, 6 * i, x, y, 8 * i, 6 * i);
-        host_.platform().sleep(kOpeningPause);
+    // The background opens from the board's centre; each frame shows once its pause has passed.
+    std::vector<Animation::Step> frames;
+    for (int i = 10; i <= 100; i += 5)
+        frames.push_back({[this, i] {
+                              if (i > 10) host_.refresh();
+                              const double x = 400 - 4 * i, y = 400 - 4 * i;
+                              host_.surface().drawPart(Background, x, y, 8 * i, 6 * i, x, y, 8 * i, 6 * i);
+                          },
+                          kOpeningPause});
+    host_.animation().play(std::move(frames), [this] {
         host_.refresh();
-    }
-    drawTurn();
-    drawBoard(true);
+        drawTurn();
+        drawBoard(true);
+    });
 }
 
-void BoardView::animateCapture(const Capture& c, int chosenSlot) {
-    Surface& s = host_.surface();
+void BoardView::animateCapture(const Capture& c, int chosenSlot, std::function<void()> then) {
     const int col = c.cell.col, row = c.cell.row;
-    const int answering = c.answeringPlayer;
     host_.sounds().playEffect(c.right ? QStringLiteral("good") : QStringLiteral("bad"));
     const double growth = zoomGrowth(host_.match().cells(), col, row);
     const double step = growth / 16;
-    const int shift = (row % 2 == 0) ? 0 : 32;
-    int frame = 0;
-    for (double d = growth; d >= 0; d -= step, ++frame) {
-        const double x = 176 + shift + 64 * col - d / 2, y = 128 + 55 * row - d / 2, w = 64 + d, h = 70 + d;
-        s.drawPart(BoardPlate, x - step / 2, y - step / 2, w + step, h + step, x - step / 2 - 129,
-                   y - step / 2 - 77, w + step, h + step);
-        for (const Pos& p : neighbours(col, row))
-            drawCell(p.col, p.row);
-        s.draw(ZoomedCell + c.newOwner, x, y, w, h);
-        // Each quarter of the shrinking erases one option, the lowest first; the chosen and the right
-        // option stay to the end.
-        const auto quarter = numbers::roundHalfEven(growth / 4);
-        if (quarter != 0 && numbers::roundHalfEven(d + step) % quarter == 0) {
-            const int k = static_cast<int>(std::floor(4 * d / growth)) + 1;
-            if (k != chosenSlot && k != c.rightSlot) host_.clearOption(answering, k);
-        }
-        for (const Repair& r : kRepairs)
-            if (r.player == answering && r.col == col && r.row == row)
-                s.drawPart(LeftPanel + answering - 1, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
-        keepNamesInFront(QRectF(x - step / 2, y - step / 2, w + step, h + step));
-        host_.refresh();
-        host_.platform().sleep(frame == 0 ? kFirstFramePause : kFramePause);
+    std::vector<Animation::Step> frames;
+    // The same sizes as a loop of d -= step reaches, rounding and all.
+    for (double d = growth; d >= 0; d -= step) {
+        frames.push_back({[this, c, chosenSlot, growth, step, d] { drawCaptureFrame(c, chosenSlot, growth, step, d); },
+                          frames.empty() ? kFirstFramePause : kFramePause});
+        if (step <= 0) break;
     }
-    host_.clearOption(answering, chosenSlot);
-    if (c.rightSlot != chosenSlot) host_.clearOption(answering, c.rightSlot);
-    host_.platform().sleep(kAfterPause);
+    frames.push_back({[this, c, chosenSlot] {
+                          host_.clearOption(c.answeringPlayer, chosenSlot);
+                          if (c.rightSlot != chosenSlot) host_.clearOption(c.answeringPlayer, c.rightSlot);
+                      },
+                      kAfterPause});
+    host_.animation().play(std::move(frames), [this, then = std::move(then)] {
+        host_.refresh();
+        drawTurn();
+        host_.surface().restoreBackground(0, 198, 800, 202);
+        drawBoard(true);
+        if (then) then();
+    });
+}
+
+void BoardView::drawCaptureFrame(const Capture& c, int chosenSlot, double growth, double step, double d) {
+    Surface& s = host_.surface();
+    const int col = c.cell.col, row = c.cell.row;
+    const int answering = c.answeringPlayer;
+    const int shift = (row % 2 == 0) ? 0 : 32;
+    const double x = 176 + shift + 64 * col - d / 2, y = 128 + 55 * row - d / 2, w = 64 + d, h = 70 + d;
+    s.drawPart(BoardPlate, x - step / 2, y - step / 2, w + step, h + step, x - step / 2 - 129, y - step / 2 - 77,
+               w + step, h + step);
+    for (const Pos& p : neighbours(col, row))
+        drawCell(p.col, p.row);
+    s.draw(ZoomedCell + c.newOwner, x, y, w, h);
+    // Each quarter of the shrinking erases one option, the lowest first; the chosen and the right
+    // option stay to the end.
+    const auto quarter = numbers::roundHalfEven(growth / 4);
+    if (quarter != 0 && numbers::roundHalfEven(d + step) % quarter == 0) {
+        const int k = static_cast<int>(std::floor(4 * d / growth)) + 1;
+        if (k != chosenSlot && k != c.rightSlot) host_.clearOption(answering, k);
+    }
+    for (const Repair& r : kRepairs)
+        if (r.player == answering && r.col == col && r.row == row)
+            s.drawPart(LeftPanel + answering - 1, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
+    keepNamesInFront(QRectF(x - step / 2, y - step / 2, w + step, h + step));
     host_.refresh();
-    drawTurn();
-    s.restoreBackground(0, 198, 800, 202);
-    drawBoard(true);
 }
 
 void BoardView::showWinner() {
-    Surface& s = host_.surface();
     const int winner = host_.match().winner();
     const int state = cellPlayer1 + winner - 1;
-    for (int row = 0; row < kRows; ++row)
-        for (int col = firstCol(row); col <= lastCol(row); ++col)
-            if (host_.match().cells().at(col, row) == state) {
-                const RectF r = cellRect(col, row);
-                s.draw(WinnerRing, r.left - 16, r.top - 16, 96, 102);
-            }
-    host_.refresh();
-    host_.sounds().playEffect(QStringLiteral("winner"));
-    host_.platform().sleep(kWinnerPause);
+    // The winning pieces ringed, a pause, then the winner's card.
+    host_.animation().play({{[this, state] {
+                                 for (int row = 0; row < kRows; ++row)
+                                     for (int col = firstCol(row); col <= lastCol(row); ++col)
+                                         if (host_.match().cells().at(col, row) == state) {
+                                             const RectF r = cellRect(col, row);
+                                             host_.surface().draw(WinnerRing, r.left - 16, r.top - 16, 96, 102);
+                                         }
+                                 host_.refresh();
+                                 host_.sounds().playEffect(QStringLiteral("winner"));
+                             },
+                             kWinnerPause}},
+                           [this, winner, state] {
+                               drawWinnerCard(winner, state);
+                               host_.refresh();
+                           });
+}
+
+void BoardView::drawWinnerCard(int winner, int state) {
+    Surface& s = host_.surface();
     s.draw(Player0WinnerCard + state, 268, 300, 265, 206);
     s.drawPart(WinnerCaptions, 282, 329, 237, 71, 0, host_.isCzech() ? 71 : 0, 237, 71);
     s.setTextBold(true);

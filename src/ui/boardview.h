@@ -5,6 +5,7 @@
 #include "match.h"
 
 #include <QRectF>
+#include <functional>
 
 class ScreenHost;
 struct Pointer;
@@ -13,7 +14,7 @@ class BoardView {
 public:
     explicit BoardView(ScreenHost& host) : host_(host) {}
 
-    // The opening animation from the board's centre, the turn display and every cell.
+    // The opening animation from the board's centre, then the turn display and every cell.
     void startGame();
     void drawBoard(bool refresh);
     void drawCell(int col, int row);
@@ -27,8 +28,10 @@ public:
     // The bar lies in front of the board: after a zoomed cell is drawn over this area, the bar is
     // drawn again if the area reaches into it.
     void keepNamesInFront(const QRectF& area);
-    // The cell goes to its new owner: its big piece shrinks onto it, erasing the unchosen options.
-    void animateCapture(const Capture& c, int chosenSlot);
+    // The cell goes to its new owner: its big piece shrinks onto it, erasing the unchosen options;
+    // then runs once the board is drawn again.
+    void animateCapture(const Capture& c, int chosenSlot, std::function<void()> then);
+    // The winning group ringed, then after a pause the winner's card.
     void showWinner();
     void handlePointer(const Pointer& p);
     // Arrows move the highlight over the free cells, Enter and Space choose the highlighted one.
@@ -43,6 +46,8 @@ public:
 private:
     int cellStateAt(int col, int row) const; // the match's cell, or the highlight over a free one
     void highlight(Cell cell);
+    void drawCaptureFrame(const Capture& c, int chosenSlot, double growth, double step, double d);
+    void drawWinnerCard(int winner, int state);
 
     ScreenHost& host_;
     Cell hovered_;

@@ -77,7 +77,7 @@ QString fileReadFailureCause(const QString& path, const QString& qtError, bool c
 GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget* parent)
     : QWidget(parent), platform_(platform), folder_(programFolder),
       profile_(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), false),
-      sounds_(platform, programFolder), menu_(*this), help_(*this), settings_(*this), boardView_(*this),
+      sounds_(platform, programFolder), animation_(platform, *this), menu_(*this), help_(*this), settings_(*this), boardView_(*this),
       questionPanel_(*this), back_(*this) {
     setWindowTitle(QStringLiteral("TamvelKvíz"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -334,6 +334,7 @@ void GameWindow::reportPictureProblems(const QStringList& problems) {
 void GameWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    animation_.cancel();
     match_.stopClock();
     const bool saved = saveSettings();
     if (quietFailures_ && !saved) exitStatus_ = 1;
@@ -371,6 +372,7 @@ void GameWindow::switchLanguage() {
 }
 
 void GameWindow::returnToMenu() {
+    animation_.cancel();
     help_.hidePane();
     settings_.hideControls();
     setFocus(); // from a name box that is now hidden, back to the menu's keys
@@ -393,8 +395,7 @@ void GameWindow::dealFor(Cell cell) {
 
 void GameWindow::resolveAnswer(int slot) {
     const Capture capture = match_.answer(slot);
-    boardView_.animateCapture(capture, slot);
-    checkWinnerAt(capture.cell);
+    boardView_.animateCapture(capture, slot, [this, cell = capture.cell] { checkWinnerAt(cell); });
 }
 
 void GameWindow::checkWinnerAt(Cell cell) {
@@ -485,6 +486,8 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         }
         return true;
     }
+    // A game key pressed during an animation would act on the screen that comes after it.
+    if (animation_.isPlaying()) return true;
     switch (match_.screen()) {
     case Screen::Menu:
         return menu_.handleKey(key);
@@ -499,6 +502,8 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void GameWindow::handlePointer(const Pointer& p) {
     if (handleCloseControl(p)) return;
+    // A click during an animation (a double click on an answer, say) would choose on the next screen.
+    if (animation_.isPlaying()) return;
     switch (match_.screen()) {
     case Screen::Board:
         boardView_.handlePointer(p);

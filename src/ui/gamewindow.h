@@ -2,6 +2,7 @@
 // starts up, switches language and shuts down. The screens draw; the match decides.
 #pragma once
 
+#include "animation.h"
 #include "boardview.h"
 #include "deck.h"
 #include "helpscreen.h"
@@ -60,6 +61,7 @@ public:
     const Match& match() const { return match_; }
     const Deck& deck() const { return deck_; }
     Sounds& sounds() override { return sounds_; }
+    Animation& animation() override { return animation_; }
     QWidget& widget() override { return *this; }
     QString name1() const override { return settings_.name1(); }
     QString name2() const override { return settings_.name2(); }
@@ -81,7 +83,8 @@ public:
     // Starts a game, deals for a chosen cell, and ends a game: the transitions that several screens use.
     void startGame() override;
     void dealFor(Cell cell) override;
-    // The answer in a slot (0: the time ran out) captures the chosen cell, then the win test.
+    // The answer in a slot (0: the time ran out) captures the chosen cell; the win test follows the
+    // capture animation.
     void resolveAnswer(int slot) override;
     // An option erased during the capture: the background, then the board that lay under it.
     void clearOption(int side, int slot) override {
@@ -135,6 +138,7 @@ private:
     Deck deck_;
     SeenQuestions seen_;
     Sounds sounds_;
+    Animation animation_;
     MenuScreen menu_;
     HelpScreen help_;
     SettingsScreen settings_;

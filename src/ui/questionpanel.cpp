@@ -1,5 +1,6 @@
 #include "questionpanel.h"
 
+#include "animation.h"
 #include "match.h"
 #include "numbers.h"
 #include "platform.h"
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 using namespace board;
 
@@ -35,27 +37,36 @@ QuestionPanel::QuestionPanel(ScreenHost& host) : host_(host) {
 }
 
 void QuestionPanel::show() {
-    Surface& s = host_.surface();
+    hovered_ = 0;
     Match& m = host_.match();
     const int player = m.playerOnTurn();
     const Cell cell = m.chosenCell();
     const double growth = zoomGrowth(m.cells(), cell.col, cell.row);
     const RectF r = cellRect(cell.col, cell.row);
-    for (int f = 0; f <= 16; ++f) {
-        const double i = growth / 16 * f;
-        s.draw(ZoomedCell, r.left - i / 2, r.top - i / 2, 64 + i, 70 + i);
-        host_.keepNamesInFront(QRectF(r.left - i / 2, r.top - i / 2, 64 + i, 70 + i));
-        host_.refresh();
-        host_.platform().sleep(kZoomPause);
-    }
-
+    std::vector<Animation::Step> frames;
+    // The chosen cell grows, then the panel's frame opens while the options appear one by one.
+    for (int f = 0; f <= 16; ++f)
+        frames.push_back({[this, r, i = growth / 16 * f] {
+                              host_.surface().draw(ZoomedCell, r.left - i / 2, r.top - i / 2, 64 + i, 70 + i);
+                              host_.keepNamesInFront(QRectF(r.left - i / 2, r.top - i / 2, 64 + i, 70 + i));
+                              host_.refresh();
+                          },
+                          kZoomPause});
     const int panelX = player == 1 ? 22 : 467;
-    for (int k = 0; k <= 7; ++k) {
-        s.draw(player == 1 ? LeftPanelFrame : RightPanelFrame, panelX, 198, 313, 202);
-        if (k % 2 == 0) drawOption(player, k / 2 + 1, OptionState::Normal);
-        host_.refresh();
-        host_.platform().sleep(kPanelPause);
-    }
+    for (int k = 0; k <= 7; ++k)
+        frames.push_back({[this, player, panelX, k] {
+                              host_.surface().draw(player == 1 ? LeftPanelFrame : RightPanelFrame, panelX, 198,
+                                                   313, 202);
+                              if (k % 2 == 0) drawOption(player, k / 2 + 1, OptionState::Normal);
+                              host_.refresh();
+                          },
+                          kPanelPause});
+    host_.animation().play(std::move(frames), [this, player, panelX] { drawQuestion(player, panelX); });
+}
+
+void QuestionPanel::drawQuestion(int player, int panelX) {
+    Surface& s = host_.surface();
+    Match& m = host_.match();
     s.draw(player == 1 ? LeftPanel : RightPanel, panelX, 198, 313, 202);
     s.setTextBold(true);
     s.setTextColour(QColor(0, 0, 50));

@@ -14,7 +14,8 @@ class QuestionPanel {
 public:
     explicit QuestionPanel(ScreenHost& host);
 
-    // Draws the dealt question for the player on turn and starts the clock.
+    // The chosen cell's zoom and the panel opening, then the dealt question for the player on turn
+    // and the clock started.
     void show();
     // An option box of the panel on side 1 (right) or 2 (left), slot 1 to 4 from the top.
     void drawOption(int side, int slot, OptionState state);
@@ -31,6 +32,7 @@ public:
     void clockTick();
 
 private:
+    void drawQuestion(int player, int panelX);
     void highlight(int slot);
     void answer(int slot);
 

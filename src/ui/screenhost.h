@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QString>
 
+class Animation;
 class Match;
 class Platform;
 class QWidget;
@@ -30,6 +31,7 @@ public:
     virtual Platform& platform() = 0;
     virtual Match& match() = 0;
     virtual Sounds& sounds() = 0;
+    virtual Animation& animation() = 0; // the one that plays, if any
     virtual QWidget& widget() = 0; // the window, as the parent of dialogs
     virtual bool isCzech() const = 0;
     virtual QString programFolder() const = 0;

@@ -153,10 +153,10 @@ private slots:
         };
         g.window->startGame();
         QVERIFY(framesRight);
-        QVERIFY(g.platform->sleeps.size() >= 19);
-        QCOMPARE(std::vector<int>(g.platform->sleeps.begin(), g.platform->sleeps.begin() + 19),
+        QVERIFY(g.platform->pauses.size() >= 19);
+        QCOMPARE(std::vector<int>(g.platform->pauses.begin(), g.platform->pauses.begin() + 19),
                  std::vector<int>(19, 20));
-        QCOMPARE(g.platform->sleeps.size(), std::size_t(19));
+        QCOMPARE(g.platform->pauses.size(), std::size_t(19));
         QCOMPARE(frame, 20); // 19 frames and the finished board
         QCOMPARE(g.window->match().screen(), Screen::Board);
         for (int row = 0; row < kRows; ++row)
@@ -307,7 +307,7 @@ private slots:
         std::vector<int> pauses{500};
         pauses.insert(pauses.end(), 16, 40);
         pauses.push_back(100);
-        QCOMPARE(g.platform->sleeps, pauses);
+        QCOMPARE(g.platform->pauses, pauses);
         QCOMPARE(g.window->match().screen(), Screen::Board);
         QCOMPARE(g.pixel(int(r.left + 32), int(r.top + 35)), rgb(owner + 1));
         QCOMPARE(g.pixel(10, 300), rgb(20)); // the question band is cleared
@@ -410,7 +410,7 @@ private slots:
         g.window->checkWinnerAt(Cell{col, row});
         QCOMPARE(g.window->match().screen(), winner ? Screen::Winner : Screen::Board);
         QCOMPARE(g.platform->sounds, winner ? QStringList{QStringLiteral("winner.wav")} : QStringList{});
-        QCOMPARE(g.platform->sleeps, winner ? std::vector<int>{1000} : std::vector<int>{});
+        QCOMPARE(g.platform->pauses, winner ? std::vector<int>{1000} : std::vector<int>{});
         if (!winner) return;
         QCOMPARE(g.pixel(300, 480), rgb(12 + winner + 1));
         // Every cell of the winner carries the mark, the loser's do not.

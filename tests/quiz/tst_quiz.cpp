@@ -90,7 +90,7 @@ private slots:
             QCOMPARE(g.window->boardView().hoveredCell().row, 0);
             std::vector<int> pauses(17, 50);
             pauses.insert(pauses.end(), 8, 70);
-            QCOMPARE(g.platform->sleeps, pauses);
+            QCOMPARE(g.platform->pauses, pauses);
         }
     }
 

@@ -1,4 +1,5 @@
-// A recording platform for tests: no real sleeping, dialogs answered from a script, everything logged.
+// A recording platform for tests: animation pauses that pass at once (or when the test says), dialogs
+// answered from a script, everything logged.
 #pragma once
 
 #include "platform.h"
@@ -10,7 +11,10 @@
 
 class FakePlatform : public Platform {
 public:
-    std::vector<int> sleeps;
+    std::vector<int> pauses; // every pause of an animation, in ms
+    // Held pauses wait for runPause(); otherwise a pause passes at once, inside the call that began it.
+    bool holdPauses = false;
+    std::deque<std::function<void()>> pending;
     int refreshes = 0;
     QStringList prompts;      // questions asked, in order
     std::deque<bool> answers; // scripted answers; when empty, defaultAnswer
@@ -28,7 +32,25 @@ public:
     std::function<void()> onRefresh;            // lets a test look at every frame of an animation
     std::function<void(const QRect&)> showArea; // a benchmark's real repaint of the area refreshed
 
-    void sleep(int ms) override { sleeps.push_back(ms); }
+    void after(int ms, QObject&, std::function<void()> then) override {
+        pauses.push_back(ms);
+        if (holdPauses)
+            pending.push_back(std::move(then));
+        else
+            then();
+    }
+    // Lets the oldest held pause pass; false when none is held.
+    bool runPause() {
+        if (pending.empty()) return false;
+        auto then = std::move(pending.front());
+        pending.pop_front();
+        then();
+        return true;
+    }
+    void runAllPauses() {
+        while (runPause()) {
+        }
+    }
     QRect refreshedArea; // the union of the areas refreshed
     void refresh(QWidget&, const QRect& area) override {
         refreshedArea |= area;
@@ -68,14 +90,14 @@ public:
     }
     int displayRestores = 0;
 
-    int totalSleep() const {
+    int totalPause() const {
         int t = 0;
-        for (int s : sleeps)
-            t += s;
+        for (int p : pauses)
+            t += p;
         return t;
     }
     void clear() {
-        sleeps.clear();
+        pauses.clear();
         refreshes = 0;
         prompts.clear();
         errors.clear();

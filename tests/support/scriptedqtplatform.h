@@ -1,5 +1,6 @@
-// The program's own platform with its dialogs answered from a script and without sleeping or sound, so
-// tests run the real full-screen view and window switching.
+// The program's own platform with its dialogs answered from a script, without sound, and with
+// animations that finish at once unless a test asks for real time, so tests run the real full-screen view
+// and window switching.
 #pragma once
 
 #include "qtplatform.h"
@@ -14,7 +15,14 @@ public:
     QStringList errors;
     bool realDialogs = false; // the program's own dialogs, answered by the test through key events
 
-    void sleep(int) override {}
+    bool realPauses = false; // the animations' pauses on real timers
+
+    void after(int ms, QObject& context, std::function<void()> then) override {
+        if (realPauses)
+            QtPlatform::after(ms, context, std::move(then));
+        else
+            then();
+    }
     bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override {
         prompts << prompt;
         if (realDialogs) return QtPlatform::askYesNo(parent, prompt, czech);
