@@ -170,4 +170,25 @@ finish 1
 grep -q "could not be saved" "$work/out.log" || fail "the failed save was not reported on stderr"
 rmdir "$game/n.dat"
 
-echo "smoke: 7 passed, 0 failed"
+echo "run 8: window keys during animations: F11 while the cell zooms, SIGTERM during the capture"
+zoom 100
+start
+click 400 450 # new game
+sleep 0.8
+click 432 328 # the middle cell: its zoom plays for about 1.4 s
+xdotool key F11
+full=1
+sleep 0.7
+alive "after F11 during the zoom"
+geometry=$(xdotool search --onlyvisible --name 'TamvelKv' getwindowgeometry %@ 2>/dev/null | grep Geometry | tail -1)
+[[ $geometry == *1280x1024* ]] || fail "F11 during the zoom shows $geometry"
+sleep 1
+xdotool key 1 key 2 # an answer, then a second key that the capture drops
+sleep 0.2
+alive "during the capture"
+kill -TERM "$game_pid"
+finish 0
+[[ $(setting 6) == "(o)" ]] || fail "full screen switched during the zoom was not kept"
+full=0
+
+echo "smoke: 8 passed, 0 failed"
