@@ -29,7 +29,7 @@ void BM_OptionHover(benchmark::State& state) {
     if (!readyWithRepaint(state, s)) return;
     s.toQuestion();
     GameWindow& w = *s.window;
-    const int side = w.match().playerOnTurn();
+    const Player side = w.match().playerOnTurn();
     const int paints0 = s.paints();
     bench::moveBetween(state, w, bench::optionCentre(side, 1), bench::optionCentre(side, 2));
     if (w.questionPanel().hoveredSlot() < 1) state.SkipWithError("no option was hit");
@@ -51,7 +51,7 @@ void BM_DrawOptionHover(benchmark::State& state) {
     int slot = 1;
     for (int i = 1; i <= 4; ++i)
         if (q.answers[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
-    const int side = w.match().playerOnTurn();
+    const Player side = w.match().playerOnTurn();
     for (auto _ : state)
         w.questionPanel().drawOption(side, slot, OptionState::Hovered);
 }

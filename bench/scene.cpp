@@ -146,10 +146,8 @@ QPoint cellCentre(int col, int row) {
     return {static_cast<int>(r.left + 32), static_cast<int>(r.top + 35)};
 }
 
-QPoint optionCentre(int side, int slot) {
-    const int k = slot - 1;
-    const int x = side == 1 ? 600 + 32 * k : 200 - 32 * k;
-    return {x, 203 + 54 * k};
+QPoint optionCentre(Player side, int slot) {
+    return QuestionPanel::optionRect(side, slot).center().toPoint();
 }
 
 } // namespace bench

@@ -55,6 +55,6 @@ struct Scene {
 
 QPoint cellCentre(int col, int row);
 // The centre of answer option slot (1..4) on the given side (the player on turn, 1 or 2).
-QPoint optionCentre(int side, int slot);
+QPoint optionCentre(Player side, int slot);
 
 } // namespace bench

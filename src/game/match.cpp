@@ -40,7 +40,7 @@ void Match::startGame() {
     for (int row = 0; row < kRows; ++row)
         for (int col = firstCol(row); col <= lastCol(row); ++col)
             cells_.set(col, row, cellFree);
-    winner_ = 0;
+    winner_.reset();
     screen_ = Screen::Board;
 }
 
@@ -54,19 +54,19 @@ void Match::chooseCell(Cell cell, Deck& deck, bool english) {
 Capture Match::answer(int slot) {
     Capture c;
     c.cell = chosen_;
-    c.answeringPlayer = player_;
+    c.answering = player_;
     c.right = slot != 0 && slot == question_.rightSlot;
     c.rightSlot = question_.rightSlot;
-    if (c.right) player_ = 3 - player_;
-    c.newOwner = c.right ? c.answeringPlayer : 3 - c.answeringPlayer;
-    cells_.set(chosen_.col, chosen_.row, static_cast<std::uint8_t>(cellPlayer1 + c.newOwner - 1));
+    if (c.right) player_ = player_.opponent();
+    c.newOwner = c.right ? c.answering : c.answering.opponent();
+    cells_.set(chosen_.col, chosen_.row, c.newOwner.pieces());
     screen_ = Screen::Board;
     return c;
 }
 
 bool Match::checkWinner(Cell lastCaptured) {
     if (!wins(cells_, lastCaptured.col, lastCaptured.row)) return false;
-    winner_ = cells_.at(lastCaptured.col, lastCaptured.row) - cellPlayer1 + 1;
+    winner_ = Player::owning(cells_.at(lastCaptured.col, lastCaptured.row));
     screen_ = Screen::Winner;
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "board.h"
 #include "deck.h"
+#include "player.h"
 
 #include <QObject>
 #include <QTimer>
@@ -21,8 +22,8 @@ struct Cell {
 // What an answer or a time-out did: who answered, who owns the cell now, and whether the turn passed.
 struct Capture {
     Cell cell;
-    int answeringPlayer = 0; // 1 or 2
-    int newOwner = 0;        // 1 or 2
+    Player answering = Player::fox();
+    Player newOwner = Player::fox();
     bool right = false;
     int rightSlot = 0; // where the right answer was shown
 };
@@ -39,16 +40,16 @@ public:
     bool isInGame() const {
         return screen_ == Screen::Board || screen_ == Screen::Question || screen_ == Screen::Winner;
     }
-    int playerOnTurn() const { return player_; } // 1 or 2; the loser of a game begins the next
+    Player playerOnTurn() const { return player_; } // the loser of a game begins the next
     const board::Grid& cells() const { return cells_; }
     Cell chosenCell() const { return chosen_; }
     const Question& question() const { return question_; }
     float timeLeft() const { return timeLeft_; }
-    int winner() const { return winner_; } // 1 or 2 on the winner screen, else 0
+    std::optional<Player> winner() const { return winner_; } // on the winner screen
 
     // Sets up a position directly, as tests and benchmarks need: the board, the player on turn, the
     // screen, and the question phase of a chosen cell with its question.
-    void setUp(const board::Grid& cells, int playerOnTurn) {
+    void setUp(const board::Grid& cells, Player playerOnTurn) {
         cells_ = cells;
         player_ = playerOnTurn;
     }
@@ -98,12 +99,12 @@ signals:
 
 private:
     Screen screen_ = Screen::Splash;
-    int player_ = 2;
+    Player player_ = Player::owl();
     board::Grid cells_;
     Cell chosen_;
     Question question_;
     float timeLeft_ = 0;
-    int winner_ = 0;
+    std::optional<Player> winner_;
     QTimer clock_;
     bool clockRunning_ = false;
     bool clockPaused_ = false;

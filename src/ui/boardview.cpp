@@ -13,22 +13,20 @@
 using namespace board;
 
 namespace {
-// A cell is drawn with the picture in the slot of its state, and a winner card is found from
-// Player0WinnerCard by the winner's state: assets/pictures.txt must keep these in this order.
+// A cell is drawn with the picture in the slot of its state: assets/pictures.txt must keep these in
+// this order.
 constexpr bool isSlotOfState(Picture slot, CellState state) {
     return static_cast<int>(slot) == static_cast<int>(state);
 }
 static_assert(isSlotOfState(FreeCell, cellFree) && isSlotOfState(Player1Piece, cellPlayer1) &&
               isSlotOfState(Player2Piece, cellPlayer2) && isSlotOfState(HoveredCell, cellHover));
-static_assert(Player0WinnerCard + int{cellPlayer1} == Player1WinnerCard &&
-              Player0WinnerCard + int{cellPlayer2} == Player2WinnerCard);
 
 struct Area {
     int x, y, w, h;
 };
 constexpr Area kLeftPortrait{6, 40, 147, 139}, kRightPortrait{648, 40, 147, 139};
 // Between the portraits, where the names go: their text reaches from y 98 to about 121.
-constexpr Area kNameStrip{153, 96, 495, 28}, kClose{770, 15, 30, 30};
+constexpr Area kNameStrip{153, 96, 495, 28};
 // Each name has half the strip between the first name's start (153) and the second's end (647).
 constexpr double kNameWidth = 240, kSmallestNamePoints = 9.75;
 constexpr double kWinnerNameWidth = 245, kSmallestWinnerPoints = 12;
@@ -101,7 +99,7 @@ void BoardView::drawPortraits() {
     s.restoreBackground(kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
     s.restoreBackground(kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
     // The player on turn large, the other small, each centred in its frame.
-    if (host_.match().playerOnTurn() == 1) {
+    if (host_.match().playerOnTurn().isFox()) {
         s.draw(Player1Portrait, 663, 56, 116, 106);
         s.draw(Player2Portrait, 33, 67, 93, 85);
         s.draw(OnTurnFrame, kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
@@ -110,8 +108,9 @@ void BoardView::drawPortraits() {
         s.draw(Player1Portrait, 675, 67, 93, 85);
         s.draw(OnTurnFrame, kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
     }
-    s.restoreBackground(kClose.x, kClose.y, kClose.w, kClose.h);
-    s.draw(CloseControl, kClose.x, kClose.y, kClose.w, kClose.h);
+    const QRect close = closecontrol::kArea;
+    s.restoreBackground(close.x(), close.y(), close.width(), close.height());
+    s.draw(CloseControl, close.x(), close.y(), close.width(), close.height());
 }
 
 void BoardView::drawTurn() {
@@ -126,18 +125,18 @@ void BoardView::keepNamesInFront(const QRectF& area) {
 void BoardView::drawNames() {
     Surface& s = host_.surface();
     s.restoreBackground(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
-    // The name of the player on turn is bold: player 2 plays on the left under the first name.
-    s.setTextBold(host_.match().playerOnTurn() == 2);
+    // The name of the player on turn is bold: the owl's on the left, the fox's on the right.
+    s.setTextBold(host_.match().playerOnTurn().isOwl());
     s.setTextColour(QColor(0, 80, 0));
     s.setTextPosition(153, 98);
     s.setTextSize(14);
-    s.print(s.fitText(host_.name1(), kNameWidth, kSmallestNamePoints));
+    s.print(s.fitText(host_.nameOf(Player::owl()), kNameWidth, kSmallestNamePoints));
     s.setTextBold(!s.isTextBold());
     s.setTextSize(14);
-    const QString name2 = s.fitText(host_.name2(), kNameWidth, kSmallestNamePoints);
-    const double width = s.textWidth(name2);
+    const QString foxName = s.fitText(host_.nameOf(Player::fox()), kNameWidth, kSmallestNamePoints);
+    const double width = s.textWidth(foxName);
     s.setTextPosition(static_cast<float>(647 - width), 98);
-    s.print(name2);
+    s.print(foxName);
     s.setTextSize(11);
 }
 
@@ -172,8 +171,8 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot, std::function<v
         if (step <= 0) break;
     }
     frames.push_back({[this, c, chosenSlot] {
-                          host_.clearOption(c.answeringPlayer, chosenSlot);
-                          if (c.rightSlot != chosenSlot) host_.clearOption(c.answeringPlayer, c.rightSlot);
+                          host_.clearOption(c.answering, chosenSlot);
+                          if (c.rightSlot != chosenSlot) host_.clearOption(c.answering, c.rightSlot);
                       },
                       kAfterPause});
     host_.animation().play(std::move(frames), [this, then = std::move(then)] {
@@ -188,14 +187,14 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot, std::function<v
 void BoardView::drawCaptureFrame(const Capture& c, int chosenSlot, double growth, double step, double d) {
     Surface& s = host_.surface();
     const int col = c.cell.col, row = c.cell.row;
-    const int answering = c.answeringPlayer;
-    const int shift = (row % 2 == 0) ? 0 : 32;
-    const double x = 176 + shift + 64 * col - d / 2, y = 128 + 55 * row - d / 2, w = 64 + d, h = 70 + d;
+    const Player answering = c.answering;
+    const RectF cell = cellRect(col, row);
+    const double x = cell.left - d / 2, y = cell.top - d / 2, w = cell.width + d, h = cell.height + d;
     s.drawPart(BoardPlate, x - step / 2, y - step / 2, w + step, h + step, x - step / 2 - 129, y - step / 2 - 77,
                w + step, h + step);
     for (const Pos& p : neighbours(col, row))
         drawCell(p.col, p.row);
-    s.draw(ZoomedCell + c.newOwner, x, y, w, h);
+    s.draw(c.newOwner.isFox() ? Player1BigPiece : Player2BigPiece, x, y, w, h);
     // Each quarter of the shrinking erases one option, the lowest first; the chosen and the right
     // option stay to the end.
     const auto quarter = numbers::roundHalfEven(growth / 4);
@@ -204,15 +203,15 @@ void BoardView::drawCaptureFrame(const Capture& c, int chosenSlot, double growth
         if (k != chosenSlot && k != c.rightSlot) host_.clearOption(answering, k);
     }
     for (const Repair& r : kRepairs)
-        if (r.player == answering && r.col == col && r.row == row)
-            s.drawPart(LeftPanel + answering - 1, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
+        if (r.player == answering.number() && r.col == col && r.row == row)
+            s.drawPart(answering.isFox() ? LeftPanel : RightPanel, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
     keepNamesInFront(QRectF(x - step / 2, y - step / 2, w + step, h + step));
     host_.refresh();
 }
 
 void BoardView::showWinner() {
-    const int winner = host_.match().winner();
-    const int state = cellPlayer1 + winner - 1;
+    const Player winner = host_.match().winner().value_or(Player::fox());
+    const int state = winner.pieces();
     // The winning pieces ringed, a pause, then the winner's card.
     host_.animation().play({{[this, state] {
                                  for (int row = 0; row < kRows; ++row)
@@ -225,22 +224,20 @@ void BoardView::showWinner() {
                                  host_.sounds().playEffect(QStringLiteral("winner"));
                              },
                              kWinnerPause}},
-                           [this, winner, state] {
-                               drawWinnerCard(winner, state);
+                           [this, winner] {
+                               drawWinnerCard(winner);
                                host_.refresh();
                            });
 }
 
-void BoardView::drawWinnerCard(int winner, int state) {
+void BoardView::drawWinnerCard(Player winner) {
     Surface& s = host_.surface();
-    s.draw(Player0WinnerCard + state, 268, 300, 265, 206);
+    s.draw(winner.isFox() ? Player1WinnerCard : Player2WinnerCard, 268, 300, 265, 206);
     s.drawPart(WinnerCaptions, 282, 329, 237, 71, 0, host_.isCzech() ? 71 : 0, 237, 71);
     s.setTextBold(true);
     s.setTextSize(20);
     const double fullHeight = s.textHeight();
-    // Player 1 plays on the right under the second name.
-    const QString name =
-        s.fitText(winner == 1 ? host_.name2() : host_.name1(), kWinnerNameWidth, kSmallestWinnerPoints);
+    const QString name = s.fitText(host_.nameOf(winner), kWinnerNameWidth, kSmallestWinnerPoints);
     const double drop = (fullHeight - s.textHeight()) / 2; // a smaller name keeps the same middle
     s.setTextColour(QColor(80, 80, 80));
     const double width = s.textWidth(name);

@@ -4,11 +4,21 @@
 
 #include "match.h"
 
+#include <QRect>
 #include <QRectF>
 #include <functional>
 
 class ScreenHost;
 struct Pointer;
+
+// The control in the top right corner that ends a game: where it is drawn, and where it takes a click
+// (from a little higher up, as it always has).
+namespace closecontrol {
+constexpr QRect kArea{770, 15, 30, 30};
+constexpr bool isHit(int x, int y) {
+    return x > kArea.left() && y > kArea.top() - 5 && y <= kArea.bottom();
+}
+} // namespace closecontrol
 
 class BoardView {
 public:
@@ -47,7 +57,7 @@ private:
     int cellStateAt(int col, int row) const; // the match's cell, or the highlight over a free one
     void highlight(Cell cell);
     void drawCaptureFrame(const Capture& c, int chosenSlot, double growth, double step, double d);
-    void drawWinnerCard(int winner, int state);
+    void drawWinnerCard(Player winner);
 
     ScreenHost& host_;
     Cell hovered_;

@@ -423,7 +423,7 @@ bool GameWindow::askToEndGame() {
 }
 
 bool GameWindow::handleCloseControl(const Pointer& p) {
-    if (!match_.isInGame() || !p.clicks() || p.x <= 770 || p.y <= 10 || p.y >= 45) return false;
+    if (!match_.isInGame() || !p.clicks() || !closecontrol::isHit(p.x, p.y)) return false;
     return askToEndGame();
 }
 

@@ -63,8 +63,8 @@ public:
     Sounds& sounds() override { return sounds_; }
     Animation& animation() override { return animation_; }
     QWidget& widget() override { return *this; }
-    QString name1() const override { return settings_.name1(); }
-    QString name2() const override { return settings_.name2(); }
+    // The settings file keeps the owl's name first.
+    QString nameOf(Player p) const override { return p.isOwl() ? settings_.name1() : settings_.name2(); }
     QString timeBase() const override { return settings_.timeBase(); }
     MenuScreen& menu() { return menu_; }
     HelpScreen& help() { return help_; }
@@ -87,7 +87,7 @@ public:
     // capture animation.
     void resolveAnswer(int slot) override;
     // An option erased during the capture: the background, then the board that lay under it.
-    void clearOption(int side, int slot) override {
+    void clearOption(Player side, int slot) override {
         questionPanel_.drawOption(side, slot, OptionState::Cleared);
         boardView_.restoreBoardUnder(QuestionPanel::optionRect(side, slot));
     }

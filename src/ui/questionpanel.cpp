@@ -39,7 +39,7 @@ QuestionPanel::QuestionPanel(ScreenHost& host) : host_(host) {
 void QuestionPanel::show() {
     hovered_ = 0;
     Match& m = host_.match();
-    const int player = m.playerOnTurn();
+    const Player player = m.playerOnTurn();
     const Cell cell = m.chosenCell();
     const double growth = zoomGrowth(m.cells(), cell.col, cell.row);
     const RectF r = cellRect(cell.col, cell.row);
@@ -52,10 +52,10 @@ void QuestionPanel::show() {
                               host_.refresh();
                           },
                           kZoomPause});
-    const int panelX = player == 1 ? 22 : 467;
+    const int panelX = player.isFox() ? 22 : 467;
     for (int k = 0; k <= 7; ++k)
         frames.push_back({[this, player, panelX, k] {
-                              host_.surface().draw(player == 1 ? LeftPanelFrame : RightPanelFrame, panelX, 198,
+                              host_.surface().draw(player.isFox() ? LeftPanelFrame : RightPanelFrame, panelX, 198,
                                                    313, 202);
                               if (k % 2 == 0) drawOption(player, k / 2 + 1, OptionState::Normal);
                               host_.refresh();
@@ -64,10 +64,10 @@ void QuestionPanel::show() {
     host_.animation().play(std::move(frames), [this, player, panelX] { drawQuestion(player, panelX); });
 }
 
-void QuestionPanel::drawQuestion(int player, int panelX) {
+void QuestionPanel::drawQuestion(Player player, int panelX) {
     Surface& s = host_.surface();
     Match& m = host_.match();
-    s.draw(player == 1 ? LeftPanel : RightPanel, panelX, 198, 313, 202);
+    s.draw(player.isFox() ? LeftPanel : RightPanel, panelX, 198, 313, 202);
     s.setTextBold(true);
     s.setTextColour(QColor(0, 0, 50));
     const Question& q = m.question();
@@ -75,7 +75,7 @@ void QuestionPanel::drawQuestion(int player, int panelX) {
     int n = 0;
     do {
         const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-        rest = drawJustifiedLine(rest, l.width, player == 1 ? l.left1 : l.left2, questionlayout::lineTop(n));
+        rest = drawJustifiedLine(rest, l.width, player.isFox() ? l.left1 : l.left2, questionlayout::lineTop(n));
         ++n;
     } while (!rest.isEmpty());
     host_.refresh();
@@ -85,7 +85,7 @@ void QuestionPanel::drawQuestion(int player, int panelX) {
     m.startClock(textfit::tickPeriod(length, numbers::leadingNumber(host_.timeBase())));
 }
 
-void QuestionPanel::drawOption(int side, int slot, OptionState state) {
+void QuestionPanel::drawOption(Player side, int slot, OptionState state) {
     if (slot < 1 || slot > 8) return;
     Surface& s = host_.surface();
     const auto look = static_cast<std::size_t>(state);
@@ -95,11 +95,11 @@ void QuestionPanel::drawOption(int side, int slot, OptionState state) {
     if (state == OptionState::Cleared) {
         s.restoreBackground(x, y, 200, 47);
     } else {
-        s.draw(state == OptionState::Normal && side == 1 ? OptionNormalCopy : kLooks[look].picture, x, y, 200,
+        s.draw(state == OptionState::Normal && side.isFox() ? OptionNormalCopy : kLooks[look].picture, x, y, 200,
                47);
         text = host_.match().question().answers[static_cast<std::size_t>(slot)];
-        text.replace(QStringLiteral("%1%"), host_.name1());
-        text.replace(QStringLiteral("%2%"), host_.name2());
+        text.replace(QStringLiteral("%1%"), host_.nameOf(Player::owl()));
+        text.replace(QStringLiteral("%2%"), host_.nameOf(Player::fox()));
     }
     s.setTextBold(false);
     s.setTextColour(kLooks[look].text);
@@ -122,9 +122,18 @@ void QuestionPanel::drawOption(int side, int slot, OptionState state) {
     }
 }
 
-QRectF QuestionPanel::optionRect(int side, int slot) {
-    return {side == 1 ? 500.0 + 32 * (slot - 1) : 100.0 - 32 * (slot - 1), 185.0 + 54 * (slot - 1) - 5, 200,
+QRectF QuestionPanel::optionRect(Player side, int slot) {
+    return {side.isFox() ? 500.0 + 32 * (slot - 1) : 100.0 - 32 * (slot - 1), 185.0 + 54 * (slot - 1) - 5, 200,
             47};
+}
+
+int QuestionPanel::optionAt(Player side, int x, int y) {
+    // The box takes the pointer on its right and bottom edges too.
+    for (int slot = 1; slot <= 4; ++slot) {
+        const QRectF r = optionRect(side, slot);
+        if (x >= r.left() && x <= r.right() && y >= r.top() && y <= r.bottom()) return slot;
+    }
+    return 0;
 }
 
 QString QuestionPanel::drawJustifiedLine(const QString& text, float width, float left, float top) {
@@ -140,11 +149,9 @@ QString QuestionPanel::drawJustifiedLine(const QString& text, float width, float
 }
 
 void QuestionPanel::handlePointer(const Pointer& p) {
-    const int side = host_.match().playerOnTurn();
-    const int t = p.y - 185 + 5;
-    const int k = static_cast<int>(std::floor(t / 54.0));
-    const int u = side == 1 ? p.x - 495 - 9 + 4 - 32 * k : p.x - 105 + 9 - 4 + 32 * k;
-    if (t % 54 > 47 || k < 0 || k > 3 || u < 0 || u > 200) {
+    const Player side = host_.match().playerOnTurn();
+    const int slot = optionAt(side, p.x, p.y);
+    if (slot == 0) {
         // Off the options: the highlight goes now, not with the clock's next tick (there may be none).
         if (hovered_ != 0) {
             drawOption(side, hovered_, OptionState::Normal);
@@ -154,14 +161,14 @@ void QuestionPanel::handlePointer(const Pointer& p) {
         return;
     }
     drawOption(side, hovered_, OptionState::Normal);
-    hovered_ = k + 1;
+    hovered_ = slot;
     drawOption(side, hovered_, OptionState::Hovered);
     if (p.clicks()) answer(hovered_);
     host_.refresh();
 }
 
 void QuestionPanel::highlight(int slot) {
-    const int side = host_.match().playerOnTurn();
+    const Player side = host_.match().playerOnTurn();
     drawOption(side, hovered_, OptionState::Normal);
     hovered_ = slot;
     drawOption(side, hovered_, OptionState::Hovered);
@@ -170,7 +177,7 @@ void QuestionPanel::highlight(int slot) {
 // The chosen option turns right or wrong; after a wrong answer the right one shows too, until the
 // capture animation erases both.
 void QuestionPanel::answer(int slot) {
-    const int side = host_.match().playerOnTurn();
+    const Player side = host_.match().playerOnTurn();
     const int rightSlot = host_.match().question().rightSlot;
     const bool right = slot == rightSlot;
     drawOption(side, slot, right ? OptionState::Right : OptionState::Wrong);
@@ -214,9 +221,9 @@ bool QuestionPanel::handleKey(int key) {
 void QuestionPanel::clockTick() {
     Surface& s = host_.surface();
     Match& m = host_.match();
-    const int player = m.playerOnTurn();
+    const Player player = m.playerOnTurn();
     host_.drawPortraits();
-    s.drawTurned(ClockHand, player == 1 ? 79 : 721, 109, 360 - m.timeLeft(), -6, -64, 13, 66);
+    s.drawTurned(ClockHand, player.isFox() ? 79 : 721, 109, 360 - m.timeLeft(), -6, -64, 13, 66);
     if (m.isTimeUp()) {
         for (int slot = 1; slot <= 4; ++slot)
             drawOption(player, slot, OptionState::Normal);

@@ -2,6 +2,8 @@
 // question text, the answer clock, and the pointer over the options.
 #pragma once
 
+#include "player.h"
+
 #include <QRectF>
 #include <QString>
 
@@ -17,9 +19,12 @@ public:
     // The chosen cell's zoom and the panel opening, then the dealt question for the player on turn
     // and the clock started.
     void show();
-    // An option box of the panel on side 1 (right) or 2 (left), slot 1 to 4 from the top.
-    void drawOption(int side, int slot, OptionState state);
-    static QRectF optionRect(int side, int slot);
+    // An option box of the side of the player answering (the fox's on the right), slot 1 to 4 from
+    // the top.
+    void drawOption(Player side, int slot, OptionState state);
+    static QRectF optionRect(Player side, int slot);
+    // The option under a point, 1 to 4, or 0.
+    static int optionAt(Player side, int x, int y);
     // Draws the leading words of text that fit one line, justified; returns the words left over.
     QString drawJustifiedLine(const QString& text, float width, float left, float top);
     void handlePointer(const Pointer& p);
@@ -32,7 +37,7 @@ public:
     void clockTick();
 
 private:
-    void drawQuestion(int player, int panelX);
+    void drawQuestion(Player player, int panelX);
     void highlight(int slot);
     void answer(int slot);
 

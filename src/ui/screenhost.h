@@ -7,6 +7,7 @@
 
 class Animation;
 class Match;
+class Player;
 class Platform;
 class QWidget;
 class Sounds;
@@ -36,8 +37,7 @@ public:
     virtual bool isCzech() const = 0;
     virtual QString programFolder() const = 0;
     // The settings as their controls hold them.
-    virtual QString name1() const = 0;
-    virtual QString name2() const = 0;
+    virtual QString nameOf(Player p) const = 0;
     virtual QString timeBase() const = 0;
 
     // Shows the surface on the screen now.
@@ -57,7 +57,7 @@ public:
     virtual void resolveAnswer(int slot) = 0;
     // Drawing that one screen's animation borrows from another: the capture animation erases the
     // options, and every clock tick redraws the portraits under the hand.
-    virtual void clearOption(int side, int slot) = 0;
+    virtual void clearOption(Player side, int slot) = 0;
     virtual void drawPortraits() = 0;
     // The name bar drawn again over a zoomed cell that reaches into it.
     virtual void keepNamesInFront(const QRectF& area) = 0;

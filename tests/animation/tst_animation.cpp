@@ -19,9 +19,9 @@ QPoint centreOf(Cell c) {
     const RectF r = cellRect(c.col, c.row);
     return {static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2)};
 }
-// A point inside an option box of a side (1 right, 2 left).
-QPoint optionPoint(int side, int slot) {
-    return {(side == 1 ? 500 + 32 * (slot - 1) : 100 - 32 * (slot - 1)) + 100, 180 + 54 * (slot - 1) + 23};
+// A point inside an option box of a side (the fox's on the right).
+QPoint optionPoint(Player side, int slot) {
+    return {(side.isFox() ? 500 + 32 * (slot - 1) : 100 - 32 * (slot - 1)) + 100, 180 + 54 * (slot - 1) + 23};
 }
 // A free cell of the bottom row, clear of the option boxes.
 Cell freeBottomCell(const Match& m) {
@@ -101,7 +101,7 @@ private slots:
         GameWindow& w = *g.window;
         w.settings().timeBaseBox().setText(QStringLiteral("1e12")); // the clock waits for the test
         w.startGame();
-        const int answering = w.match().playerOnTurn();
+        const Player answering = w.match().playerOnTurn();
         g.press(centreOf({3, 3}).x(), centreOf({3, 3}).y());
         QCOMPARE(w.match().screen(), Screen::Question);
         g.platform->holdPauses = true;
@@ -116,10 +116,10 @@ private slots:
         g.platform->runAllPauses();
         QVERIFY(!w.animation().isPlaying());
         QCOMPARE(w.match().screen(), Screen::Board);
-        QCOMPARE(int(w.match().cells().at(3, 3)), cellPlayer1 + answering - 1);
+        QCOMPARE(int(w.match().cells().at(3, 3)), int(answering.pieces()));
         QCOMPARE(int(w.match().cells().at(other.col, other.row)), int(cellFree));
         QCOMPARE(w.boardView().hoveredCell(), Cell{});
-        QCOMPARE(w.match().playerOnTurn(), 3 - answering);
+        QCOMPARE(w.match().playerOnTurn(), answering.opponent());
         // Afterwards the board takes clicks again.
         g.press(centreOf(other).x(), centreOf(other).y());
         QVERIFY(w.animation().isPlaying());

@@ -31,7 +31,7 @@ private slots:
         LoadedGame g;
         QVERIFY(g.loaded);
         QCOMPARE(g.window->match().screen(), Screen::Menu);
-        QCOMPARE(g.window->match().playerOnTurn(), 2);
+        QCOMPARE(g.window->match().playerOnTurn().number(), 2);
         QVERIFY(!g.window->isCzech());
         QCOMPARE(g.window->deck().size(), 4);
         QVERIFY(!QFile::exists(g.folder->file(QStringLiteral("AtToMluvi.Cesky"))));

@@ -46,7 +46,7 @@ void setBoard(GameWindow& w, const QStringList& rows) {
 // the answer in rightSlot is the right one.
 void questionOf(GameWindow& w, int p, int col, int row, int rightSlot = 2) {
     w.startGame();
-    w.match().setUp(w.match().cells(), p);
+    w.match().setUp(w.match().cells(), Player::fromNumber(p));
     Question q;
     for (int s = 1; s <= 4; ++s)
         q.answers[static_cast<std::size_t>(s)] = QStringLiteral("answer");
@@ -54,7 +54,7 @@ void questionOf(GameWindow& w, int p, int col, int row, int rightSlot = 2) {
     w.match().setUpQuestion(Cell{col, row}, q);
     w.surface().draw(p == 1 ? LeftPanel : RightPanel, p == 1 ? 22 : 467, 198, 313, 202);
     for (int s = 1; s <= 4; ++s)
-        w.questionPanel().drawOption(p, s, OptionState::Normal);
+        w.questionPanel().drawOption(Player::fromNumber(p), s, OptionState::Normal);
 }
 
 struct OptionBox {
@@ -167,7 +167,7 @@ private slots:
     void theFirstGameShowsPlayerTwoOnTurnOnTheLeft() {
         LoadedGame g(fixture::ProgramFolder::defaultQuestions(), {listedPicture(OnTurnFrame).fileName()});
         g.window->startGame();
-        QCOMPARE(g.window->match().playerOnTurn(), 2);
+        QCOMPARE(g.window->match().playerOnTurn().number(), 2);
         QCOMPARE(g.pixel(25, 60), rgb(9)); // large portrait of player 2
         // The small portrait of player 1, centred in its frame: from 675 to 768.
         QCOMPARE(g.pixel(676, 75), rgb(8));
@@ -185,7 +185,7 @@ private slots:
         g.window->settings().name2Box().setText(QStringLiteral("quipping Jy"));
         g.window->startGame();
         const auto turnTo = [&](int player) {
-            g.window->match().setUp(g.window->match().cells(), player);
+            g.window->match().setUp(g.window->match().cells(), Player::fromNumber(player));
             g.window->boardView().drawTurn();
             return g.window->surface().image().copy(153, 90, 495, 38);
         };
@@ -203,7 +203,7 @@ private slots:
     void theOnTurnFrameFollowsThePlayer() {
         for (int p : {1, 2}) {
             LoadedGame g;
-            g.window->match().setUp(g.window->match().cells(), p);
+            g.window->match().setUp(g.window->match().cells(), Player::fromNumber(p));
             g.window->boardView().drawPortraits();
             QCOMPARE(g.pixel(p == 1 ? 700 : 80, 100), rgb(10));
             QVERIFY(g.pixel(p == 1 ? 80 : 700, 45) != rgb(10));
@@ -222,7 +222,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, player);
         LoadedGame g;
-        g.window->match().setUp(g.window->match().cells(), player);
+        g.window->match().setUp(g.window->match().cells(), Player::fromNumber(player));
         g.window->settings().name2Box().setText(QString());
         g.window->boardView().drawTurn();
         const QImage without = g.window->surface().image().copy();
@@ -301,7 +301,7 @@ private slots:
         };
         g.window->resolveAnswer(2);
         QCOMPARE(g.platform->sounds, QStringList{sound});
-        QCOMPARE(g.window->match().playerOnTurn(), nextPlayer);
+        QCOMPARE(g.window->match().playerOnTurn().number(), nextPlayer);
         QCOMPARE(int(g.window->match().cells().at(col, row)), owner + 1);
         QCOMPARE(firstAndLast, (std::vector<QRgb>{rgb(5 + owner), rgb(5 + owner)}));
         std::vector<int> pauses{500};
@@ -460,7 +460,7 @@ private slots:
                 const RectF r = cellRect(cell.col, cell.row);
                 g.press(int(r.left + 32), int(r.top + 35));
                 QCOMPARE(g.window->match().screen(), Screen::Question);
-                const int side = g.window->match().playerOnTurn();
+                const int side = g.window->match().playerOnTurn().number();
                 QVERIFY(side == 1 || side == 2);
                 const int rightSlot = g.window->match().question().rightSlot;
                 const int slot = random() % 2 ? rightSlot : rightSlot % 4 + 1;
@@ -479,7 +479,7 @@ private slots:
                         winner = g.window->match().cells().at(col, row);
                     }
             QCOMPARE(winners, 1);
-            QCOMPARE(g.window->match().playerOnTurn(), 3 - (winner - 1));
+            QCOMPARE(g.window->match().playerOnTurn().number(), 3 - (winner - 1));
             g.press(785, 30); // close control, no question
             QCOMPARE(g.window->match().screen(), Screen::Menu);
         }
@@ -549,7 +549,7 @@ private slots:
         setBoard(*g.window, {"2", ".2", "..2", "...2", "....2", ".....2", "1......"});
         g.window->resolveAnswer(3);
         QCOMPARE(g.window->match().screen(), Screen::Winner);
-        QCOMPARE(g.window->match().playerOnTurn(), 1); // the loser begins the next game
+        QCOMPARE(g.window->match().playerOnTurn().number(), 1); // the loser begins the next game
         QCOMPARE(g.pixel(300, 480), rgb(15));
     }
 };

@@ -32,14 +32,14 @@ void questionOf(LoadedGame& g, int p, int rightSlot) {
     GameWindow& w = *g.window;
     w.settings().timeBaseBox().setText(QStringLiteral("1e12")); // the clock waits for the test
     w.startGame();
-    w.match().setUp(w.match().cells(), p);
+    w.match().setUp(w.match().cells(), Player::fromNumber(p));
     Question q;
     for (int s = 1; s <= 4; ++s)
         q.answers[static_cast<std::size_t>(s)] = QStringLiteral("answer %1").arg(s);
     q.rightSlot = static_cast<std::uint8_t>(rightSlot);
     w.match().setUpQuestion(Cell{3, 3}, q);
     for (int s = 1; s <= 4; ++s)
-        w.questionPanel().drawOption(p, s, OptionState::Normal);
+        w.questionPanel().drawOption(Player::fromNumber(p), s, OptionState::Normal);
     g.platform->clear();
 }
 } // namespace
@@ -102,7 +102,7 @@ private slots:
         g.window->startGame();
         Grid cells = g.window->match().cells();
         cells.set(2, 1, cellPlayer1); // the left cell of row 1 is taken
-        g.window->match().setUp(cells, 2);
+        g.window->match().setUp(cells, Player::fromNumber(2));
         g.window->boardView().drawBoard(true);
         g.key(Qt::Key_Down); // nothing lit yet: the top cell
         QCOMPARE(g.window->boardView().hoveredCell(), (Cell{3, 0}));
@@ -176,7 +176,7 @@ private slots:
         g.key(Qt::Key_Return);
         QCOMPARE(g.window->match().screen(), Screen::Board);
         QCOMPARE(int(g.window->match().cells().at(3, 3)), int(cellPlayer1)); // right: player 1's
-        QCOMPARE(g.window->match().playerOnTurn(), 2);
+        QCOMPARE(g.window->match().playerOnTurn().number(), 2);
     }
 
     void theRightAnswerShowsAfterATimeOut_data() {

@@ -53,7 +53,7 @@ private slots:
         g.press(400, 170); // the top cell
         QCOMPARE(g.window->match().screen(), Screen::Question);
         const int slot = g.window->match().question().rightSlot;
-        const bool rightSide = g.window->match().playerOnTurn() == 1; // player 1 answers on the right
+        const bool rightSide = g.window->match().playerOnTurn().isFox(); // player 1 answers on the right
         const int x = (rightSide ? 600 : 200) + (rightSide ? 32 : -32) * (slot - 1);
         g.press(x, 200 + 54 * (slot - 1));
         QCOMPARE(g.platform->sounds, QStringList({"select.wav", "select2.wav", "good.wav"}));

@@ -27,7 +27,7 @@ private slots:
         QCOMPARE(m.screen(), Screen::Splash);
         Grid g;
         g.set(3, 0, cellPlayer1);
-        m.setUp(g, 1);
+        m.setUp(g, Player::fromNumber(1));
         m.startGame();
         QCOMPARE(m.screen(), Screen::Board);
         int free = 0;
@@ -35,7 +35,7 @@ private slots:
             for (int c = firstCol(r); c <= lastCol(r); ++c)
                 free += m.cells().at(c, r) == cellFree;
         QCOMPARE(free, 28);
-        QCOMPARE(m.playerOnTurn(), 1); // the turn is not reset by a new game
+        QCOMPARE(m.playerOnTurn().number(), 1); // the turn is not reset by a new game
     }
 
     void choosingACellDealsAQuestionOfTheInterfaceLanguage_data() {
@@ -75,15 +75,15 @@ private slots:
         Deck deck = smallDeck();
         Match m;
         m.startGame();
-        m.setUp(m.cells(), player);
+        m.setUp(m.cells(), Player::fromNumber(player));
         m.chooseCell({2, 4}, deck, true);
         const int slot = right ? m.question().rightSlot : m.question().rightSlot % 4 + 1;
         const Capture c = m.answer(slot);
         QCOMPARE(c.right, right);
-        QCOMPARE(c.answeringPlayer, player);
-        QCOMPARE(c.newOwner, owner);
+        QCOMPARE(c.answering.number(), player);
+        QCOMPARE(c.newOwner.number(), owner);
         QCOMPARE(int(m.cells().at(2, 4)), cellPlayer1 + owner - 1);
-        QCOMPARE(m.playerOnTurn(), nextPlayer);
+        QCOMPARE(m.playerOnTurn().number(), nextPlayer);
         QCOMPARE(m.screen(), Screen::Board);
     }
 
@@ -91,7 +91,7 @@ private slots:
         Deck deck = smallDeck();
         Match m;
         m.startGame();
-        m.setUp(m.cells(), 2);
+        m.setUp(m.cells(), Player::fromNumber(2));
         m.chooseCell({3, 0}, deck, true);
         int ticks = 0;
         while (!m.isTimeUp()) {
@@ -101,8 +101,8 @@ private slots:
         QCOMPARE(ticks, 360);
         const Capture c = m.timeOut();
         QVERIFY(!c.right);
-        QCOMPARE(c.newOwner, 1);
-        QCOMPARE(m.playerOnTurn(), 2);
+        QCOMPARE(c.newOwner, Player::fox());
+        QCOMPARE(m.playerOnTurn().number(), 2);
     }
 
     void aGroupTouchingAllThreeSidesWins() {
@@ -113,18 +113,18 @@ private slots:
         // left side and the bottom.
         for (int r = 0; r < kRows; ++r)
             g.set(firstCol(r), r, cellPlayer2);
-        m.setUp(g, 1);
+        m.setUp(g, Player::fromNumber(1));
         QVERIFY(m.checkWinner({firstCol(3), 3}));
         QCOMPARE(m.screen(), Screen::Winner);
-        QCOMPARE(m.winner(), 2);
+        QCOMPARE(m.winner(), Player::owl());
         Match other;
         other.startGame();
         Grid h = other.cells();
         h.set(3, 3, cellPlayer1);
-        other.setUp(h, 1);
+        other.setUp(h, Player::fromNumber(1));
         QVERIFY(!other.checkWinner({3, 3}));
         QCOMPARE(other.screen(), Screen::Board);
-        QCOMPARE(other.winner(), 0);
+        QVERIFY(!other.winner());
     }
 
     void theClockTicksAtItsPeriodUntilStopped() {

@@ -54,7 +54,7 @@ void setAnswer(LoadedGame& g, int slot, const QString& answer) {
 }
 
 void setPlayer(LoadedGame& g, int player) {
-    g.window->match().setUp(g.window->match().cells(), player);
+    g.window->match().setUp(g.window->match().cells(), Player::fromNumber(player));
 }
 
 // The board's highlight: the cell is free in the match and the board view lights it.
@@ -143,7 +143,7 @@ private slots:
             setPlayer(g, p);
             startQuestion(g);
             QCOMPARE(g.window->match().screen(), Screen::Question);
-            QCOMPARE(g.window->match().playerOnTurn(), p);
+            QCOMPARE(g.window->match().playerOnTurn().number(), p);
             QCOMPARE(g.pixel(p == 1 ? 30 : 770, 205), rgb(p == 1 ? 23 : 24));
             QCOMPARE(g.pixel(p == 1 ? 699 : 101, 181), rgb(p == 1 ? 30 : 25));
         }
@@ -217,7 +217,7 @@ private slots:
         QFETCH(QColor, text);
         LoadedGame g;
         setAnswer(g, slot, QStringLiteral("Answer"));
-        g.window->questionPanel().drawOption(side, slot, static_cast<OptionState>(state));
+        g.window->questionPanel().drawOption(Player::fromNumber(side), slot, static_cast<OptionState>(state));
         QCOMPARE(g.pixel(x, y), rgb(picture));
         QCOMPARE(g.pixel(x + 199, y + 46), rgb(picture));
         QVERIFY(g.pixel(x - 1, y) != rgb(picture));
@@ -232,8 +232,8 @@ private slots:
     void sideOneDrawsTheNormalLookFromItsOwnCopy() {
         LoadedGame g;
         g.window->surface().picture(OptionNormalCopy).fill(Qt::darkCyan);
-        g.window->questionPanel().drawOption(1, 1, OptionState::Normal);
-        g.window->questionPanel().drawOption(2, 1, OptionState::Normal);
+        g.window->questionPanel().drawOption(Player::fromNumber(1), 1, OptionState::Normal);
+        g.window->questionPanel().drawOption(Player::fromNumber(2), 1, OptionState::Normal);
         QCOMPARE(g.pixel(501, 181), QColor(Qt::darkCyan).rgb());
         QCOMPARE(g.pixel(101, 181), rgb(25));
     }
@@ -243,7 +243,7 @@ private slots:
         const QImage before = g.window->surface().image().copy();
         for (int state = 0; state <= 4; ++state)
             for (int side : {1, 2})
-                g.window->questionPanel().drawOption(side, 0, static_cast<OptionState>(state));
+                g.window->questionPanel().drawOption(Player::fromNumber(side), 0, static_cast<OptionState>(state));
         QCOMPARE(g.window->surface().image(), before);
     }
 
@@ -255,8 +255,8 @@ private slots:
                 grid.setPixel(x, y, qRgb(x % 256, y % 256, 77));
         g.window->surface().picture(Background) = grid;
         setAnswer(g, 3, QStringLiteral("text"));
-        g.window->questionPanel().drawOption(1, 3, OptionState::Normal);
-        g.window->questionPanel().drawOption(1, 3, OptionState::Cleared);
+        g.window->questionPanel().drawOption(Player::fromNumber(1), 3, OptionState::Normal);
+        g.window->questionPanel().drawOption(Player::fromNumber(1), 3, OptionState::Cleared);
         for (int y = 287; y <= 335; ++y)
             for (int x = 563; x <= 764; ++x) {
                 const bool inside = x >= 564 && x < 764 && y >= 288 && y < 335;
@@ -270,7 +270,7 @@ private slots:
         g.window->settings().name2Box().setText(QStringLiteral("Jan"));
         auto draw = [&](const QString& answer) {
             setAnswer(g, 1, answer);
-            g.window->questionPanel().drawOption(2, 1, OptionState::Normal);
+            g.window->questionPanel().drawOption(Player::fromNumber(2), 1, OptionState::Normal);
             return g.window->surface().image().copy(100, 180, 200, 47);
         };
         QCOMPARE(draw(QStringLiteral("%1% and %2%")), draw(QStringLiteral("Eva and Jan")));
@@ -368,7 +368,7 @@ private slots:
             QCOMPARE(g.platform->sounds.first(),
                      right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav"));
             QCOMPARE(int(g.window->match().cells().at(4, 4)), int(right ? cellPlayer2 : cellPlayer1));
-            QCOMPARE(g.window->match().playerOnTurn(), right ? 1 : 2);
+            QCOMPARE(g.window->match().playerOnTurn().number(), right ? 1 : 2);
             QCOMPARE(g.window->match().screen(), Screen::Board);
         }
     }
@@ -513,7 +513,7 @@ private slots:
             g.window->questionPanel().clockTick();
         QCOMPARE(g.platform->sounds.count(QStringLiteral("time.wav")), 24);
         QCOMPARE(g.window->match().screen(), Screen::Question);
-        QCOMPARE(g.window->match().playerOnTurn(), 1);
+        QCOMPARE(g.window->match().playerOnTurn().number(), 1);
         QVERIFY(g.window->match().isClockRunning());
         QRgb optionAtTimeOut = 0;
         g.platform->onRefresh = [&] {
@@ -524,7 +524,7 @@ private slots:
         QCOMPARE(optionAtTimeOut, rgb(30));
         QCOMPARE(g.platform->sounds, QStringList{QStringLiteral("bad.wav")});
         QCOMPARE(int(g.window->match().cells().at(2, 1)), int(cellPlayer2));
-        QCOMPARE(g.window->match().playerOnTurn(), 1);
+        QCOMPARE(g.window->match().playerOnTurn().number(), 1);
         QCOMPARE(g.window->match().screen(), Screen::Board);
         QVERIFY(!g.window->match().isClockRunning());
         QCOMPARE(g.window->match().timeLeft(), -1.0f);

@@ -258,11 +258,11 @@ private slots:
     void abortingAGameAnsweredYesReturnsToTheMenuAndStopsTheClock() {
         LoadedGame g;
         g.window->startGame();
-        const int player = g.window->match().playerOnTurn();
+        const int player = g.window->match().playerOnTurn().number();
         g.press(400, 170);
         // The question of the player on turn.
         QCOMPARE(g.window->match().screen(), Screen::Question);
-        QCOMPARE(g.window->match().playerOnTurn(), player);
+        QCOMPARE(g.window->match().playerOnTurn().number(), player);
         QVERIFY(g.window->match().isClockRunning());
         g.platform->answers = {true};
         g.press(785, 30);
