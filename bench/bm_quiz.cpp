@@ -1,5 +1,8 @@
 // Question phase: the clock tick, option hover, justified question text and the deal.
 #include "bmutil.h"
+#include "canvas.h"
+
+#include <QPainter>
 
 #include "questionlayout.h"
 
@@ -51,29 +54,42 @@ void BM_DrawOptionHover(benchmark::State& state) {
     int slot = 1;
     for (int i = 1; i <= 4; ++i)
         if (q.answers[static_cast<std::size_t>(i)].contains(u'|') == (state.range(0) == 1)) slot = i;
-    const Player side = w.match().playerOnTurn();
-    for (auto _ : state)
-        w.questionPanel().drawOption(side, slot, OptionState::Hovered);
+    // The option's area painted from the state, as the window paints a change of look.
+    w.questionPanel().setOptionState(slot, OptionState::Hovered);
+    const QRectF area = QuestionPanel::optionRect(w.match().playerOnTurn(), slot).adjusted(-1, -1, 1, 1);
+    QImage frame(800, 600, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&frame);
+        p.setClipRect(area);
+        w.paint(p);
+    }
 }
 BENCHMARK(BM_DrawOptionHover)->Arg(0)->Arg(1)->ArgName("twoLines")->Unit(benchmark::kMicrosecond);
 
-void prepareQuestionText(GameWindow& w) {
-    w.surface().setTextBold(true);
-    w.surface().setTextColour(QColor(0, 0, 50));
-    w.surface().setTextSize(11);
-}
+// A canvas as the question text is painted on: bold, navy, 11 pt.
+struct TextCanvas {
+    explicit TextCanvas(GameWindow& w) : image(800, 600, QImage::Format_ARGB32_Premultiplied), painter(&image),
+                                         canvas(painter, w.pictures()) {
+        canvas.setTextBold(true);
+        canvas.setTextColour(QColor(0, 0, 50));
+        canvas.setTextSize(11);
+    }
+    QImage image;
+    QPainter painter;
+    Canvas canvas;
+};
 
 void BM_JustifyFirstLine(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
     s.toQuestion();
     GameWindow& w = *s.window;
-    prepareQuestionText(w);
+    TextCanvas t(w);
     const QString text = bench::longQuestion();
     const questionlayout::Line& l = questionlayout::lineTable[0];
     QString rest;
     for (auto _ : state) {
-        rest = w.questionPanel().drawJustifiedLine(text, l.width, l.left1, questionlayout::lineTop(0));
+        rest = QuestionPanel::paintJustifiedLine(t.canvas, text, l.width, l.left1, questionlayout::lineTop(0));
         benchmark::DoNotOptimize(rest);
     }
     state.counters["chars"] = static_cast<double>(text.size());
@@ -86,7 +102,7 @@ void BM_JustifyWholeText(benchmark::State& state) {
     if (!ready(state, s)) return;
     s.toQuestion();
     GameWindow& w = *s.window;
-    prepareQuestionText(w);
+    TextCanvas t(w);
     const QString text = state.range(0) == 1 ? bench::eightLineQuestion() : bench::longQuestion();
     int lines = 0;
     for (auto _ : state) {
@@ -94,7 +110,7 @@ void BM_JustifyWholeText(benchmark::State& state) {
         int n = 0;
         do {
             const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-            rest = w.questionPanel().drawJustifiedLine(rest, l.width, l.left1, questionlayout::lineTop(n));
+            rest = QuestionPanel::paintJustifiedLine(t.canvas, rest, l.width, l.left1, questionlayout::lineTop(n));
             ++n;
         } while (!rest.isEmpty());
         lines = n;

@@ -3,6 +3,9 @@
 // pictures (the 2x set) and every refresh repainting the view.
 #include "bmutil.h"
 
+#include <QPainter>
+#include <cmath>
+
 #include <chrono>
 
 using namespace board;
@@ -19,9 +22,9 @@ bool readyScaled(benchmark::State& state, bench::Scene& s) {
         return false;
     }
     const double want = state.range(0) == 1 ? 2.665 : 2.0;
-    if (std::abs(s.window->surface().scale() - want) > 1e-6) {
-        state.SkipWithError(
-            qPrintable(QStringLiteral("drawn at %1, not %2").arg(s.window->surface().scale()).arg(want)));
+    const double shown = s.window->shownFrame().devicePixelRatio();
+    if (std::abs(shown - want) > 1e-6) {
+        state.SkipWithError(qPrintable(QStringLiteral("drawn at %1, not %2").arg(shown).arg(want)));
         return false;
     }
     return true;
@@ -74,3 +77,41 @@ BENCHMARK(BM_CaptureFrameScaled)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+// A whole frame painted from the state at the scale of a full screen: 2560 x 1600 (2.665) or
+// 3840 x 2160 (3.6); arg 1: 0 the board, 1 a question with its panel, 2 a frame of the capture.
+void BM_WholeFrameScaled(benchmark::State& state) {
+    bench::Scene s(bench::Pictures::Real);
+    if (!bench::ready(state, s)) return;
+    const double scale = state.range(0) == 0 ? 2.665 : 3.6;
+    GameWindow& w = *s.window;
+    if (state.range(1) == 0) {
+        s.toBoard();
+        s.ownHalf();
+    } else {
+        s.toQuestion(3, 3);
+    }
+    if (state.range(1) == 2) {
+        s.platform->holdPauses = true;
+        w.resolveAnswer(w.match().question().rightSlot);
+        for (int i = 0; i < 8; ++i)
+            s.platform->runPause(); // half way down
+    }
+    w.pictures().useScale(scale);
+    QImage frame(static_cast<int>(std::ceil(800 * scale - 1e-6)), static_cast<int>(std::ceil(600 * scale - 1e-6)),
+                 QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(scale);
+    for (auto _ : state) {
+        QPainter p(&frame);
+        w.paint(p);
+    }
+    state.counters["width"] = frame.width();
+    state.counters["height"] = frame.height();
+    s.platform->runAllPauses();
+}
+} // namespace
+BENCHMARK(BM_WholeFrameScaled)
+    ->ArgsProduct({{0, 1}, {0, 1, 2}})
+    ->ArgNames({"uhd", "screen"})
+    ->Unit(benchmark::kMillisecond);

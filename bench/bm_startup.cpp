@@ -149,12 +149,12 @@ int runBothSets() {
     FakePlatform platform;
     GameWindow w(platform, dir);
     if (!w.load()) return 1;
-    Surface& s = w.surface();
+    ::Pictures& s = w.pictures();
+    QImage frame;
     for (double scale : {2.665, 1.0, 2.665})
-        s.setScale(scale);
+        frame = w.frame(scale);
     const bool ok = s.pictureSet() == 2 && s.picture(Background).devicePixelRatio() == 2;
-    std::printf("both_sets %s, surface %dx%d\n", ok ? "ok" : "2x pictures missing", s.image().width(),
-                s.image().height());
+    std::printf("both_sets %s, frame %dx%d\n", ok ? "ok" : "2x pictures missing", frame.width(), frame.height());
     return ok ? 0 : 1;
 }
 

@@ -5,6 +5,7 @@
 #include "random.h"
 
 #include <QEvent>
+#include <QGraphicsView>
 #include <QFileInfo>
 #include <QTest>
 
@@ -113,7 +114,13 @@ bool Scene::showScaled(bool fullScreen) {
     paintCounter = std::move(counter);
     GameWindow* w = window.get();
     QtPlatform* d = display.get();
-    platform->showArea = [w, d](const QRect& area) { d->refresh(*w, area); };
+    // Painted at once, as the benchmarks time the painting too.
+    platform->showArea = [w, d](const QRect& area) {
+        if (auto* view = qobject_cast<QGraphicsView*>(&d->shownWindow(*w)))
+            view->viewport()->repaint(view->mapFromScene(QRectF(area)).boundingRect().adjusted(-1, -1, 1, 1));
+        else
+            w->repaint(area);
+    };
     return true;
 }
 

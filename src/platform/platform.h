@@ -18,7 +18,8 @@ public:
     // Runs then on the event loop once ms have passed, unless context is destroyed first. Nothing
     // waits meanwhile: input and repaints go on.
     virtual void after(int ms, QObject& context, std::function<void()> then) = 0;
-    // Shows the surface on the screen now: the area that changed, in the game's 800 x 600 pixels.
+    // The game changed in an area of its 800 x 600 pixels: it is painted again when the event loop
+    // next paints.
     virtual void refresh(QWidget& window, const QRect& area) = 0;
     // Modal Yes/No question titled "TamvelKvíz", Yes the default, buttons in the interface language;
     // true for Yes.

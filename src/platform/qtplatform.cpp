@@ -81,9 +81,9 @@ void QtPlatform::refresh(QWidget& window, const QRect& area) {
     // In the view it is the view that paints the window, scaled: the area as it shows there.
     if (view_ && view_->isVisible() && proxy_) {
         const QRect shown = view_->mapFromScene(QRectF(area)).boundingRect().adjusted(-1, -1, 1, 1);
-        view_->viewport()->repaint(shown);
+        view_->viewport()->update(shown);
     } else {
-        window.repaint(area);
+        window.update(area);
     }
 }
 

@@ -1,14 +1,15 @@
 #include "boardview.h"
 
 #include "animation.h"
+#include "canvas.h"
 #include "numbers.h"
 #include "platform.h"
 #include "screenhost.h"
 #include "sounds.h"
-#include "surface.h"
 
 #include <array>
 #include <cmath>
+#include <memory>
 
 using namespace board;
 
@@ -30,9 +31,9 @@ constexpr Area kNameStrip{153, 96, 495, 28};
 // Each name has half the strip between the first name's start (153) and the second's end (647).
 constexpr double kNameWidth = 240, kSmallestNamePoints = 9.75;
 constexpr double kWinnerNameWidth = 245, kSmallestWinnerPoints = 12;
-constexpr int kOpeningPause = 20;
+constexpr int kOpeningPause = 20, kZoomPause = 50;
 
-// Squares of the complete question panel that the capture animation of these cells reaches into.
+// Squares of the question panel's tail that lie in front of the shrinking piece of these cells.
 struct Repair {
     int player, col, row, sx, sy, x, y;
 };
@@ -49,207 +50,251 @@ constexpr std::array<Repair, 8> kRepairs = {{
 constexpr int kFirstFramePause = 500, kFramePause = 40, kAfterPause = 100, kWinnerPause = 1000;
 } // namespace
 
-int BoardView::cellStateAt(int col, int row) const {
-    const int s = host_.match().cells().at(col, row);
-    return s == cellFree && hovered_ == Cell{col, row} && !(hovered_ == Cell{}) ? cellHover : s;
+QRectF BoardView::cellArea(Cell cell) {
+    const RectF r = cellRect(cell.col, cell.row);
+    return QRectF(r.left, r.top, r.width, r.height).adjusted(-1, -1, 1, 1);
 }
 
-void BoardView::drawBoard(bool refresh) {
-    host_.surface().draw(BoardPlate, 129, 77, 542, 496);
-    // Free cells lie lowest, a highlighted cell over all of its neighbours.
-    for (int s = cellFree; s <= cellHover; ++s)
+void BoardView::reset() {
+    phase_ = Phase::Board;
+    zoomFrame_ = -1;
+    winnerCardShown_ = false;
+    forgetHover();
+}
+
+void BoardView::paintOpening(Canvas& c) const {
+    const int i = openingStep_;
+    const double x = 400 - 4 * i, y = 400 - 4 * i;
+    c.drawPart(Background, x, y, 8 * i, 6 * i, x, y, 8 * i, 6 * i);
+}
+
+void BoardView::paintBoard(Canvas& c) const {
+    c.draw(Background, 0, 0, 800, 600);
+    paintPortraits(c);
+    paintNames(c);
+    paintCells(c);
+    if (zoomFrame_ >= 0) {
+        const Cell cell = host_.match().chosenCell();
+        const RectF r = cellRect(cell.col, cell.row);
+        const double i = zoomGrowth(host_.match().cells(), cell.col, cell.row) / 16.0 * zoomFrame_;
+        const QRectF zoomed(r.left - i / 2, r.top - i / 2, 64 + i, 70 + i);
+        c.draw(ZoomedCell, zoomed.x(), zoomed.y(), zoomed.width(), zoomed.height());
+        keepNamesInFront(c, zoomed);
+    }
+}
+
+void BoardView::paintCells(Canvas& c) const {
+    c.draw(BoardPlate, 129, 77, 542, 496);
+    // Free cells lie lowest, a highlighted cell over all of its neighbours and over its own free look.
+    const Grid& cells = host_.match().cells();
+    for (int s = cellFree; s <= cellPlayer2; ++s)
         for (int row = 0; row < kRows; ++row)
             for (int col = firstCol(row); col <= lastCol(row); ++col)
-                if (cellStateAt(col, row) == s) {
+                if (cells.at(col, row) == s) {
                     const RectF r = cellRect(col, row);
-                    host_.surface().draw(s, r.left, r.top, r.width, r.height);
+                    c.draw(s, r.left, r.top, r.width, r.height);
                 }
-    if (refresh) host_.refresh();
+    if (!(hovered_ == Cell{}) && cells.at(hovered_.col, hovered_.row) == cellFree) {
+        const RectF r = cellRect(hovered_.col, hovered_.row);
+        c.draw(HoveredCell, r.left, r.top, r.width, r.height);
+    }
 }
 
-void BoardView::drawCell(int col, int row) {
-    const int s = cellStateAt(col, row);
-    if (s == cellNone) return;
-    const RectF r = cellRect(col, row);
-    host_.surface().draw(s, r.left, r.top, r.width, r.height);
-}
-
-void BoardView::restoreBoardUnder(const QRectF& area) {
-    Surface& s = host_.surface();
-    const QRectF plate(129, 77, 542, 496);
-    const QRectF part = area & plate;
-    if (part.isEmpty()) return;
-    s.setClip(part);
-    s.drawPart(BoardPlate, part.x(), part.y(), part.width(), part.height(), part.x() - plate.x(),
-               part.y() - plate.y(), part.width(), part.height());
-    // In the board's own order: free cells lowest, a highlighted one on top.
-    for (int state = cellFree; state <= cellHover; ++state)
-        for (int row = 0; row < kRows; ++row)
-            for (int col = firstCol(row); col <= lastCol(row); ++col) {
-                const RectF r = cellRect(col, row);
-                if (cellStateAt(col, row) == state &&
-                    part.intersects(QRectF(r.left, r.top, r.width, r.height)))
-                    s.draw(state, r.left, r.top, r.width, r.height);
-            }
-    s.clearClip();
-}
-
-void BoardView::drawPortraits() {
-    Surface& s = host_.surface();
-    s.restoreBackground(kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
-    s.restoreBackground(kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
+void BoardView::paintPortraits(Canvas& c) const {
     // The player on turn large, the other small, each centred in its frame.
-    if (host_.match().playerOnTurn().isFox()) {
-        s.draw(Player1Portrait, 663, 56, 116, 106);
-        s.draw(Player2Portrait, 33, 67, 93, 85);
-        s.draw(OnTurnFrame, kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
+    if (turnShown().isFox()) {
+        c.draw(Player1Portrait, 663, 56, 116, 106);
+        c.draw(Player2Portrait, 33, 67, 93, 85);
+        c.draw(OnTurnFrame, kRightPortrait.x, kRightPortrait.y, kRightPortrait.w, kRightPortrait.h);
     } else {
-        s.draw(Player2Portrait, 21, 56, 116, 106);
-        s.draw(Player1Portrait, 675, 67, 93, 85);
-        s.draw(OnTurnFrame, kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
+        c.draw(Player2Portrait, 21, 56, 116, 106);
+        c.draw(Player1Portrait, 675, 67, 93, 85);
+        c.draw(OnTurnFrame, kLeftPortrait.x, kLeftPortrait.y, kLeftPortrait.w, kLeftPortrait.h);
     }
     const QRect close = closecontrol::kArea;
-    s.restoreBackground(close.x(), close.y(), close.width(), close.height());
-    s.draw(CloseControl, close.x(), close.y(), close.width(), close.height());
+    c.draw(CloseControl, close.x(), close.y(), close.width(), close.height());
 }
 
-void BoardView::drawTurn() {
-    drawPortraits();
-    drawNames();
+void BoardView::keepNamesInFront(Canvas& c, const QRectF& area) const {
+    if (!area.intersects(QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h))) return;
+    c.restoreBackground(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
+    paintNames(c);
 }
 
-void BoardView::keepNamesInFront(const QRectF& area) {
-    if (area.intersects(QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h))) drawNames();
-}
-
-void BoardView::drawNames() {
-    Surface& s = host_.surface();
-    s.restoreBackground(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
+void BoardView::paintNames(Canvas& c) const {
     // The name of the player on turn is bold: the owl's on the left, the fox's on the right.
-    s.setTextBold(host_.match().playerOnTurn().isOwl());
-    s.setTextColour(QColor(0, 80, 0));
-    s.setTextPosition(153, 98);
-    s.setTextSize(14);
-    s.print(s.fitText(host_.nameOf(Player::owl()), kNameWidth, kSmallestNamePoints));
-    s.setTextBold(!s.isTextBold());
-    s.setTextSize(14);
-    const QString foxName = s.fitText(host_.nameOf(Player::fox()), kNameWidth, kSmallestNamePoints);
-    const double width = s.textWidth(foxName);
-    s.setTextPosition(static_cast<float>(647 - width), 98);
-    s.print(foxName);
-    s.setTextSize(11);
+    c.setTextBold(turnShown().isOwl());
+    c.setTextColour(QColor(0, 80, 0));
+    c.setTextPosition(153, 98);
+    c.setTextSize(14);
+    c.print(c.fitText(host_.nameOf(Player::owl()), kNameWidth, kSmallestNamePoints));
+    c.setTextBold(!c.isTextBold());
+    c.setTextSize(14);
+    const QString foxName = c.fitText(host_.nameOf(Player::fox()), kNameWidth, kSmallestNamePoints);
+    const double width = c.textWidth(foxName);
+    c.setTextPosition(static_cast<float>(647 - width), 98);
+    c.print(foxName);
+}
+
+Player BoardView::turnShown() const {
+    // The turn passes on the board once the capture is over.
+    return phase_ == Phase::Capture ? capture_.answering : host_.match().playerOnTurn();
+}
+
+void BoardView::paintFront(Canvas& c) const {
+    if (phase_ == Phase::Winner) {
+        paintWinner(c);
+        return;
+    }
+    if (phase_ != Phase::Capture) return;
+    const double d = captureSize_, step = captureStep_;
+    const RectF cell = cellRect(capture_.cell.col, capture_.cell.row);
+    const double x = cell.left - d / 2, y = cell.top - d / 2, w = cell.width + d, h = cell.height + d;
+    c.draw(capture_.newOwner.isFox() ? Player1BigPiece : Player2BigPiece, x, y, w, h);
+    for (const Repair& r : kRepairs)
+        if (r.player == capture_.answering.number() && r.col == capture_.cell.col && r.row == capture_.cell.row)
+            c.drawPart(capture_.answering.isFox() ? LeftPanel : RightPanel, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
+    keepNamesInFront(c, QRectF(x - step / 2, y - step / 2, w + step, h + step));
+}
+
+QRectF BoardView::captureArea() const {
+    // The piece as large as in the frame before, which this frame must paint over.
+    const double d = captureSize_ + captureStep_;
+    const RectF cell = cellRect(capture_.cell.col, capture_.cell.row);
+    QRectF area = QRectF(cell.left - d / 2, cell.top - d / 2, cell.width + d, cell.height + d).adjusted(-1, -1, 1, 1);
+    for (const Repair& r : kRepairs)
+        if (r.player == capture_.answering.number() && r.col == capture_.cell.col && r.row == capture_.cell.row)
+            area |= QRectF(r.x, r.y, 30, 30);
+    if (area.intersects(QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h)))
+        area |= QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
+    return area;
 }
 
 void BoardView::startGame() {
     forgetHover();
-    // The background opens from the board's centre; each frame shows once its pause has passed.
+    zoomFrame_ = -1;
+    winnerCardShown_ = false;
+    phase_ = Phase::Opening;
+    // The background opens from the board's centre over the menu.
     std::vector<Animation::Step> frames;
     for (int i = 10; i <= 100; i += 5)
         frames.push_back({[this, i] {
-                              if (i > 10) host_.refresh();
+                              openingStep_ = i;
                               const double x = 400 - 4 * i, y = 400 - 4 * i;
-                              host_.surface().drawPart(Background, x, y, 8 * i, 6 * i, x, y, 8 * i, 6 * i);
+                              host_.refresh(QRectF(x, y, 8 * i, 6 * i));
                           },
                           kOpeningPause});
     host_.animation().play(std::move(frames), [this] {
+        phase_ = Phase::Board;
         host_.refresh();
-        drawTurn();
-        drawBoard(true);
     });
 }
 
+void BoardView::zoomInto(Cell cell, std::function<void()> then) {
+    const RectF r = cellRect(cell.col, cell.row);
+    const double growth = zoomGrowth(host_.match().cells(), cell.col, cell.row);
+    const QRectF largest = QRectF(r.left - growth / 2, r.top - growth / 2, 64 + growth, 70 + growth).adjusted(-1, -1, 1, 1);
+    const QRectF names(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
+    const QRectF area = largest.intersects(names) ? largest | names : largest;
+    std::vector<Animation::Step> frames;
+    for (int f = 0; f <= 16; ++f)
+        frames.push_back({[this, f, area] {
+                              zoomFrame_ = f;
+                              host_.refresh(area);
+                          },
+                          kZoomPause});
+    host_.animation().play(std::move(frames), std::move(then));
+}
+
 void BoardView::animateCapture(const Capture& c, int chosenSlot, std::function<void()> then) {
-    const int col = c.cell.col, row = c.cell.row;
     host_.sounds().playEffect(c.right ? QStringLiteral("good") : QStringLiteral("bad"));
-    const double growth = zoomGrowth(host_.match().cells(), col, row);
-    const double step = growth / 16;
+    capture_ = c;
+    chosenSlot_ = chosenSlot;
+    captureGrowth_ = zoomGrowth(host_.match().cells(), c.cell.col, c.cell.row);
+    captureStep_ = captureGrowth_ / 16;
     std::vector<Animation::Step> frames;
     // The same sizes as a loop of d -= step reaches, rounding and all.
-    for (double d = growth; d >= 0; d -= step) {
-        frames.push_back({[this, c, chosenSlot, growth, step, d] { drawCaptureFrame(c, chosenSlot, growth, step, d); },
+    for (double d = captureGrowth_; d >= 0; d -= captureStep_) {
+        frames.push_back({[this, d] {
+                              const bool first = phase_ != Phase::Capture;
+                              phase_ = Phase::Capture;
+                              captureSize_ = d;
+                              // Each quarter of the shrinking takes one option away, the lowest first; the
+                              // chosen and the right option stay to the end.
+                              QRectF area = captureArea();
+                              const auto quarter = numbers::roundHalfEven(captureGrowth_ / 4);
+                              if (quarter != 0 && numbers::roundHalfEven(d + captureStep_) % quarter == 0) {
+                                  const int k = static_cast<int>(std::floor(4 * d / captureGrowth_)) + 1;
+                                  if (k != chosenSlot_ && k != capture_.rightSlot) area |= host_.clearOption(k);
+                              }
+                              if (first) {
+                                  // The piece takes the zoomed cell's place.
+                                  const RectF r = cellRect(capture_.cell.col, capture_.cell.row);
+                                  const double g = captureGrowth_ + 2;
+                                  area |= QRectF(r.left - g / 2, r.top - g / 2, 64 + g, 70 + g);
+                                  zoomFrame_ = -1;
+                              }
+                              host_.refresh(area);
+                          },
                           frames.empty() ? kFirstFramePause : kFramePause});
-        if (step <= 0) break;
+        if (captureStep_ <= 0) break;
     }
-    frames.push_back({[this, c, chosenSlot] {
-                          host_.clearOption(c.answering, chosenSlot);
-                          if (c.rightSlot != chosenSlot) host_.clearOption(c.answering, c.rightSlot);
+    auto cleared = std::make_shared<QRectF>();
+    frames.push_back({[this, cleared] {
+                          *cleared |= host_.clearOption(chosenSlot_);
+                          if (capture_.rightSlot != chosenSlot_) *cleared |= host_.clearOption(capture_.rightSlot);
                       },
                       kAfterPause});
-    host_.animation().play(std::move(frames), [this, then = std::move(then)] {
-        host_.refresh();
-        drawTurn();
-        host_.surface().restoreBackground(0, 198, 800, 202);
-        drawBoard(true);
+    host_.animation().play(std::move(frames), [this, cleared, then = std::move(then)] {
+        host_.refresh(*cleared);
+        phase_ = Phase::Board;
         if (then) then();
     });
 }
 
-void BoardView::drawCaptureFrame(const Capture& c, int chosenSlot, double growth, double step, double d) {
-    Surface& s = host_.surface();
-    const int col = c.cell.col, row = c.cell.row;
-    const Player answering = c.answering;
-    const RectF cell = cellRect(col, row);
-    const double x = cell.left - d / 2, y = cell.top - d / 2, w = cell.width + d, h = cell.height + d;
-    s.drawPart(BoardPlate, x - step / 2, y - step / 2, w + step, h + step, x - step / 2 - 129, y - step / 2 - 77,
-               w + step, h + step);
-    for (const Pos& p : neighbours(col, row))
-        drawCell(p.col, p.row);
-    s.draw(c.newOwner.isFox() ? Player1BigPiece : Player2BigPiece, x, y, w, h);
-    // Each quarter of the shrinking erases one option, the lowest first; the chosen and the right
-    // option stay to the end.
-    const auto quarter = numbers::roundHalfEven(growth / 4);
-    if (quarter != 0 && numbers::roundHalfEven(d + step) % quarter == 0) {
-        const int k = static_cast<int>(std::floor(4 * d / growth)) + 1;
-        if (k != chosenSlot && k != c.rightSlot) host_.clearOption(answering, k);
-    }
-    for (const Repair& r : kRepairs)
-        if (r.player == answering.number() && r.col == col && r.row == row)
-            s.drawPart(answering.isFox() ? LeftPanel : RightPanel, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
-    keepNamesInFront(QRectF(x - step / 2, y - step / 2, w + step, h + step));
-    host_.refresh();
-}
-
 void BoardView::showWinner() {
-    const Player winner = host_.match().winner().value_or(Player::fox());
-    const int state = winner.pieces();
+    winnerCardShown_ = false;
     // The winning pieces ringed, a pause, then the winner's card.
-    host_.animation().play({{[this, state] {
-                                 for (int row = 0; row < kRows; ++row)
-                                     for (int col = firstCol(row); col <= lastCol(row); ++col)
-                                         if (host_.match().cells().at(col, row) == state) {
-                                             const RectF r = cellRect(col, row);
-                                             host_.surface().draw(WinnerRing, r.left - 16, r.top - 16, 96, 102);
-                                         }
+    host_.animation().play({{[this] {
+                                 phase_ = Phase::Winner;
                                  host_.refresh();
                                  host_.sounds().playEffect(QStringLiteral("winner"));
                              },
                              kWinnerPause}},
-                           [this, winner] {
-                               drawWinnerCard(winner);
-                               host_.refresh();
+                           [this] {
+                               winnerCardShown_ = true;
+                               host_.refresh(QRectF(268, 300, 265, 206));
                            });
 }
 
-void BoardView::drawWinnerCard(Player winner) {
-    Surface& s = host_.surface();
-    s.draw(winner.isFox() ? Player1WinnerCard : Player2WinnerCard, 268, 300, 265, 206);
-    s.drawPart(WinnerCaptions, 282, 329, 237, 71, 0, host_.isCzech() ? 71 : 0, 237, 71);
-    s.setTextBold(true);
-    s.setTextSize(20);
-    const double fullHeight = s.textHeight();
-    const QString name = s.fitText(host_.nameOf(winner), kWinnerNameWidth, kSmallestWinnerPoints);
-    const double drop = (fullHeight - s.textHeight()) / 2; // a smaller name keeps the same middle
-    s.setTextColour(QColor(80, 80, 80));
-    const double width = s.textWidth(name);
+void BoardView::paintWinner(Canvas& c) const {
+    const Player winner = host_.match().winner().value_or(Player::fox());
+    const Grid& cells = host_.match().cells();
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col)
+            if (cells.at(col, row) == winner.pieces()) {
+                const RectF r = cellRect(col, row);
+                c.draw(WinnerRing, r.left - 16, r.top - 16, 96, 102);
+            }
+    if (!winnerCardShown_) return;
+    c.draw(winner.isFox() ? Player1WinnerCard : Player2WinnerCard, 268, 300, 265, 206);
+    c.drawPart(WinnerCaptions, 282, 329, 237, 71, 0, host_.isCzech() ? 71 : 0, 237, 71);
+    c.setTextBold(true);
+    c.setTextSize(20);
+    const double fullHeight = c.textHeight();
+    const QString name = c.fitText(host_.nameOf(winner), kWinnerNameWidth, kSmallestWinnerPoints);
+    const double drop = (fullHeight - c.textHeight()) / 2; // a smaller name keeps the same middle
+    c.setTextColour(QColor(80, 80, 80));
+    const double width = c.textWidth(name);
     // A grey shadow in four directions, then the name in white.
     for (int k = 0; k < 4; ++k) {
-        s.setTextPosition(static_cast<float>(400 - width / 2 - 2 + 4 * (k % 2)),
+        c.setTextPosition(static_cast<float>(400 - width / 2 - 2 + 4 * (k % 2)),
                           static_cast<float>(413 + 4 * (k / 2) + drop));
-        s.print(name);
+        c.print(name);
     }
-    s.setTextColour(QColor(255, 255, 255));
-    s.setTextPosition(static_cast<float>(400 - width / 2), static_cast<float>(415 + drop));
-    s.print(name);
+    c.setTextColour(QColor(255, 255, 255));
+    c.setTextPosition(static_cast<float>(400 - width / 2), static_cast<float>(415 + drop));
+    c.print(name);
 }
 
 void BoardView::handlePointer(const Pointer& p) {
@@ -263,27 +308,27 @@ void BoardView::handlePointer(const Pointer& p) {
         return;
     const Cell previous = hovered_;
     hovered_ = {};
-    if (!(previous == Cell{})) drawCell(previous.col, previous.row);
+    QRectF changed;
+    if (!(previous == Cell{})) changed |= cellArea(previous);
     if (cells.at(col, row) == cellFree) {
         hoverButtons_ = p.buttons;
         if (!click) {
             hovered_ = {col, row};
-            drawCell(col, row);
+            changed |= cellArea(hovered_);
         } else {
             host_.dealFor({col, row});
         }
     } else {
         hoverButtons_ = 0;
     }
-    host_.refresh();
+    host_.refresh(changed);
 }
 
 void BoardView::highlight(Cell cell) {
-    const Cell previous = hovered_;
+    QRectF changed = cellArea(cell);
+    if (!(hovered_ == Cell{})) changed |= cellArea(hovered_);
     hovered_ = cell;
-    if (!(previous == Cell{})) drawCell(previous.col, previous.row);
-    drawCell(cell.col, cell.row);
-    host_.refresh();
+    host_.refresh(changed);
 }
 
 bool BoardView::handleKey(int key) {
@@ -293,9 +338,8 @@ bool BoardView::handleKey(int key) {
         if (none) return true;
         const Cell chosen = hovered_;
         forgetHover();
-        drawCell(chosen.col, chosen.row);
         host_.dealFor(chosen);
-        host_.refresh();
+        host_.refresh(cellArea(chosen));
         return true;
     }
     if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down) return false;

@@ -1,5 +1,6 @@
 // The board screen: the triangle of cells with the highlighted cell under the pointer, the turn
-// display (portraits, on-turn frame, names), the capture animation and the winner screen.
+// display (portraits, on-turn frame, names), and the animations of the board: the opening, the chosen
+// cell's zoom, the capture and the winner. It paints from the match and its own view state.
 #pragma once
 
 #include "match.h"
@@ -8,6 +9,7 @@
 #include <QRectF>
 #include <functional>
 
+class Canvas;
 class ScreenHost;
 struct Pointer;
 
@@ -24,25 +26,24 @@ class BoardView {
 public:
     explicit BoardView(ScreenHost& host) : host_(host) {}
 
-    // The opening animation from the board's centre, then the turn display and every cell.
+    // The opening animation from the board's centre over the menu, then the turn display and every cell.
     void startGame();
-    void drawBoard(bool refresh);
-    void drawCell(int col, int row);
-    void drawPortraits();
-    // Puts back the board plate and the cells inside a rectangle that something drawn over them
-    // (an option box) has left, over the background already restored there.
-    void restoreBoardUnder(const QRectF& area);
-    void drawTurn();
-    // The name bar with both names, the name of the player on turn in bold.
-    void drawNames();
-    // The bar lies in front of the board: after a zoomed cell is drawn over this area, the bar is
-    // drawn again if the area reaches into it.
-    void keepNamesInFront(const QRectF& area);
-    // The cell goes to its new owner: its big piece shrinks onto it, erasing the unchosen options;
-    // then runs once the board is drawn again.
+    bool isOpening() const { return phase_ == Phase::Opening; }
+    // The chosen cell grows; then runs.
+    void zoomInto(Cell cell, std::function<void()> then);
+    // The cell goes to its new owner: its big piece shrinks onto it while the options go one by one
+    // (clearOption); then runs once the board shows alone again.
     void animateCapture(const Capture& c, int chosenSlot, std::function<void()> then);
     // The winning group ringed, then after a pause the winner's card.
     void showWinner();
+    // Back to the plain board, as a new screen shows.
+    void reset();
+
+    // Painting in layers: the board under the question panel, and what lies in front of it.
+    void paintOpening(Canvas& c) const;
+    void paintBoard(Canvas& c) const;
+    void paintFront(Canvas& c) const;
+
     void handlePointer(const Pointer& p);
     // Arrows move the highlight over the free cells, Enter and Space choose the highlighted one.
     bool handleKey(int key);
@@ -52,14 +53,30 @@ public:
         hovered_ = {};
         hoverButtons_ = 0;
     }
+    // Where a cell's picture lies, with room for what spills over its rectangle.
+    static QRectF cellArea(Cell cell);
 
 private:
-    int cellStateAt(int col, int row) const; // the match's cell, or the highlight over a free one
+    enum class Phase { Opening, Board, Capture, Winner };
+
+    Player turnShown() const;
+    void paintPortraits(Canvas& c) const;
+    void paintNames(Canvas& c) const;
+    // The name bar lies in front of the board: over a zoomed piece that reaches into it.
+    void keepNamesInFront(Canvas& c, const QRectF& area) const;
+    void paintCells(Canvas& c) const;
+    void paintWinner(Canvas& c) const;
+    QRectF captureArea() const;
     void highlight(Cell cell);
-    void drawCaptureFrame(const Capture& c, int chosenSlot, double growth, double step, double d);
-    void drawWinnerCard(Player winner);
 
     ScreenHost& host_;
+    Phase phase_ = Phase::Board;
+    int openingStep_ = 10;
+    int zoomFrame_ = -1; // the chosen cell's zoom, -1 when there is none
+    Capture capture_;
+    int chosenSlot_ = 0;
+    double captureGrowth_ = 0, captureStep_ = 0, captureSize_ = 0;
+    bool winnerCardShown_ = false;
     Cell hovered_;
     int hoverButtons_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "gamewindow.h"
 
+#include "canvas.h"
 #include "fonts.h"
 #include "platform.h"
 #include "random.h"
@@ -93,13 +94,84 @@ void GameWindow::setInstalled(bool installed) {
     profile_ = Profile(folder_, profile_.configFolder(), installed);
 }
 
-void GameWindow::paintEvent(QPaintEvent*) {
+void GameWindow::paintScreen(Canvas& c) const {
+    switch (match_.screen()) {
+    case Screen::Splash:
+        c.drawImage(QRectF(0, 0, 800, 600), pictures_.splash());
+        break;
+    case Screen::Menu:
+        menu_.paint(c);
+        break;
+    case Screen::Help:
+        help_.paint(c);
+        back_.paint(c);
+        break;
+    case Screen::Settings:
+        settings_.paint(c);
+        back_.paint(c);
+        break;
+    case Screen::Board:
+    case Screen::Question:
+    case Screen::Winner:
+        if (boardView_.isOpening()) {
+            // The game's background opens over the menu.
+            menu_.paint(c);
+            boardView_.paintOpening(c);
+            break;
+        }
+        boardView_.paintBoard(c);
+        questionPanel_.paint(c);
+        boardView_.paintFront(c);
+        break;
+    }
+}
+
+namespace {
+QImage blankFrame(double scale) {
+    // A hair under a whole pixel rounds down: 800 x 1.25 is 1000, not 1001.
+    const int w = static_cast<int>(std::ceil(800 * scale - 1e-6));
+    const int h = static_cast<int>(std::ceil(600 * scale - 1e-6));
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    return image;
+}
+} // namespace
+
+QImage GameWindow::frame(double scale) {
+    QImage image = blankFrame(scale);
+    pictures_.useScale(scale);
+    QPainter p(&image);
+    paint(p);
+    return image;
+}
+
+void GameWindow::paint(QPainter& p) {
+    Canvas c(p, pictures_);
+    paintScreen(c);
+}
+
+void GameWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    // The surface is drawn at the resolution it is shown at: the screen's pixel ratio, times the
+    // The screen is painted at the resolution it is shown at: the screen's pixel ratio, times the
     // scale of the view that shows the window in full screen or at a zoom step.
     const QTransform toDevice = p.deviceTransform();
-    surface_.setScale(std::hypot(toDevice.m11(), toDevice.m12()));
-    const QImage& image = surface_.image();
+    const double scale = std::hypot(toDevice.m11(), toDevice.m12());
+    pictures_.useScale(scale);
+    QRect area = e->rect();
+    if (frame_.isNull() || std::abs(frame_.devicePixelRatio() - scale) > 1e-9) {
+        frame_ = QImage(); // the old frame goes first: at a large scale the two would not fit side by side
+        frame_ = blankFrame(scale);
+        area = rect();
+    }
+    {
+        QPainter onFrame(&frame_);
+        // A pixel more on each side: at a fractional scale the edge pixels are shared.
+        onFrame.setClipRect(area.adjusted(-1, -1, 1, 1) & rect());
+        Canvas c(onFrame, pictures_);
+        paintScreen(c);
+    }
+    const QImage& image = frame_;
     if (toDevice.type() <= QTransform::TxScale) {
         // The image has the device's own pixels: copy them at a whole-pixel offset. Where the window
         // starts between device pixels (a desktop scale of 125 %), drawing through the scale would
@@ -131,8 +203,8 @@ void GameWindow::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void GameWindow::refresh() {
-    platform_.refresh(*this, surface_.takeChangedArea());
+void GameWindow::refresh(const QRectF& area) {
+    platform_.refresh(*this, area.isEmpty() ? rect() : area.toAlignedRect() & rect());
 }
 
 void GameWindow::applyStoredZoom() {
@@ -303,8 +375,8 @@ bool GameWindow::load() {
                             .arg(file, parts.join(u'\n')));
     }
 
-    surface_.open(folder_ + QStringLiteral("/graphics"));
-    reportPictureProblems(surface_.pictureProblems());
+    pictures_.open(folder_ + QStringLiteral("/graphics"));
+    reportPictureProblems(pictures_.problems());
     writeLanguageMarker();
     returnToMenu();
     rnd::randomize();
@@ -340,7 +412,7 @@ void GameWindow::unload() {
     if (quietFailures_ && !saved) exitStatus_ = 1;
     // Out of the view at a zoom step too: the window must not be left inside a scene that dies later.
     platform_.restoreDisplay(*this);
-    surface_.close();
+    pictures_.close();
     sounds_.stopMusic();
     emit unloaded();
 }
@@ -376,9 +448,11 @@ void GameWindow::returnToMenu() {
     help_.hidePane();
     settings_.hideControls();
     setFocus(); // from a name box that is now hidden, back to the menu's keys
-    menu_.draw();
-    refresh();
+    menu_.show();
+    boardView_.reset();
+    questionPanel_.close();
     match_.showMenu();
+    refresh();
 }
 
 void GameWindow::startGame() {
@@ -390,12 +464,16 @@ void GameWindow::dealFor(Cell cell) {
     sounds_.playEffect(QStringLiteral("select2"));
     match_.chooseCell(cell, deck_, !czech_);
     rememberDealt(match_.question());
-    questionPanel_.show();
+    boardView_.zoomInto(cell, [this] { questionPanel_.open(); });
 }
 
 void GameWindow::resolveAnswer(int slot) {
     const Capture capture = match_.answer(slot);
-    boardView_.animateCapture(capture, slot, [this, cell = capture.cell] { checkWinnerAt(cell); });
+    boardView_.animateCapture(capture, slot, [this, cell = capture.cell] {
+        questionPanel_.close();
+        refresh();
+        checkWinnerAt(cell);
+    });
 }
 
 void GameWindow::checkWinnerAt(Cell cell) {

@@ -1,5 +1,6 @@
-// The game's one window: shows the surface, routes the pointer to the screen the match is on, and
-// starts up, switches language and shuts down. The screens draw; the match decides.
+// The game's one window: hosts the screens, paints the one the match is on from its state, routes the
+// pointer and keys to it, and starts up, switches language and shuts down. The screens paint; the match
+// decides.
 #pragma once
 
 #include "animation.h"
@@ -14,7 +15,7 @@
 #include "seenquestions.h"
 #include "settingsscreen.h"
 #include "sounds.h"
-#include "surface.h"
+#include "pictures.h"
 
 #include <QWidget>
 
@@ -55,8 +56,13 @@ public:
     bool askYesNo(const QString& prompt) override;
 
     Platform& platform() override { return platform_; }
-    Surface& surface() override { return surface_; }
-    const Surface& surface() const { return surface_; }
+    Pictures& pictures() { return pictures_; }
+    // The screen as it is now, painted whole at a scale (device pixels per game pixel), or on any
+    // painter set up for the game's pixels.
+    QImage frame(double scale = 1);
+    void paint(QPainter& p);
+    // What the window has painted so far, at the scale it is shown at.
+    const QImage& shownFrame() const { return frame_; }
     Match& match() override { return match_; }
     const Match& match() const { return match_; }
     const Deck& deck() const { return deck_; }
@@ -73,8 +79,7 @@ public:
     QuestionPanel& questionPanel() { return questionPanel_; }
     BackControl& backControl() { return back_; }
 
-    // Shows the surface on the screen now.
-    void refresh() override;
+    void refresh(const QRectF& area = {}) override;
     // Back to the main menu from any screen: help and settings controls hidden, the menu drawn.
     void returnToMenu() override;
     void leaveHelpOrSettings() override;
@@ -86,13 +91,7 @@ public:
     // The answer in a slot (0: the time ran out) captures the chosen cell; the win test follows the
     // capture animation.
     void resolveAnswer(int slot) override;
-    // An option erased during the capture: the background, then the board that lay under it.
-    void clearOption(Player side, int slot) override {
-        questionPanel_.drawOption(side, slot, OptionState::Cleared);
-        boardView_.restoreBoardUnder(QuestionPanel::optionRect(side, slot));
-    }
-    void drawPortraits() override { boardView_.drawPortraits(); }
-    void keepNamesInFront(const QRectF& area) override { boardView_.keepNamesInFront(area); }
+    QRectF clearOption(int slot) override { return questionPanel_.setOptionState(slot, OptionState::Cleared); }
     // The winner screen when the group of the cell touches all three sides.
     void checkWinnerAt(Cell cell);
 
@@ -109,12 +108,13 @@ signals:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void paintScreen(Canvas& c) const;
     void readSettings();
     void reportDamagedSettings(const QString& path, const QList<int>& items);
     bool readQuestions();
@@ -133,7 +133,8 @@ private:
     int exitStatus_ = 0;
     std::array<QString, 6> settingsAsRead_; // to tell whether the player changed any
     int zoom_ = 100;
-    Surface surface_;
+    Pictures pictures_;
+    QImage frame_; // painted at the scale shown, kept between paints so that a change paints only its area
     Match match_;
     Deck deck_;
     SeenQuestions seen_;

@@ -1,10 +1,10 @@
 #include "helpscreen.h"
 
+#include "canvas.h"
 #include "match.h"
 #include "platform.h"
 #include "screenhost.h"
 #include "sounds.h"
-#include "surface.h"
 
 #include <QTextBrowser>
 
@@ -20,9 +20,12 @@ HelpScreen::HelpScreen(ScreenHost& host) : host_(host), pane_(new QTextBrowser(&
 
 void HelpScreen::show() {
     pane_->move(kPaneX, kShownY);
-    host_.surface().draw(HelpBackground, 0, 0, 800, 600);
-    host_.refresh();
     host_.match().showHelp();
+    host_.refresh();
+}
+
+void HelpScreen::paint(Canvas& c) const {
+    c.draw(HelpBackground, 0, 0, 800, 600);
 }
 
 void HelpScreen::hidePane() {
@@ -34,14 +37,17 @@ void HelpScreen::hidePane() {
 }
 
 void BackControl::handlePointer(const Pointer& p) {
-    bool lit = p.x < 90 && p.y < 90;
+    const bool lit = p.x < 90 && p.y < 90;
     if (lit != lit_) {
-        host_.surface().drawPart(lit ? BackArrowLit : HelpBackground, 0, 0, 90, 90, 0, 0, 90, 90);
-        host_.refresh();
+        lit_ = lit;
+        host_.refresh(QRectF(0, 0, 90, 90));
     }
     if (p.buttons == 1 && lit) {
+        lit_ = false;
         host_.leaveHelpOrSettings();
-        lit = false;
     }
-    lit_ = lit;
+}
+
+void BackControl::paint(Canvas& c) const {
+    if (lit_) c.drawPart(BackArrowLit, 0, 0, 90, 90, 0, 0, 90, 90);
 }

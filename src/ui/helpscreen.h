@@ -2,6 +2,7 @@
 // settings share.
 #pragma once
 
+class Canvas;
 class ScreenHost;
 class QTextBrowser;
 struct Pointer;
@@ -11,6 +12,7 @@ public:
     explicit HelpScreen(ScreenHost& host);
 
     void show();
+    void paint(Canvas& c) const;
     // Loads the page of the interface language and moves the pane out of sight.
     void hidePane();
     QTextBrowser& pane() { return *pane_; }
@@ -26,6 +28,7 @@ public:
     explicit BackControl(ScreenHost& host) : host_(host) {}
     void handlePointer(const Pointer& p);
     bool isLit() const { return lit_; }
+    void paint(Canvas& c) const;
 
 private:
     ScreenHost& host_;

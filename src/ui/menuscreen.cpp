@@ -1,11 +1,11 @@
 #include "menuscreen.h"
 
+#include "boardview.h"
+#include "canvas.h"
 #include "match.h"
 #include "screenhost.h"
 #include "sounds.h"
-#include "surface.h"
 
-#include "platform.h"
 #include <QWidget>
 
 #include <array>
@@ -28,19 +28,29 @@ constexpr std::array<ItemLook, 5> kItems = {{
 }};
 } // namespace
 
-void MenuScreen::drawItem(int item, bool lit) {
+void MenuScreen::paintItem(Canvas& c, int item, bool lit) const {
     const ItemLook& m = kItems[static_cast<std::size_t>(item)];
     const bool czech = host_.isCzech();
     const int sx = lit ? (czech ? m.czechLitX : m.englishLitX) : (czech ? m.czechX : m.englishX);
     const int sy = lit ? (czech ? m.czechLitY : m.englishLitY) : (czech ? m.czechY : m.englishY);
-    host_.surface().drawPart(MenuSheet, m.x, m.y, m.w, m.h, sx, sy, m.w, m.h);
+    c.drawPart(MenuSheet, m.x, m.y, m.w, m.h, sx, sy, m.w, m.h);
 }
 
-void MenuScreen::draw() {
-    host_.surface().draw(MenuSheet, 0, 0, 800, 900);
-    host_.surface().draw(CloseControl, 770, 15, 30, 30);
+QRectF MenuScreen::itemArea(int item) {
+    const ItemLook& m = kItems[static_cast<std::size_t>(item)];
+    return {static_cast<double>(m.x), static_cast<double>(m.y), static_cast<double>(m.w), static_cast<double>(m.h)};
+}
+
+void MenuScreen::show() {
+    lit_ = None;
+}
+
+void MenuScreen::paint(Canvas& c) const {
+    c.draw(MenuSheet, 0, 0, 800, 900);
+    const QRect close = closecontrol::kArea;
+    c.draw(CloseControl, close.x(), close.y(), close.width(), close.height());
     for (int item = Settings; item <= Language; ++item)
-        drawItem(item, false);
+        paintItem(c, item, item == lit_);
 }
 
 int MenuScreen::itemAt(int x, int y) {
@@ -69,39 +79,37 @@ bool MenuScreen::askToQuit() {
 
 void MenuScreen::light(int item) {
     if (item == lit_) return;
-    if (lit_ != None) drawItem(lit_, false);
-    if (item != None) drawItem(item, true);
+    QRectF changed;
+    if (lit_ != None) changed |= itemArea(lit_);
+    if (item != None) changed |= itemArea(item);
     lit_ = item;
-    host_.refresh();
+    host_.refresh(changed);
 }
 
 void MenuScreen::activate(int item) {
     host_.sounds().playEffect(QStringLiteral("select"));
     switch (item) {
+    // The lit item stays lit under the opening of a new game.
     case Settings:
-        lit_ = None;
         host_.showSettings();
         break;
     case NewGame:
-        lit_ = None;
         host_.startGame();
         break;
     case Help:
-        lit_ = None;
         host_.showHelp();
         break;
     case Language:
         host_.switchLanguage();
-        // The menu is drawn anew in the other language; the item stays lit under the pointer or focus.
-        drawItem(Language, true);
+        // The menu comes back in the other language; the item stays lit under the pointer or focus.
         lit_ = Language;
-        host_.refresh();
+        host_.refresh(itemArea(Language));
         break;
     }
 }
 
 void MenuScreen::handlePointer(const Pointer& p) {
-    if (p.clicks() && p.x > 770 && p.y > 10 && p.y < 45 && askToQuit()) return;
+    if (p.clicks() && closecontrol::isHit(p.x, p.y) && askToQuit()) return;
     const int item = itemAt(p.x, p.y);
     light(item);
     if (p.clicks() && item != None) activate(item);

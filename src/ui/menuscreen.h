@@ -1,6 +1,9 @@
 // The main menu: Settings, New game, Help and the language item, lit under the pointer.
 #pragma once
 
+#include <QRectF>
+
+class Canvas;
 class ScreenHost;
 struct Pointer;
 
@@ -10,7 +13,9 @@ public:
 
     explicit MenuScreen(ScreenHost& host) : host_(host) {}
 
-    void draw();
+    // The menu comes back with nothing lit.
+    void show();
+    void paint(Canvas& c) const;
     void handlePointer(const Pointer& p);
     // Arrows and Tab move the light over the items, Enter and Space choose the lit one.
     bool handleKey(int key);
@@ -19,7 +24,8 @@ public:
     int litItem() const { return lit_; }
 
 private:
-    void drawItem(int item, bool lit);
+    void paintItem(Canvas& c, int item, bool lit) const;
+    static QRectF itemArea(int item);
     void light(int item);
     void activate(int item);
     static int itemAt(int x, int y);

@@ -1,12 +1,15 @@
-// The question phase: the chosen cell's zoom, the panel with the four options and the justified
-// question text, the answer clock, and the pointer over the options.
+// The question phase: the panel with the question text justified and the four options, the answer
+// clock's hand, and the pointer and keys over the options. It paints from the match and its own view
+// state (the stage of its opening, each option's look, the hand).
 #pragma once
 
 #include "player.h"
 
 #include <QRectF>
 #include <QString>
+#include <array>
 
+class Canvas;
 class ScreenHost;
 struct Pointer;
 
@@ -16,31 +19,52 @@ class QuestionPanel {
 public:
     explicit QuestionPanel(ScreenHost& host);
 
-    // The chosen cell's zoom and the panel opening, then the dealt question for the player on turn
-    // and the clock started.
-    void show();
+    // The panel opens for the player on turn with the options one by one; then the dealt question
+    // shows and the clock starts.
+    void open();
+    // Gone, with its hand, once the capture is over.
+    void close();
+    bool isOpen() const { return stage_ != Stage::Closed; }
+    void paint(Canvas& c) const;
+
     // An option box of the side of the player answering (the fox's on the right), slot 1 to 4 from
     // the top.
-    void drawOption(Player side, int slot, OptionState state);
     static QRectF optionRect(Player side, int slot);
     // The option under a point, 1 to 4, or 0.
     static int optionAt(Player side, int x, int y);
-    // Draws the leading words of text that fit one line, justified; returns the words left over.
-    QString drawJustifiedLine(const QString& text, float width, float left, float top);
+    OptionState optionState(int slot) const { return options_[static_cast<std::size_t>(slot)]; }
+    // Sets an option's look; returns the area to paint again.
+    QRectF setOptionState(int slot, OptionState state);
+
     void handlePointer(const Pointer& p);
     // Keys 1 to 4 and A to D answer the options from the top; Up and Down move the highlight, Enter
     // and Space answer the highlighted option. False for a key the panel does not use.
     bool handleKey(int key);
     int hoveredSlot() const { return hovered_; }
+    // Paints the leading words of text that fit one line, justified; returns the words left over.
+    static QString paintJustifiedLine(Canvas& c, const QString& text, float width, float left, float top);
 
     // One step of the clock hand, on the match's clockTicked; the last one is a time-out.
     void clockTick();
 
 private:
-    void drawQuestion(Player player, int panelX);
-    void highlight(int slot);
-    void answer(int slot);
+    enum class Stage { Closed, Opening, Shown };
+
+    void paintFrames(Canvas& c, int frames) const;
+    void paintOption(Canvas& c, int slot, OptionState state) const;
+    QRectF optionArea(int slot) const;
+    QRectF panelArea() const;
+    QRectF handArea() const;
+    // Both return the area to paint again.
+    QRectF highlight(int slot);
+    QRectF answer(int slot);
 
     ScreenHost& host_;
+    Stage stage_ = Stage::Closed;
+    int openingFrame_ = 0;
+    Player side_ = Player::fox();
+    std::array<OptionState, 5> options_{};
+    bool handShown_ = false;
+    double handAngle_ = 0;
     int hovered_ = 0;
 };

@@ -11,7 +11,6 @@ class Player;
 class Platform;
 class QWidget;
 class Sounds;
-class Surface;
 struct Cell;
 
 // A pointer event as the screens read it, in game coordinates. A press reports the pressed button and
@@ -28,7 +27,6 @@ class ScreenHost {
 public:
     virtual ~ScreenHost() = default;
 
-    virtual Surface& surface() = 0;
     virtual Platform& platform() = 0;
     virtual Match& match() = 0;
     virtual Sounds& sounds() = 0;
@@ -40,8 +38,9 @@ public:
     virtual QString nameOf(Player p) const = 0;
     virtual QString timeBase() const = 0;
 
-    // Shows the surface on the screen now.
-    virtual void refresh() = 0;
+    // The screen changed in an area of the game's pixels (all of it when empty): it is painted again
+    // from its state when the event loop next paints.
+    virtual void refresh(const QRectF& area = {}) = 0;
     // Transitions several screens start.
     virtual void returnToMenu() = 0;
     // As the back control: the select sound, the settings saved when leaving them, the menu.
@@ -55,10 +54,6 @@ public:
     virtual void startGame() = 0;
     virtual void dealFor(Cell cell) = 0;
     virtual void resolveAnswer(int slot) = 0;
-    // Drawing that one screen's animation borrows from another: the capture animation erases the
-    // options, and every clock tick redraws the portraits under the hand.
-    virtual void clearOption(Player side, int slot) = 0;
-    virtual void drawPortraits() = 0;
-    // The name bar drawn again over a zoomed cell that reaches into it.
-    virtual void keepNamesInFront(const QRectF& area) = 0;
+    // The capture animation takes the options away one by one; returns the area to paint again.
+    virtual QRectF clearOption(int slot) = 0;
 };

@@ -1,11 +1,11 @@
 #include "settingsscreen.h"
 
+#include "canvas.h"
 #include "fonts.h"
 #include "match.h"
 #include "platform.h"
 #include "screenhost.h"
 #include "sounds.h"
-#include "surface.h"
 #include "switchlabel.h"
 
 #include <QLineEdit>
@@ -89,12 +89,16 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
 }
 
 void SettingsScreen::show() {
-    Surface& s = host_.surface();
-    s.draw(HelpBackground, 0, 0, 800, 600);
-    const std::initializer_list<QWidget*> controls{name1_, name2_, timeBase_, sound_, music_, fullScreen_};
-    for (QWidget* c : controls)
+    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_})
         c->show();
-    for (QWidget* c : controls)
+    host_.match().showSettings();
+    host_.refresh();
+}
+
+void SettingsScreen::paint(Canvas& s) const {
+    s.draw(HelpBackground, 0, 0, 800, 600);
+    for (const QWidget* c : std::initializer_list<const QWidget*>{name1_, name2_, timeBase_, sound_, music_,
+                                                                  fullScreen_})
         s.outline(kOutline, c->x() - 1, c->y() - 1, c->width() + 2, c->height() + 2);
     s.setTextColour(QColor(255, 255, 255));
     s.setTextBold(false);
@@ -120,8 +124,6 @@ void SettingsScreen::show() {
     s.setTextPosition(350, 260);
     s.print(czech ? QStringLiteral("(skutečný časový limit je závislý na délce otázky)")
                   : QStringLiteral("(real time limit depends on the length of the question)"));
-    host_.match().showSettings();
-    host_.refresh();
 }
 
 void SettingsScreen::hideControls() {

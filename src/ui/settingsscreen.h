@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 
+class Canvas;
 class ScreenHost;
 class QLineEdit;
 class SwitchLabel;
@@ -17,6 +18,7 @@ public:
     explicit SettingsScreen(ScreenHost& host);
 
     void show();
+    void paint(Canvas& c) const;
     void hideControls();
 
     // Puts values into the controls; a switch that is on is switched as a click would switch it.

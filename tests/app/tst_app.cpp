@@ -1,6 +1,7 @@
 // Start-up, the picture table, shutdown and the settings and language files.
 #include "fakeplatform.h"
 #include "filelimits.h"
+#include "canvas.h"
 #include "fixture.h"
 #include "gamewindow.h"
 #include "random.h"
@@ -41,7 +42,7 @@ private slots:
     void everySlotHoldsItsOwnPicture() {
         LoadedGame g;
         for (const ListedPicture& expected : kPictureList) {
-            const QImage& pic = g.window->surface().picture(expected.slot);
+            const QImage& pic = g.window->pictures().picture(expected.slot);
             QVERIFY2(!pic.isNull(), expected.file);
             QCOMPARE(pic.size(), expected.size());
             if (expected.slot != MenuSheet)
@@ -54,19 +55,20 @@ private slots:
                      {QStringLiteral("pozadi.png"), QStringLiteral("exit.png")});
         QVERIFY(g.loaded);
         QCOMPARE(g.window->match().screen(), Screen::Menu);
-        QVERIFY(g.window->surface().picture(Background).isNull());
-        QVERIFY(g.window->surface().picture(CloseControl).isNull());
+        QVERIFY(g.window->pictures().picture(Background).isNull());
+        QVERIFY(g.window->pictures().picture(CloseControl).isNull());
         // The close control's place keeps the menu sheet beneath it.
         QCOMPARE(g.pixel(785, 30), fixture::colourOf(18).rgb());
-        const QRgb before = g.pixel(400, 300);
-        g.window->surface().draw(Background, 0, 0, 800, 600);
-        QCOMPARE(g.pixel(400, 300), before);
+        const QImage before = g.window->frame(1);
+        const QImage after = fixture::painted(
+            g.window->pictures(), 1, [](Canvas& c) { c.draw(Background, 0, 0, 800, 600); }, before);
+        QCOMPARE(after, before);
     }
 
     void theTwoCopiesOfTheOptionPictureAreIndependent() {
         LoadedGame g;
-        QImage& a = g.window->surface().picture(OptionNormal);
-        const QImage& b = g.window->surface().picture(OptionNormalCopy);
+        QImage& a = g.window->pictures().picture(OptionNormal);
+        const QImage& b = g.window->pictures().picture(OptionNormalCopy);
         QVERIFY(!a.isNull() && !b.isNull());
         a.setPixelColor(0, 0, Qt::black);
         QCOMPARE(b.pixelColor(0, 0).rgb(), fixture::colourOf(25).rgb());
@@ -87,24 +89,25 @@ private slots:
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x)
                 grid.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 16));
-        g.window->surface().picture(Background) = grid;
-        g.window->surface().drawPart(Background, 123, 45, 67, 89, 123, 45, 67, 89);
-        g.window->surface().drawPart(Background, 300, 400, 10, 10, 11, 22, 10, 10);
+        g.window->pictures().picture(Background) = grid;
+        const QImage img = fixture::painted(g.window->pictures(), 1, [](Canvas& c) {
+            c.drawPart(Background, 123, 45, 67, 89, 123, 45, 67, 89);
+            c.drawPart(Background, 300, 400, 10, 10, 11, 22, 10, 10);
+        });
         for (int y = 44; y <= 134; ++y)
             for (int x = 122; x <= 190; ++x) {
                 const bool inside = x >= 123 && x < 190 && y >= 45 && y < 134;
-                if (inside) QCOMPARE(g.pixel(x, y), grid.pixel(x, y));
+                if (inside) QCOMPARE(img.pixel(x, y), grid.pixel(x, y));
             }
-        QCOMPARE(g.pixel(300, 400), grid.pixel(11, 22));
-        QCOMPARE(g.pixel(309, 409), grid.pixel(20, 31));
-        QVERIFY(g.pixel(310, 410) != grid.pixel(21, 32));
+        QCOMPARE(img.pixel(300, 400), grid.pixel(11, 22));
+        QCOMPARE(img.pixel(309, 409), grid.pixel(20, 31));
+        QVERIFY(img.pixel(310, 410) != grid.pixel(21, 32));
     }
 
-    // A game in the middle of a question, drawn at 1x, then at 2x and back: the surface draws its
-    // content again at each scale, and back at 1x it is the same to the last pixel.
-    void aNewScaleDrawsTheSameContentAgain() {
+    // A game in the middle of a question, painted at 1x, then at 2x and back: each scale paints the
+    // same state, and back at 1x it is the same to the last pixel.
+    void aNewScalePaintsTheSameState() {
         LoadedGame g;
-        Surface& s = g.window->surface();
         g.press(400, 460); // New game
         QCOMPARE(g.window->match().screen(), Screen::Board);
         g.moveTo(400, 160);
@@ -112,27 +115,24 @@ private slots:
         QCOMPARE(g.window->match().screen(), Screen::Question);
         for (int i = 0; i < 20; ++i)
             g.window->questionPanel().clockTick();
-        const QImage once = s.image().copy();
+        const QImage once = g.window->frame(1);
 
-        s.setScale(2);
-        QCOMPARE(s.image().size(), QSize(1600, 1200));
-        QCOMPARE(s.image().devicePixelRatio(), 2.0);
+        const QImage twice = g.window->frame(2);
+        QCOMPARE(twice.size(), QSize(1600, 1200));
+        QCOMPARE(twice.devicePixelRatio(), 2.0);
         // Flat pictures: inside each, the device pixel under a game pixel has its colour.
         for (QPoint p : {QPoint(5, 5), QPoint(400, 560), QPoint(70, 60), QPoint(730, 60), QPoint(250, 250)})
-            QCOMPARE(s.image().pixel(2 * p.x() + 1, 2 * p.y() + 1), once.pixel(p));
+            QCOMPARE(twice.pixel(2 * p.x() + 1, 2 * p.y() + 1), once.pixel(p));
 
-        s.setScale(1);
-        QCOMPARE(s.image().size(), QSize(800, 600));
-        QCOMPARE(s.image(), once);
+        QCOMPARE(g.window->frame(1), once);
     }
 
     // At 2x a picture placed on game pixels covers exactly twice as many device pixels, no more.
     void aPictureLandsOnWholeDevicePixelsAtTwoTimes() {
         LoadedGame g;
-        Surface& s = g.window->surface();
-        s.setScale(2);
-        s.draw(CloseControl, 10, 20, 30, 40);
-        const QImage& img = s.image();
+        g.window->pictures().useScale(2);
+        const QImage img =
+            fixture::painted(g.window->pictures(), 2, [](Canvas& c) { c.draw(CloseControl, 10, 20, 30, 40); });
         const QRgb close = fixture::rgb(CloseControl);
         QCOMPARE(img.pixel(20, 40), close);
         QCOMPARE(img.pixel(79, 119), close);
@@ -142,19 +142,24 @@ private slots:
         QVERIFY(img.pixel(79, 120) != close);
     }
 
-    // The clock redraws the portraits sixty times a second: what it draws over is forgotten, so the
-    // surface does not keep more to draw again the longer a question lasts.
-    void theClockDoesNotPileUpStepsToDrawAgain() {
+    // The clock ticks many times a second: each tick asks for the hand's corner alone to be painted
+    // again, not the whole window.
+    void aClockTickPaintsOnlyTheHandsCorner() {
         LoadedGame g;
         g.press(400, 460);
         g.press(400, 160);
         QCOMPARE(g.window->match().screen(), Screen::Question);
+        g.platform->refreshedArea = {};
         for (int i = 0; i < 10; ++i)
             g.window->questionPanel().clockTick();
-        const std::size_t early = g.window->surface().rememberedSteps();
-        for (int i = 0; i < 300; ++i)
-            g.window->questionPanel().clockTick();
-        QCOMPARE(g.window->surface().rememberedSteps(), early);
+        QVERIFY(!g.platform->refreshedArea.isEmpty());
+        const QRect leftCorner(0, 0, 160, 185), rightCorner(640, 0, 160, 185);
+        QVERIFY2(leftCorner.contains(g.platform->refreshedArea) || rightCorner.contains(g.platform->refreshedArea),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(g.platform->refreshedArea.x())
+                                .arg(g.platform->refreshedArea.y())
+                                .arg(g.platform->refreshedArea.width())
+                                .arg(g.platform->refreshedArea.height())));
     }
 
     // The 2x set: a picture's @2x file where it belongs to the 1x one, else the 1x picture scaled.
@@ -178,8 +183,8 @@ private slots:
         FakePlatform platform;
         GameWindow window(platform, folder.path());
         QVERIFY(window.load());
-        Surface& s = window.surface();
-        s.setScale(1.5);
+        Pictures& s = window.pictures();
+        s.useScale(1.5);
         QCOMPARE(s.pictureSet(), 2);
         QCOMPARE(s.picture(BoardPlate).devicePixelRatio(), 2.0);
         QCOMPARE(s.picture(BoardPlate).pixel(500, 500), QColor(Qt::darkMagenta).rgb());
@@ -188,7 +193,7 @@ private slots:
         QCOMPARE(s.picture(Player1Portrait).devicePixelRatio(), 1.0);
         QCOMPARE(s.picture(Player1Portrait).pixel(5, 5), fixture::rgb(Player1Portrait));
         QCOMPARE(s.picture(Background).devicePixelRatio(), 1.0); // no 2x file at all
-        s.setScale(1);
+        s.useScale(1);
         QCOMPARE(s.pictureSet(), 1);
         QCOMPARE(s.picture(BoardPlate).pixel(5, 5), fixture::rgb(BoardPlate));
         window.unload();
@@ -240,7 +245,7 @@ private slots:
         g.window->close();
         QVERIFY(g.window->isUnloaded());
         for (int i = 0; i < kPictureCount; ++i)
-            QVERIFY(g.window->surface().picture(i).isNull());
+            QVERIFY(g.window->pictures().picture(i).isNull());
         QFile n(g.folder->file(QStringLiteral("n.dat")));
         QVERIFY(n.open(QIODevice::ReadOnly));
         QCOMPARE(n.readAll(), QByteArray("Eva\r\nTamvel II.\r\n10000\r\n(  )\r\n(  )\r\n(  )\r\n"));
@@ -323,7 +328,7 @@ private slots:
         QVERIFY(g.platform->errors.first().contains(QStringLiteral("n.dat")));
         QVERIFY(g.platform->errors.first().contains(QStringLiteral("a folder stands in its place")));
         for (int i = 0; i < kPictureCount; ++i)
-            QVERIFY(g.window->surface().picture(i).isNull());
+            QVERIFY(g.window->pictures().picture(i).isNull());
     }
 
     void aDamagedSettingsLineIsNamedAndTheOthersStand_data() {

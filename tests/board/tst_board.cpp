@@ -52,9 +52,8 @@ void questionOf(GameWindow& w, int p, int col, int row, int rightSlot = 2) {
         q.answers[static_cast<std::size_t>(s)] = QStringLiteral("answer");
     q.rightSlot = static_cast<std::uint8_t>(rightSlot);
     w.match().setUpQuestion(Cell{col, row}, q);
-    w.surface().draw(p == 1 ? LeftPanel : RightPanel, p == 1 ? 22 : 467, 198, 313, 202);
-    for (int s = 1; s <= 4; ++s)
-        w.questionPanel().drawOption(Player::fromNumber(p), s, OptionState::Normal);
+    w.questionPanel().open();
+    w.match().stopClock(); // the test moves the clock itself
 }
 
 struct OptionBox {
@@ -68,33 +67,34 @@ OptionBox optionBox(int side, int slot) {
 class TestBoard : public QObject {
     Q_OBJECT
 private slots:
-    void drawBoardLaysLaterStatesOverEarlierOnes_data() {
+    void laterStatesLieOverEarlierOnes_data() {
         QTest::addColumn<int>("lower");
         QTest::addColumn<int>("upper");
         QTest::newRow("player 1 over free") << int(cellFree) << int(cellPlayer1);
         QTest::newRow("player 2 over player 1") << int(cellPlayer1) << int(cellPlayer2);
         QTest::newRow("highlight over player 2") << int(cellPlayer2) << int(cellHover);
     }
-    void drawBoardLaysLaterStatesOverEarlierOnes() {
+    void laterStatesLieOverEarlierOnes() {
         QFETCH(int, lower);
         QFETCH(int, upper);
         for (bool upperAbove : {false, true}) {
             LoadedGame g;
+            g.window->startGame();
             fillFree(*g.window);
             // (3, 2) lies above (3, 3); their pictures share the rows y 293 to 307 around x 416.
-            setCell(*g.window, 3, 2, static_cast<std::uint8_t>(upperAbove ? upper : lower));
-            setCell(*g.window, 3, 3, static_cast<std::uint8_t>(upperAbove ? lower : upper));
-            g.window->boardView().drawBoard(true);
+            // The highlight is the board's own: the pointer rests on a free cell.
+            const auto stateOf = [](int s) { return static_cast<std::uint8_t>(s == cellHover ? cellFree : s); };
+            setCell(*g.window, 3, 2, stateOf(upperAbove ? upper : lower));
+            setCell(*g.window, 3, 3, stateOf(upperAbove ? lower : upper));
+            if (upper == cellHover) g.moveTo(upperAbove ? 400 : 432, upperAbove ? 273 : 328);
             QCOMPARE(g.pixel(416, 300), rgb(upper));
-            QCOMPARE(g.platform->refreshes, 1);
         }
     }
 
-    void drawBoardPaintsThePlateAndOnlyTheTriangle() {
+    void theBoardPaintsThePlateAndOnlyTheTriangle() {
         LoadedGame g;
+        g.window->startGame();
         fillFree(*g.window);
-        g.window->boardView().drawBoard(false);
-        QCOMPARE(g.platform->refreshes, 0);
         QCOMPARE(g.pixel(130, 78), rgb(0));
         QCOMPARE(g.pixel(670, 572), rgb(0));
         // (0, 0) and (6, 5) are inside the square of the grid but not in the triangle.
@@ -118,8 +118,8 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         LoadedGame g;
+        g.window->startGame();
         setCell(*g.window, col, row, cellPlayer1);
-        g.window->boardView().drawCell(col, row);
         QCOMPARE(g.pixel(left, top), rgb(2));
         QCOMPARE(g.pixel(left + 63, top + 69), rgb(2));
         QVERIFY(g.pixel(left - 1, top) != rgb(2));
@@ -127,13 +127,14 @@ private slots:
         QVERIFY(g.pixel(left, top + 70) != rgb(2));
     }
 
-    void drawCellOutsideTheTriangleDrawsNothing() {
+    void cellsOutsideTheTriangleAreNeverPainted() {
         LoadedGame g;
+        g.window->startGame();
         fillFree(*g.window);
-        const QImage before = g.window->surface().image().copy();
+        const QImage before = g.window->frame(1);
         for (auto [c, r] : {std::pair{-1, 5}, {4, 1}, {0, 0}, {6, 5}, {7, 6}, {-10, -10}, {18, 18}})
-            g.window->boardView().drawCell(c, r);
-        QCOMPARE(g.window->surface().image(), before);
+            setCell(*g.window, c, r, cellPlayer1);
+        QCOMPARE(g.window->frame(1), before);
     }
 
     void openingAnimationOpensTheBackgroundInNineteenFrames() {
@@ -143,7 +144,7 @@ private slots:
         g.platform->onRefresh = [&] {
             if (frame < 19) {
                 const int i = 10 + 5 * frame;
-                const QImage& s = g.window->surface().image();
+                const QImage s = g.window->frame(1);
                 // This frame's rectangle shows the background; just beyond it, the menu is still there.
                 framesRight = framesRight && s.pixel(400 - 4 * i, 400 - 4 * i) == rgb(20) &&
                               s.pixel(400 + 4 * i - 1, 400 + 2 * i - 1) == rgb(20) &&
@@ -186,8 +187,7 @@ private slots:
         g.window->startGame();
         const auto turnTo = [&](int player) {
             g.window->match().setUp(g.window->match().cells(), Player::fromNumber(player));
-            g.window->boardView().drawTurn();
-            return g.window->surface().image().copy(153, 90, 495, 38);
+            return g.window->frame(1).copy(153, 90, 495, 38);
         };
         const QImage fresh = turnTo(1);
         int lowest = -1;
@@ -203,8 +203,8 @@ private slots:
     void theOnTurnFrameFollowsThePlayer() {
         for (int p : {1, 2}) {
             LoadedGame g;
+            g.window->startGame();
             g.window->match().setUp(g.window->match().cells(), Player::fromNumber(p));
-            g.window->boardView().drawPortraits();
             QCOMPARE(g.pixel(p == 1 ? 700 : 80, 100), rgb(10));
             QVERIFY(g.pixel(p == 1 ? 80 : 700, 45) != rgb(10));
         }
@@ -222,39 +222,40 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, player);
         LoadedGame g;
+        g.window->startGame();
         g.window->match().setUp(g.window->match().cells(), Player::fromNumber(player));
         g.window->settings().name2Box().setText(QString());
-        g.window->boardView().drawTurn();
-        const QImage without = g.window->surface().image().copy();
+        const QImage without = g.window->frame(1);
         g.window->settings().name2Box().setText(name);
-        g.window->boardView().drawTurn();
-        QVERIFY(qAbs(g.window->surface().textX() - 647.0) < 0.01);
         // The rightmost ink is at x 647, give or take the glyph's edge smoothing.
         int rightmost = 0;
+        const QImage with = g.window->frame(1);
         for (int y = 98; y < 118; ++y)
             for (int x = 600; x < 700; ++x)
-                if (g.pixel(x, y) != without.pixel(x, y)) rightmost = qMax(rightmost, x);
+                if (with.pixel(x, y) != without.pixel(x, y)) rightmost = qMax(rightmost, x);
         QVERIFY2(rightmost >= 642 && rightmost <= 648, qPrintable(QString::number(rightmost)));
-        QCOMPARE(g.window->surface().textPoints(), 11.0);
-        QCOMPARE(g.window->surface().isTextBold(), player == 1);
     }
 
     void anEmptyNamePrintsNothing() {
         LoadedGame g;
+        g.window->startGame();
         g.window->settings().name1Box().setText(QString());
-        g.window->boardView().drawTurn();
+        const QImage shown = g.window->frame(1);
         for (int x = 154; x < 400; x += 3)
             for (int y = 98; y < 118; y += 2)
-                QCOMPARE(g.pixel(x, y), rgb(20));
+                QCOMPARE(shown.pixel(x, y), rgb(20));
     }
 
-    void drawingTheTurnTwiceDrawsTheSamePictureAsOnce() {
+    // A highlight that comes and goes leaves no trace: the board is painted from its state, not
+    // drawn over again and again.
+    void aHighlightThatComesAndGoesLeavesTheBoardAsItWas() {
         LoadedGame g;
         g.window->startGame();
-        g.window->boardView().drawTurn();
-        const QImage once = g.window->surface().image().copy();
-        g.window->boardView().drawTurn();
-        QCOMPARE(g.window->surface().image(), once);
+        const QImage before = g.window->frame(1);
+        g.moveTo(400, 163);
+        QVERIFY(g.window->frame(1) != before);
+        g.moveTo(60, 560);
+        QCOMPARE(g.window->frame(1), before);
     }
 
     void captures_data() {
@@ -296,7 +297,7 @@ private slots:
                 // The new owner's large piece, grown by the zoom growth on the first frame.
                 const double d = g.platform->refreshes == 1 ? growth : 0;
                 firstAndLast.push_back(
-                    g.window->surface().image().pixel(int(r.left - d / 2 + 1), int(r.top - d / 2 + 1)));
+                    g.window->frame(1).pixel(int(r.left - d / 2 + 1), int(r.top - d / 2 + 1)));
             }
         };
         g.window->resolveAnswer(2);
@@ -337,7 +338,7 @@ private slots:
             QString cleared;
             for (int s = 1; s <= 4; ++s) {
                 const OptionBox b = optionBox(1, s);
-                if (g.window->surface().image().pixel(b.x + 199, b.y + 46) == rgb(20))
+                if (g.window->frame(1).pixel(b.x + 199, b.y + 46) == rgb(20))
                     cleared += QString::number(s);
             }
             frames.push_back(cleared);
@@ -363,7 +364,7 @@ private slots:
             bool repaired = true, coveredByPiece = true;
             g.platform->onRefresh = [&] {
                 if (g.platform->refreshes > 17) return;
-                const QRgb px = g.window->surface().image().pixel(240, 340);
+                const QRgb px = g.window->frame(1).pixel(240, 340);
                 repaired = repaired && px == rgb(23);
                 coveredByPiece = coveredByPiece && px != rgb(23);
             };
@@ -404,7 +405,7 @@ private slots:
         g.window->settings().toggleSound();
         g.window->startGame();
         setBoard(*g.window, rows);
-        g.window->boardView().drawBoard(true);
+        g.window->refresh();
         g.window->match().setUpScreen(Screen::Board);
         g.platform->clear();
         g.window->checkWinnerAt(Cell{col, row});
@@ -434,10 +435,11 @@ private slots:
             g.window->checkWinnerAt(Cell{6, 6});
             QCOMPARE(g.pixel(290, 340), czech ? fixture::czechCaptionColour().rgb() : rgb(13));
             bool white = false, grey = false;
+            const QImage shown = g.window->frame(1);
             for (int y = 410; y < 450; ++y)
                 for (int x = 330; x < 470; ++x) {
-                    white = white || g.pixel(x, y) == qRgb(255, 255, 255);
-                    grey = grey || g.pixel(x, y) == qRgb(80, 80, 80);
+                    white = white || shown.pixel(x, y) == qRgb(255, 255, 255);
+                    grey = grey || shown.pixel(x, y) == qRgb(80, 80, 80);
                 }
             QVERIFY(white && grey);
         }
@@ -515,9 +517,10 @@ private slots:
         g.window->startGame();
         const QColor nameColour(0, 80, 0);
         int leftmost = 800, rightmost = 0, firstNameEnd = 0, secondNameStart = 800;
+        const QImage board = g.window->frame(1);
         for (int y = 96; y < 122; ++y)
             for (int x = 0; x < 800; ++x)
-                if (QColor(g.pixel(x, y)) == nameColour) {
+                if (QColor(board.pixel(x, y)) == nameColour) {
                     leftmost = std::min(leftmost, x);
                     rightmost = std::max(rightmost, x);
                     if (x < 400)
@@ -532,9 +535,10 @@ private slots:
         setBoard(*g.window, {"1", ".1", "..1", "...1", "....1", ".....1", "......1"});
         g.window->checkWinnerAt(Cell{6, 6});
         int whiteLeft = 800, whiteRight = 0;
+        const QImage winner = g.window->frame(1);
         for (int y = 405; y < 460; ++y)
             for (int x = 0; x < 800; ++x)
-                if (g.pixel(x, y) == qRgb(255, 255, 255)) {
+                if (winner.pixel(x, y) == qRgb(255, 255, 255)) {
                     whiteLeft = std::min(whiteLeft, x);
                     whiteRight = std::max(whiteRight, x);
                 }

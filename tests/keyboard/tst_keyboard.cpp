@@ -38,8 +38,7 @@ void questionOf(LoadedGame& g, int p, int rightSlot) {
         q.answers[static_cast<std::size_t>(s)] = QStringLiteral("answer %1").arg(s);
     q.rightSlot = static_cast<std::uint8_t>(rightSlot);
     w.match().setUpQuestion(Cell{3, 3}, q);
-    for (int s = 1; s <= 4; ++s)
-        w.questionPanel().drawOption(Player::fromNumber(p), s, OptionState::Normal);
+    w.questionPanel().open();
     g.platform->clear();
 }
 } // namespace
@@ -103,7 +102,7 @@ private slots:
         Grid cells = g.window->match().cells();
         cells.set(2, 1, cellPlayer1); // the left cell of row 1 is taken
         g.window->match().setUp(cells, Player::fromNumber(2));
-        g.window->boardView().drawBoard(true);
+        g.window->refresh();
         g.key(Qt::Key_Down); // nothing lit yet: the top cell
         QCOMPARE(g.window->boardView().hoveredCell(), (Cell{3, 0}));
         const RectF top = cellRect(3, 0);

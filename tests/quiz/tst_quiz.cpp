@@ -1,4 +1,5 @@
 // The question phase: dealing, option and text layout, in-game pointer handling and the clock.
+#include "canvas.h"
 #include "fakeplatform.h"
 #include "fixture.h"
 #include "gamewindow.h"
@@ -55,6 +56,15 @@ void setAnswer(LoadedGame& g, int slot, const QString& answer) {
 
 void setPlayer(LoadedGame& g, int player) {
     g.window->match().setUp(g.window->match().cells(), Player::fromNumber(player));
+}
+
+// The question panel open for a player, its options in their normal look, the clock still.
+void openPanel(LoadedGame& g, int player) {
+    g.window->startGame();
+    setPlayer(g, player);
+    g.window->match().setUpQuestion(Cell{3, 3}, g.window->match().question());
+    g.window->questionPanel().open();
+    g.window->match().stopClock();
 }
 
 // The board's highlight: the cell is free in the match and the board view lights it.
@@ -123,7 +133,7 @@ private slots:
         bool lastFrameRight = false;
         g.platform->onRefresh = [&] {
             if (g.platform->refreshes != 17) return;
-            const QImage& s = g.window->surface().image();
+            const QImage s = g.window->frame(1);
             const int left = int(r.left - growth / 2.0), top = int(r.top - growth / 2.0);
             // The name bar (y 96 to 124) stays in front of a cell that grows into it.
             const int visibleTop = std::max(top, 124);
@@ -158,7 +168,7 @@ private slots:
             if (g.platform->refreshes <= 17 || g.platform->refreshes > 25) return;
             QString s;
             for (int k = 0; k < 4; ++k)
-                if (g.window->surface().image().pixel(100 - 32 * k + 1, 180 + 54 * k + 1) == rgb(25))
+                if (g.window->frame(1).pixel(100 - 32 * k + 1, 180 + 54 * k + 1) == rgb(25))
                     s += QString::number(k + 1);
             shown << s;
         };
@@ -216,62 +226,72 @@ private slots:
         QFETCH(int, picture);
         QFETCH(QColor, text);
         LoadedGame g;
+        openPanel(g, side);
         setAnswer(g, slot, QStringLiteral("Answer"));
-        g.window->questionPanel().drawOption(Player::fromNumber(side), slot, static_cast<OptionState>(state));
-        QCOMPARE(g.pixel(x, y), rgb(picture));
-        QCOMPARE(g.pixel(x + 199, y + 46), rgb(picture));
-        QVERIFY(g.pixel(x - 1, y) != rgb(picture));
-        QVERIFY(g.pixel(x, y + 47) != rgb(picture));
-        QCOMPARE(g.window->surface().textColour(), text);
-        QVERIFY(!g.window->surface().isTextBold());
-        // Text is centred: ink in the middle, none near the ends.
-        QVERIFY(hasInk(g.window->surface().image(), QRect(x + 70, y + 10, 60, 27), rgb(picture)));
-        QVERIFY(!hasInk(g.window->surface().image(), QRect(x + 2, y + 2, 30, 43), rgb(picture)));
+        g.window->questionPanel().setOptionState(slot, static_cast<OptionState>(state));
+        const QImage shown = g.window->frame(1);
+        QCOMPARE(shown.pixel(x, y), rgb(picture));
+        QCOMPARE(shown.pixel(x + 199, y + 46), rgb(picture));
+        QVERIFY(shown.pixel(x - 1, y) != rgb(picture));
+        QVERIFY(shown.pixel(x, y + 47) != rgb(picture));
+        // Text is centred in the look's colour: ink in the middle, none near the ends.
+        QVERIFY(hasInk(shown, QRect(x + 70, y + 10, 60, 27), rgb(picture)));
+        QVERIFY(!hasInk(shown, QRect(x + 2, y + 2, 30, 43), rgb(picture)));
+        bool textColour = false;
+        for (int py = y + 10; py < y + 37 && !textColour; ++py)
+            for (int px = x + 60; px < x + 140 && !textColour; ++px)
+                textColour = shown.pixel(px, py) == text.rgb();
+        QVERIFY(textColour);
     }
 
     void sideOneDrawsTheNormalLookFromItsOwnCopy() {
-        LoadedGame g;
-        g.window->surface().picture(OptionNormalCopy).fill(Qt::darkCyan);
-        g.window->questionPanel().drawOption(Player::fromNumber(1), 1, OptionState::Normal);
-        g.window->questionPanel().drawOption(Player::fromNumber(2), 1, OptionState::Normal);
-        QCOMPARE(g.pixel(501, 181), QColor(Qt::darkCyan).rgb());
-        QCOMPARE(g.pixel(101, 181), rgb(25));
+        for (int side : {1, 2}) {
+            LoadedGame g;
+            g.window->pictures().picture(OptionNormalCopy).fill(Qt::darkCyan);
+            openPanel(g, side);
+            if (side == 1)
+                QCOMPARE(g.pixel(501, 181), QColor(Qt::darkCyan).rgb());
+            else
+                QCOMPARE(g.pixel(101, 181), rgb(25));
+        }
     }
 
-    void slotZeroDrawsNothing() {
+    void slotZeroChangesNothing() {
         LoadedGame g;
-        const QImage before = g.window->surface().image().copy();
+        openPanel(g, 1);
+        const QImage before = g.window->frame(1);
         for (int state = 0; state <= 4; ++state)
-            for (int side : {1, 2})
-                g.window->questionPanel().drawOption(Player::fromNumber(side), 0, static_cast<OptionState>(state));
-        QCOMPARE(g.window->surface().image(), before);
+            QVERIFY(g.window->questionPanel().setOptionState(0, static_cast<OptionState>(state)).isEmpty());
+        QCOMPARE(g.window->frame(1), before);
     }
 
-    void clearingAnOptionRestoresTheBackgroundExactly() {
+    // A cleared option shows the background and the board beneath it, to the last pixel.
+    void aClearedOptionShowsWhatLiesBeneathExactly() {
         LoadedGame g;
         QImage grid(800, 600, QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x)
                 grid.setPixel(x, y, qRgb(x % 256, y % 256, 77));
-        g.window->surface().picture(Background) = grid;
+        g.window->pictures().picture(Background) = grid;
+        openPanel(g, 1);
         setAnswer(g, 3, QStringLiteral("text"));
-        g.window->questionPanel().drawOption(Player::fromNumber(1), 3, OptionState::Normal);
-        g.window->questionPanel().drawOption(Player::fromNumber(1), 3, OptionState::Cleared);
-        for (int y = 287; y <= 335; ++y)
-            for (int x = 563; x <= 764; ++x) {
-                const bool inside = x >= 564 && x < 764 && y >= 288 && y < 335;
-                if (inside) QCOMPARE(g.pixel(x, y), grid.pixel(x, y));
-            }
+        g.window->questionPanel().close();
+        const QImage beneath = g.window->frame(1);
+        openPanel(g, 1);
+        g.window->questionPanel().setOptionState(3, OptionState::Cleared);
+        const QImage cleared = g.window->frame(1);
+        QVERIFY(cleared.copy(564, 288, 200, 47) != g.window->frame(1).copy(500, 180, 200, 47));
+        QCOMPARE(cleared.copy(563, 287, 202, 49), beneath.copy(563, 287, 202, 49));
     }
 
     void namePlaceholdersAndTheLineBreakMark() {
         LoadedGame g;
         g.window->settings().name1Box().setText(QStringLiteral("Eva"));
         g.window->settings().name2Box().setText(QStringLiteral("Jan"));
+        openPanel(g, 2);
         auto draw = [&](const QString& answer) {
             setAnswer(g, 1, answer);
-            g.window->questionPanel().drawOption(Player::fromNumber(2), 1, OptionState::Normal);
-            return g.window->surface().image().copy(100, 180, 200, 47);
+            return g.window->frame(1).copy(100, 180, 200, 47);
         };
         QCOMPARE(draw(QStringLiteral("%1% and %2%")), draw(QStringLiteral("Eva and Jan")));
         QCOMPARE(draw(QStringLiteral("%1% knows|best|ignored")), draw(QStringLiteral("Eva knows|best")));
@@ -285,14 +305,21 @@ private slots:
 
     void justifyDrawsTheLineAndReturnsTheRest() {
         LoadedGame g;
-        g.window->surface().setTextBold(true);
-        const QString rest = g.window->questionPanel().drawJustifiedLine(
-            QStringLiteral("one two three four five six seven eight"), 120, 45, 228);
+        QString rest, none = QStringLiteral("unchanged");
+        double textX = 0, textY = 0;
+        fixture::painted(g.window->pictures(), 1, [&](Canvas& c) {
+            c.setTextBold(true);
+            rest = QuestionPanel::paintJustifiedLine(c, QStringLiteral("one two three four five six seven eight"), 120,
+                                                     45, 228);
+            textX = c.textX();
+            textY = c.textY();
+            none = QuestionPanel::paintJustifiedLine(c, QString(), 100, 0, 0);
+        });
         QVERIFY(!rest.isEmpty());
         QVERIFY(QStringLiteral("one two three four five six seven eight").endsWith(rest));
-        QCOMPARE(g.window->surface().textY(), 228.0);
-        QVERIFY(g.window->surface().textX() <= 45 + 120 + 1);
-        QVERIFY(g.window->questionPanel().drawJustifiedLine(QString(), 100, 0, 0).isEmpty());
+        QCOMPARE(textY, 228.0);
+        QVERIFY(textX <= 45 + 120 + 1);
+        QVERIFY(none.isEmpty());
     }
 
     void answerBoxes_data() {
@@ -359,7 +386,7 @@ private slots:
             QRgb drawn = 0;
             g.platform->onRefresh = [&] {
                 if (g.platform->refreshes == 1)
-                    drawn = g.window->surface().image().pixel(100 - 32 * (slot - 1) + 1,
+                    drawn = g.window->frame(1).pixel(100 - 32 * (slot - 1) + 1,
                                                               180 + 54 * (slot - 1) + 1);
             };
             g.press(px, py);
@@ -517,7 +544,7 @@ private slots:
         QVERIFY(g.window->match().isClockRunning());
         QRgb optionAtTimeOut = 0;
         g.platform->onRefresh = [&] {
-            if (!optionAtTimeOut) optionAtTimeOut = g.window->surface().image().pixel(501, 181);
+            if (!optionAtTimeOut) optionAtTimeOut = g.window->frame(1).pixel(501, 181);
         };
         g.platform->sounds.clear();
         g.window->questionPanel().clockTick(); // tick 361

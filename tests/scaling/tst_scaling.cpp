@@ -38,7 +38,7 @@ QImage shownPixels(ShownGame& g) {
 // The surface lies in what is shown at (left, top), pixel for pixel: nothing was stretched.
 bool showsTheSurfaceAt(ShownGame& g, int left, int top) {
     const QImage shown = shownPixels(g);
-    const QImage& surface = g.window->surface().image();
+    const QImage& surface = g.window->shownFrame();
     const QImage part = shown.copy(left, top, surface.width(), surface.height());
     if (part.size() != surface.size()) return false;
     for (int y = 0; y < surface.height(); ++y)
@@ -73,8 +73,8 @@ private slots:
         ShownGame g;
         QVERIFY(g.loaded);
         QCOMPARE(g.window->size(), QSize(800, 600)); // the game's own pixels stay
-        QTRY_COMPARE(g.window->surface().scale(), 2.0);
-        QCOMPARE(g.window->surface().image().size(), QSize(1600, 1200));
+        QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 2.0);
+        QCOMPARE(g.window->shownFrame().size(), QSize(1600, 1200));
         QVERIFY(showsTheSurfaceAt(g, 0, 0));
     }
 
@@ -85,13 +85,13 @@ private slots:
         g.key(Qt::Key_Equal, Qt::ControlModifier);
         QTRY_COMPARE(viewSize(), QSize(1000, 750));
         QCOMPARE(fullScreenView()->geometry().center(), room.center());
-        QTRY_COMPARE(g.window->surface().scale(), 2.5);
+        QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 2.5);
         QVERIFY(showsTheSurfaceAt(g, 0, 0));
         QCOMPARE(storedZoom(), QByteArray("125\n"));
 
         g.key(Qt::Key_Plus, Qt::ControlModifier);
         QTRY_COMPARE(viewSize(), QSize(1200, 900));
-        QTRY_COMPARE(g.window->surface().scale(), 3.0);
+        QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 3.0);
         QVERIFY(showsTheSurfaceAt(g, 0, 0));
         // 200 % would not fit in 1000 pixels of height.
         g.key(Qt::Key_Plus, Qt::ControlModifier);
@@ -108,7 +108,7 @@ private slots:
         QTRY_VERIFY(!fullScreenView());
         QTRY_VERIFY(g.window->isWindow() && g.window->isVisible());
         QCOMPARE(g.window->size(), QSize(800, 600));
-        QTRY_COMPARE(g.window->surface().scale(), 2.0);
+        QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 2.0);
         QCOMPARE(storedZoom(), QByteArray("100\n"));
         QCOMPARE(g.window->match().screen(), Screen::Board); // the game went on through it all
         QVERIFY(g.platform.errors.isEmpty());
@@ -134,7 +134,7 @@ private slots:
         ShownGame g;
         QVERIFY(g.loaded);
         QCOMPARE(viewSize(), shown);
-        if (shown.isValid()) QTRY_COMPARE(g.window->surface().scale(), 2.0 * shown.width() / 800);
+        if (shown.isValid()) QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 2.0 * shown.width() / 800);
         QCOMPARE(storedZoom(), stored); // what the screen could not show stays the choice
         QVERIFY(g.platform.errors.isEmpty());
     }
@@ -195,8 +195,8 @@ private slots:
         g.key(Qt::Key_F11);
         QTRY_VERIFY(fullScreenView() && fullScreenView()->isFullScreen());
         QTRY_COMPARE(viewSize(), QSize(1600, 1000));
-        QTRY_COMPARE(g.window->surface().scale(), 3.33);
-        QCOMPARE(g.window->surface().image().size(), QSize(2664, 1998));
+        QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 3.33);
+        QCOMPARE(g.window->shownFrame().size(), QSize(2664, 1998));
         QVERIFY(showsTheSurfaceAt(g, 268, 0));
         const QImage shown = shownPixels(g);
         for (QPoint bar :
@@ -211,7 +211,7 @@ private slots:
         g.key(Qt::Key_F11);
         QTRY_COMPARE(viewSize(), QSize(1000, 750));
         QTRY_VERIFY(!fullScreenView()->isFullScreen());
-        QTRY_COMPARE(g.window->surface().scale(), 2.5);
+        QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 2.5);
         QVERIFY(showsTheSurfaceAt(g, 0, 0));
     }
 };

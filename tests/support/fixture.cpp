@@ -1,5 +1,7 @@
 #include "fixture.h"
 
+#include "canvas.h"
+
 #include "fakeplatform.h"
 #include "gamewindow.h"
 #include "random.h"
@@ -7,7 +9,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTest>
+#include <cmath>
 #include <QWindow>
 
 namespace fixture {
@@ -52,6 +56,13 @@ ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) 
                                                 QColor::fromHsv((band * 90 + item * 20) % 360, 255, 255));
             pic = sheet;
         }
+        if (i == BoardPlate) {
+            // Clear under the name bar, as the real plate is: the names lie beneath it.
+            pic = pic.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 19; y < 48; ++y)
+                for (int x = 24; x < 520; ++x)
+                    pic.setPixel(x, y, 0);
+        }
         if (i == WinnerCaptions) {
             // The caption sheet: English strip above, Czech below.
             for (int y = 71; y < 142; ++y)
@@ -89,8 +100,23 @@ LoadedGame::~LoadedGame() {
     rnd::unpin();
 }
 
+QImage painted(const Pictures& pictures, double scale, const std::function<void(Canvas&)>& paint,
+               const QImage& under) {
+    QImage image = under;
+    if (image.isNull()) {
+        image = QImage(static_cast<int>(std::ceil(800 * scale - 1e-6)), static_cast<int>(std::ceil(600 * scale - 1e-6)),
+                       QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+    }
+    QPainter p(&image);
+    Canvas c(p, pictures);
+    paint(c);
+    return image;
+}
+
 QRgb LoadedGame::pixel(int x, int y) const {
-    return window->surface().image().pixel(x, y);
+    return window->frame(1).pixel(x, y);
 }
 
 namespace {

@@ -9,12 +9,20 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
+class Canvas;
 class FakePlatform;
 class GameWindow;
+class Pictures;
 
 namespace fixture {
+
+// A picture painted on a canvas with a picture set: over a white 800 x 600 one at the scale, or over
+// a copy of under.
+QImage painted(const Pictures& pictures, double scale, const std::function<void(Canvas&)>& paint,
+               const QImage& under = {});
 
 // The flat colour of the picture in slot index (slots that share a file share its colour).
 QColor colourOf(int index);

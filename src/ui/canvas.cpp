@@ -1,0 +1,115 @@
+#include "canvas.h"
+
+#include "fonts.h"
+
+#include <QFontMetricsF>
+
+Canvas::Canvas(QPainter& painter, const Pictures& pictures)
+    : painter_(painter), pictures_(pictures), base_(painter.transform()), baseClipped_(painter.hasClipping()),
+      baseClip_(painter.hasClipping() ? painter.clipRegion() : QRegion()) {
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures
+}
+
+void Canvas::applyClip() {
+    painter_.setTransform(base_);
+    if (baseClipped_)
+        painter_.setClipRegion(baseClip_);
+    else
+        painter_.setClipping(false);
+    if (clipped_) painter_.setClipRect(clip_, baseClipped_ ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void Canvas::draw(int slot, double x, double y, double w, double h) {
+    const QSizeF size = pictureSize(slot);
+    drawPart(slot, x, y, w, h, 0, 0, size.width(), size.height());
+}
+
+void Canvas::drawPart(int slot, double x, double y, double w, double h, double sx, double sy, double sw,
+                      double sh) {
+    const QImage& pic = pictures_.picture(slot);
+    if (pic.isNull()) return;
+    const double r = pic.devicePixelRatio();
+    painter_.setTransform(base_);
+    painter_.drawImage(QRectF(x, y, w, h), pic, QRectF(sx * r, sy * r, sw * r, sh * r));
+}
+
+void Canvas::drawTurned(int slot, double cx, double cy, double degrees, double x, double y, double w,
+                        double h) {
+    const QImage& pic = pictures_.picture(slot);
+    if (pic.isNull()) return;
+    QTransform t;
+    t.translate(cx, cy);
+    t.rotate(degrees);
+    painter_.setTransform(t * base_);
+    painter_.drawImage(QRectF(x, y, w, h), pic, QRectF(pic.rect()));
+    painter_.setTransform(base_);
+}
+
+void Canvas::restoreBackground(double x, double y, double w, double h) {
+    drawPart(Background, x, y, w, h, x, y, w, h);
+}
+
+void Canvas::outline(QRgb argb, double x, double y, double w, double h) {
+    painter_.save();
+    painter_.setTransform(base_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgba(argb));
+    pen.setWidth(1);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRectF(x, y, w, h));
+    painter_.restore();
+}
+
+void Canvas::drawImage(const QRectF& target, const QImage& image) {
+    painter_.setTransform(base_);
+    painter_.drawImage(target, image);
+}
+
+void Canvas::setClip(const QRectF& r) {
+    clipped_ = true;
+    clip_ = r;
+    applyClip();
+}
+
+void Canvas::clearClip() {
+    clipped_ = false;
+    applyClip();
+}
+
+void Canvas::setTextPosition(double x, double y) {
+    textX_ = static_cast<float>(x);
+    textY_ = static_cast<float>(y);
+}
+
+QFont Canvas::textFont() const {
+    return fonts::windowFont(textPoints_, textBold_);
+}
+
+double Canvas::textWidth(const QString& text) const {
+    return QFontMetricsF(textFont()).horizontalAdvance(text);
+}
+
+double Canvas::textHeight() const {
+    return QFontMetricsF(textFont()).height();
+}
+
+QString Canvas::fitText(const QString& text, double maxWidth, double minPoints) {
+    constexpr double kPixelInPoints = 0.75;
+    while (textWidth(text) > maxWidth && textPoints_ - kPixelInPoints >= minPoints)
+        textPoints_ -= kPixelInPoints;
+    if (textWidth(text) <= maxWidth) return text;
+    return QFontMetricsF(textFont()).elidedText(text, Qt::ElideRight, maxWidth);
+}
+
+void Canvas::print(const QString& text) {
+    if (text.isEmpty()) return;
+    const QFont f = textFont();
+    const QFontMetricsF fm(f);
+    painter_.setTransform(base_);
+    painter_.setFont(f);
+    painter_.setPen(textColour_);
+    // The position is the text's top-left corner; drawText wants the baseline.
+    painter_.drawText(QPointF(textX_, textY_ + fm.ascent()), text);
+    textX_ += static_cast<float>(fm.horizontalAdvance(text));
+}
