@@ -107,12 +107,13 @@ int main(int argc, char** argv) {
         warnings += report.warnings();
     }
     if (files.size() > 1) {
-        out << QStringLiteral("total: %1 files, %2 questions; %3 error(s), %4 warning(s)")
-                   .arg(files.size())
-                   .arg(questions)
-                   .arg(errors)
-                   .arg(warnings);
-        if (unreadable > 0) out << QStringLiteral("; %1 file(s) could not be read").arg(unreadable);
+        const auto count = [](qsizetype n, const char* one, const char* many) {
+            return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+        };
+        out << QStringLiteral("total: %1, %2; %3, %4")
+                   .arg(count(files.size(), "file", "files"), count(questions, "question", "questions"),
+                        count(errors, "error", "errors"), count(warnings, "warning", "warnings"));
+        if (unreadable > 0) out << "; " << count(unreadable, "file", "files") << " could not be read";
         out << '\n';
     }
     return status;
