@@ -1,6 +1,7 @@
 // The question-file checker: what it reports on small files, and how the tool exits.
 #include "checker.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -84,6 +85,7 @@ private slots:
     void severalFilesAreReportedEachAndTogether_data();
     void severalFilesAreReportedEachAndTogether();
     void shippedQuestionBankIsClean();
+    void shippedQuestionSetsAreCleanAndNamed();
 };
 
 void CheckerTest::findingsOfSmallFiles_data() {
@@ -506,6 +508,23 @@ void CheckerTest::shippedQuestionBankIsClean() {
     QVERIFY(!report.difficulties.contains(QString()));
     QVERIFY(report.english >= 1500);
     QVERIFY(report.czech >= 1500);
+}
+
+// The sets shipped in questions/ are examples for writers: clean, named, tagged, in both languages.
+void CheckerTest::shippedQuestionSetsAreCleanAndNamed() {
+    const QFileInfoList sets = QDir(QStringLiteral(TK_SHIPPED_SETS)).entryInfoList({QStringLiteral("*.dat")});
+    QVERIFY(!sets.isEmpty());
+    for (const QFileInfo& set : sets) {
+        QFile file(set.filePath());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+        const CheckReport report = checker::checkQuestionFile(file.readAll(), set.fileName());
+        QVERIFY2(report.errors() == 0 && report.warnings() == 0, qPrintable(allMessages(report)));
+        QVERIFY2(!report.setName.isEmpty(), qPrintable(set.fileName()));
+        QVERIFY(!report.topics.contains(QString()));
+        QVERIFY(!report.difficulties.contains(QString()));
+        QVERIFY(report.english >= 20);
+        QVERIFY(report.czech >= 20);
+    }
 }
 
 QTEST_MAIN(CheckerTest)
