@@ -11,7 +11,7 @@ struct TopicInfo {
 // In the order of Topic.
 constexpr std::array<TopicInfo, kTopicCount> kTopics = {{
     {"geography", u"Geography", u"Zeměpis"},
-    {"history", u"History", u"Dějepis"},
+    {"history", u"History", u"Dějiny"},
     {"science", u"Science", u"Věda"},
     {"nature", u"Nature", u"Příroda"},
     {"body", u"The human body", u"Lidské tělo"},
@@ -21,7 +21,7 @@ constexpr std::array<TopicInfo, kTopicCount> kTopics = {{
     {"film", u"Film", u"Film"},
     {"language", u"Language", u"Jazyk"},
     {"technology", u"Technology", u"Technika"},
-    {"everyday", u"Everyday life", u"Každodenní život"},
+    {"everyday", u"Everyday life", u"Všední život"},
     {"other", u"Other", u"Ostatní"},
 }};
 
