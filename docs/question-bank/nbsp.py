@@ -4,6 +4,9 @@ import re, sys
 path = sys.argv[1]
 out = []
 for line in open(path, encoding='utf-8').read().split('\n'):
+    if line.startswith('#'):  # a comment or the set's '#name:' line
+        out.append(line)
+        continue
     f = line.split('\\')
     for i in range(min(1, len(f))):
         f[i] = re.sub(r'(?<![\w\u00a0])([ksvzouaiKSVZOUAI]) (?=\S)', '\\1\u00a0', f[i])

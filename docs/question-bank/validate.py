@@ -18,7 +18,7 @@ def number(s):
     return -v if m.group(1) else v
 for path in sys.argv[2:]:
     for i, line in enumerate(open(path, encoding='utf-8').read().split('\n'), 1):
-        if not line: continue
+        if not line or line.startswith('#'): continue  # comments and a set's '#name:' line
         n += 1
         f = line.split('\\')
         def bad(msg):

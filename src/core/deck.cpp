@@ -11,14 +11,19 @@
 namespace {
 constexpr char16_t kSeparator = u'\\';
 
-// Splits one line into its five fields (views into the line); false, with the reason noted, for a line
-// the game skips.
-bool splitLine(QStringView line, int number, std::array<QStringView, 5>& f, std::vector<LoadIssue>& issues) {
+constexpr QLatin1StringView kNamePrefix("#name:");
+
+// Splits one line into its five fields and the two optional tags (views into the line; a missing tag is
+// empty); false, with the reason noted, for a line the game skips.
+template <std::size_t N>
+bool splitLine(QStringView line, int number, std::array<QStringView, N>& f, std::vector<LoadIssue>& issues) {
+    static_assert(N >= 5);
     int count = 0;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         if (i == line.size() || line[i] == kSeparator) {
-            if (count < 5) f[static_cast<std::size_t>(count)] = line.sliced(start, i - start);
+            if (count < static_cast<int>(N))
+                f[static_cast<std::size_t>(count)] = line.sliced(start, i - start);
             ++count;
             start = i + 1;
         }
@@ -50,8 +55,9 @@ template <typename F> void forEachTextLine(const QString& text, F onLine) {
 }
 
 void addLine(QStringView line, int number, ParsedQuestionFile& out) {
+    if (number == 1) out.name = setNameFromLine(line);
     std::array<QStringView, 5> f;
-    if (line.isEmpty() || !splitLine(line, number, f, out.issues)) return;
+    if (line.isEmpty() || isCommentLine(line) || !splitLine(line, number, f, out.issues)) return;
     QuestionLine q;
     q.line = number;
     for (std::size_t k = 0; k < 5; ++k)
@@ -90,6 +96,15 @@ bool StoredQuestion::isEnglish() const {
     return fields_.startsWith('W') || fields_.startsWith("How");
 }
 
+bool isCommentLine(QStringView line) {
+    return line.startsWith(u'#');
+}
+
+QString setNameFromLine(QStringView firstLine) {
+    if (!firstLine.startsWith(kNamePrefix)) return {};
+    return firstLine.sliced(kNamePrefix.size()).toString().simplified().left(kMaxSetNameLength);
+}
+
 ParsedQuestionFile parseQuestionFile(QByteArrayView bytes, textcodec::Decoding* decoding) {
     ParsedQuestionFile out;
     const textcodec::Decoding how =
@@ -121,8 +136,8 @@ Deck::Deck() : questions_(1) {}
 
 // Adds one line to the deck, its answers drawn into the four slots in a random order.
 void Deck::add(QStringView line, int number, std::vector<LoadIssue>& issues) {
-    std::array<QStringView, 5> f;
-    if (line.isEmpty() || !splitLine(line, number, f, issues)) return;
+    std::array<QStringView, 7> f;
+    if (line.isEmpty() || isCommentLine(line) || !splitLine(line, number, f, issues)) return;
     std::array<QStringView, 4> answers;
     std::array<bool, 5> taken{};
     std::uint8_t correct = 0;
@@ -146,13 +161,13 @@ void Deck::add(QStringView line, int number, std::vector<LoadIssue>& issues) {
     const QByteArray utf8 = joined.toUtf8();
     // Offsets are 32-bit: a deck of more than 4 GB of text keeps what fitted.
     if (text_.size() + utf8.size() > std::numeric_limits<std::uint32_t>::max()) return;
-    questions_.push_back(
-        {static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(utf8.size()), correct});
+    questions_.push_back({static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(utf8.size()),
+                          correct, topicFromKey(f[5]), difficultyFromField(f[6])});
     text_ += utf8;
 }
 
 template <typename ForEachLine>
-std::vector<LoadIssue> Deck::fill(ForEachLine forEachLine, Expected expected) {
+std::vector<LoadIssue> Deck::fill(ForEachLine forEachLine, Expected expected, QString* name) {
     rnd::randomize();
     questions_.clear();
     questions_.shrink_to_fit();
@@ -161,11 +176,16 @@ std::vector<LoadIssue> Deck::fill(ForEachLine forEachLine, Expected expected) {
     questions_.reserve(expected.lines);
     text_.reserve(expected.bytes);
     std::vector<LoadIssue> issues;
-    forEachLine([this, &issues](int number, QStringView line) { add(line, number, issues); });
+    forEachLine([this, &issues, name](int number, QStringView line) {
+        if (number == 1 && name) *name = setNameFromLine(line);
+        add(line, number, issues);
+    });
     count_ = static_cast<int>(questions_.size());
     if (questions_.empty()) questions_.emplace_back();
+    dealt_ = count_;
     next_ = 0;
     shuffle();
+    applyFilter();
     return issues;
 }
 
@@ -175,30 +195,75 @@ LoadReport Deck::loadFile(QByteArrayView bytes) {
     const Expected expected{static_cast<std::size_t>(std::max(bytes.count('\n'), bytes.count('\r'))) + 1,
                             bytes.size()};
     report.skipped =
-        fill([&](const auto& onLine) { report.decoding = textcodec::forEachLine(bytes, onLine); }, expected);
+        fill([&](const auto& onLine) { report.decoding = textcodec::forEachLine(bytes, onLine); }, expected,
+             &report.name);
     return report;
 }
 
 std::vector<LoadIssue> Deck::load(const QString& text) {
-    return fill([&text](const auto& onLine) { forEachTextLine(text, onLine); }, Expected{});
+    return fill([&text](const auto& onLine) { forEachTextLine(text, onLine); }, Expected{}, nullptr);
+}
+
+StoredQuestion Deck::stored(const Entry& e) const {
+    return {QByteArrayView(text_).sliced(e.offset, e.length), e.rightSlot, e.topic, e.difficulty};
 }
 
 StoredQuestion Deck::at(int position) const {
-    const Entry& e = questions_[static_cast<std::size_t>(position)];
-    return {QByteArrayView(text_).sliced(e.offset, e.length), e.rightSlot};
+    return stored(questions_[static_cast<std::size_t>(position)]);
 }
 
 bool Deck::hasLanguage(bool english) const {
-    for (int i = 0; i < count_; ++i)
+    for (int i = 0; i < dealt_; ++i)
         if (at(i).isEnglish() == english) return true;
     return false;
 }
 
-// 2 n - 1 swaps of two random positions, as the deck has always been shuffled.
+int Deck::select(const QuestionFilter& filter) {
+    filter_ = filter;
+    applyFilter();
+    return emptySelection_ ? 0 : dealt_;
+}
+
+// Moves the accepted questions to the front in their shuffled order, so that a pass over them is as
+// random as a pass over the whole deck, and the unseen ones stay ahead of the seen.
+void Deck::applyFilter() {
+    next_ = 0;
+    emptySelection_ = false;
+    dealt_ = count_;
+    if (filter_.isEverything()) return; // the usual case costs nothing
+    const auto first = questions_.begin();
+    const auto chosenEnd = std::stable_partition(
+        first, first + count_, [this](const Entry& e) { return filter_.accepts(e.topic, e.difficulty); });
+    dealt_ = static_cast<int>(chosenEnd - first);
+    emptySelection_ = dealt_ == 0 && count_ > 0;
+    if (emptySelection_) dealt_ = count_;
+}
+
+TopicCounts Deck::countPerTopic(bool english, DifficultyChoice difficulty) const {
+    TopicCounts counts{};
+    const QuestionFilter filter{TopicSet::all(), difficulty};
+    for (int i = 0; i < count_; ++i) {
+        const Entry& e = questions_[static_cast<std::size_t>(i)];
+        if (filter.accepts(e.topic, e.difficulty) && stored(e).isEnglish() == english)
+            ++counts[static_cast<std::size_t>(e.topic)];
+    }
+    return counts;
+}
+
+int Deck::countAccepted(const QuestionFilter& filter, bool english) const {
+    int n = 0;
+    for (int i = 0; i < count_; ++i) {
+        const Entry& e = questions_[static_cast<std::size_t>(i)];
+        if (filter.accepts(e.topic, e.difficulty) && stored(e).isEnglish() == english) ++n;
+    }
+    return n;
+}
+
+// 2 n - 1 swaps of two random positions among the questions dealt, as the deck has always been shuffled.
 void Deck::shuffle() {
-    for (int i = 0; i <= 2 * (count_ - 1); ++i) {
-        const int a = rnd::below(count_);
-        const int b = rnd::below(count_);
+    for (int i = 0; i <= 2 * (dealt_ - 1); ++i) {
+        const int a = rnd::below(dealt_);
+        const int b = rnd::below(dealt_);
         std::swap(questions_[static_cast<std::size_t>(a)], questions_[static_cast<std::size_t>(b)]);
     }
 }
@@ -206,7 +271,7 @@ void Deck::shuffle() {
 Question Deck::dealNext() {
     Question q = at(next_).unpack();
     ++next_;
-    if (next_ >= count_) {
+    if (next_ >= dealt_) {
         next_ = 0;
         shuffle();
     }
@@ -220,9 +285,7 @@ Question Deck::dealInLanguage(bool english) {
 
 void Deck::putUnseenFirst(const std::function<bool(std::uint64_t)>& isSeen) {
     if (count_ < 2) return;
-    std::stable_partition(questions_.begin(), questions_.begin() + count_, [this, &isSeen](const Entry& e) {
-        return !isSeen(
-            StoredQuestion(QByteArrayView(text_).sliced(e.offset, e.length), e.rightSlot).textHash());
-    });
-    next_ = 0;
+    std::stable_partition(questions_.begin(), questions_.begin() + count_,
+                          [this, &isSeen](const Entry& e) { return !isSeen(stored(e).textHash()); });
+    applyFilter();
 }

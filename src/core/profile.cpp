@@ -133,3 +133,17 @@ QString Profile::saveSeenQuestions(SeenQuestions& seen) {
     if (onDisk.isRead()) seen.mergeFrom(SeenQuestions::fromText(onDisk.bytes));
     return filestore::writeWhole(seenQuestionsFile(), seen.toText());
 }
+
+QuestionSets Profile::findQuestionSets() const {
+    return QuestionSets::find(questionFile(), programSetsFolder(), userSetsFolder());
+}
+
+PlayChoice Profile::readPlayChoice() const {
+    const filestore::ReadResult r = filestore::readRegularFile(choiceFile());
+    return r.isRead() ? PlayChoice::fromText(r.bytes) : PlayChoice();
+}
+
+QString Profile::savePlayChoice(const PlayChoice& choice) {
+    ensureConfigFolder();
+    return filestore::writeWhole(choiceFile(), choice.toText());
+}

@@ -1,7 +1,10 @@
-// The player's files: where settings, the language marker, the zoom step and the memory of dealt
-// questions live, and how each is read and written whole. Only the window shows what went wrong.
+// The player's files: where settings, the language marker, the zoom step, the memory of dealt
+// questions, the question sets and the choice of what to play live, and how each is read and written whole.
+// Only the window shows what went wrong.
 #pragma once
 
+#include "playchoice.h"
+#include "questionsets.h"
 #include "seenquestions.h"
 
 #include <QByteArray>
@@ -45,6 +48,16 @@ public:
     QString seenQuestionsFile() const { return configFolder_ + QStringLiteral("/seen-questions.txt"); }
     // A user's own q.dat in the config folder replaces the shared one of an installed game.
     QString questionFile() const;
+    // Question sets: *.dat files in questions/ beside the program (shipped) and in the config folder
+    // (the player's own; the folder need not exist).
+    QString programSetsFolder() const { return programFolder_ + QStringLiteral("/questions"); }
+    QString userSetsFolder() const { return configFolder_ + QStringLiteral("/questions"); }
+    QuestionSets findQuestionSets() const;
+    QString choiceFile() const { return configFolder_ + QStringLiteral("/choice.txt"); }
+    // The choice remembered; the default (every topic, mixed, the program's q.dat) when there is no
+    // readable file or it is damaged.
+    PlayChoice readPlayChoice() const;
+    QString savePlayChoice(const PlayChoice& choice);
 
     // The settings file as found at start-up. A file that exists but could not be read is never
     // replaced unless the settings change.

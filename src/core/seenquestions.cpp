@@ -27,9 +27,9 @@ QByteArray SeenQuestions::toText() const {
 
 void SeenQuestions::rememberDealt(std::uint64_t hash, bool english, const Deck& deck) {
     insert(hash);
-    for (int i = 0; i < deck.size(); ++i)
+    for (int i = 0; i < deck.dealtCount(); ++i)
         if (deck.at(i).isEnglish() == english && !contains(deck.at(i).textHash())) return;
-    for (int i = 0; i < deck.size(); ++i)
+    for (int i = 0; i < deck.dealtCount(); ++i)
         if (deck.at(i).isEnglish() == english && hashes_.remove(deck.at(i).textHash()))
             forgotten_.insert(deck.at(i).textHash());
 }

@@ -27,7 +27,8 @@ public:
     }
 
     // After a deal from the current deck: remembers the question and, once every question of its
-    // language in the deck has been seen, forgets that language so that its pool starts over.
+    // language that the deck deals (its chosen topics and difficulty) has been seen, forgets those so
+    // that their pool starts over.
     void rememberDealt(std::uint64_t hash, bool english, const Deck& deck);
 
     // Takes in what another copy of the game remembered, except what this one has forgotten since.

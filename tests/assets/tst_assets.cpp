@@ -128,9 +128,9 @@ private slots:
     }
 
     void soundsHelpAndQuestionsAreThere() {
-        for (const char* f :
-             {"Sound/select.wav", "Sound/select2.wav", "Sound/good.wav", "Sound/bad.wav", "Sound/winner.wav",
-              "Sound/time.wav", "Sound/music/track1.ogg", "help/help.html", "help/napoveda.html", "q.dat"}) {
+        for (const char* f : {"Sound/select.wav", "Sound/select2.wav", "Sound/good.wav", "Sound/bad.wav",
+                              "Sound/winner.wav", "Sound/time.wav", "Sound/music/track1.ogg",
+                              "help/help.html", "help/napoveda.html", "q.dat", "questions/space.dat"}) {
             QFile file(QStringLiteral(TK_PROGRAM_DIR "/") + QLatin1String(f));
             QVERIFY2(file.open(QIODevice::ReadOnly), f);
             QVERIFY2(file.size() > 40, f);

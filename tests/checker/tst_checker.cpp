@@ -1,6 +1,7 @@
 // The question-file checker: what it reports on small files, and how the tool exits.
 #include "checker.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -81,7 +82,10 @@ private slots:
     void summaryCountsQuestionsPerLanguage();
     void executableExitStatus_data();
     void executableExitStatus();
+    void severalFilesAreReportedEachAndTogether_data();
+    void severalFilesAreReportedEachAndTogether();
     void shippedQuestionBankIsClean();
+    void shippedQuestionSetsAreCleanAndNamed();
 };
 
 void CheckerTest::findingsOfSmallFiles_data() {
@@ -197,6 +201,16 @@ void CheckerTest::findingsOfSmallFiles_data() {
         << QByteArray("Kolik bodů má %1%?\\5\\3\\4\\6\n") << "1 warning" << "only in answers";
     QTest::newRow("empty file")
         << QByteArray() << "0 error" << "no question";
+    QTest::newRow("comment lines are not questions")
+        << "# written by Eva\n" + kEnglish + "#What is this?\\a\\b\n#\n" + kCzech << "" << "";
+    QTest::newRow("a file of only comments holds no question")
+        << QByteArray("#name: Nothing yet\n# to do\n") << "0 error" << "no question";
+    QTest::newRow("the first line names the set")
+        << "#name:  Planets  \n" + kEnglish << "" << "q.dat: note: set name: Planets";
+    QTest::newRow("a name line further down is a comment")
+        << kEnglish + "#name: Planets\n" << "2 warning" << "only the first line can name the set";
+    QTest::newRow("a name line that names nothing")
+        << "#name:\n" + kEnglish << "1 warning" << "names nothing";
     // clang-format on
 }
 
@@ -428,6 +442,57 @@ void CheckerTest::executableExitStatus() {
     QVERIFY2(printsSafely(out + err), qPrintable((out + err).toUtf8().toHex()));
 }
 
+void CheckerTest::severalFilesAreReportedEachAndTogether_data() {
+    QTest::addColumn<QByteArray>("first");  // a.dat
+    QTest::addColumn<QByteArray>("second"); // b.dat, not written when null
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("output"); // each expected in stdout and stderr together
+
+    const QByteArray named = "#name: Planets\n" + kEnglish;
+    const QByteArray withError = "#name: Broken\n" + kCzech + "Kolik je 2 + 2?\\4\\3\n";
+    // clang-format off
+    QTest::newRow("two clean files")
+        << named << kCzech << 0
+        << QStringList{"a.dat: note: set name: Planets", "a.dat: 1 question: 1 English, 0 Czech; 0 errors, 0 warnings",
+                       "b.dat: 1 question: 0 English, 1 Czech; 0 errors, 0 warnings",
+                       "total: 2 files, 2 questions; 0 errors, 0 warnings"};
+    QTest::newRow("errors in the second file")
+        << named << withError << 1
+        << QStringList{"b.dat:3: error: the game skips this line", "a.dat: 1 question:",
+                       "b.dat: 1 question: 0 English, 1 Czech; 1 error, 0 warnings",
+                       "total: 2 files, 2 questions; 1 error, 0 warnings"};
+    QTest::newRow("errors in the first file")
+        << withError << named << 1 << QStringList{"b.dat: 1 question: 1 English, 0 Czech; 0 errors"};
+    QTest::newRow("a file that cannot be read")
+        << withError << QByteArray() << 2
+        << QStringList{"cannot read b.dat", "a.dat:3: error:", "total: 2 files, 1 question; 1 error, 0 warnings; 1 file could not be read"};
+    // clang-format on
+}
+
+void CheckerTest::severalFilesAreReportedEachAndTogether() {
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, output);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const auto& [name, bytes] : {std::pair{"a.dat", first}, std::pair{"b.dat", second}}) {
+        if (bytes.isNull()) continue;
+        QFile f(dir.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QProcess tool;
+    tool.setWorkingDirectory(dir.path());
+    tool.start(QStringLiteral(TK_CHECKER_EXE), {QStringLiteral("a.dat"), QStringLiteral("b.dat")});
+    QVERIFY2(tool.waitForFinished(), qPrintable(tool.errorString()));
+    const QString printed =
+        QString::fromUtf8(tool.readAllStandardOutput()) + QString::fromUtf8(tool.readAllStandardError());
+    QCOMPARE(tool.exitCode(), exitCode);
+    for (const QString& expected : output)
+        QVERIFY2(printed.contains(expected), qPrintable(printed));
+}
+
 void CheckerTest::shippedQuestionBankIsClean() {
     QFile file(QStringLiteral(TK_SHIPPED_QDAT));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
@@ -443,6 +508,23 @@ void CheckerTest::shippedQuestionBankIsClean() {
     QVERIFY(!report.difficulties.contains(QString()));
     QVERIFY(report.english >= 1500);
     QVERIFY(report.czech >= 1500);
+}
+
+// The sets shipped in questions/ are examples for writers: clean, named, tagged, in both languages.
+void CheckerTest::shippedQuestionSetsAreCleanAndNamed() {
+    const QFileInfoList sets = QDir(QStringLiteral(TK_SHIPPED_SETS)).entryInfoList({QStringLiteral("*.dat")});
+    QVERIFY(!sets.isEmpty());
+    for (const QFileInfo& set : sets) {
+        QFile file(set.filePath());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+        const CheckReport report = checker::checkQuestionFile(file.readAll(), set.fileName());
+        QVERIFY2(report.errors() == 0 && report.warnings() == 0, qPrintable(allMessages(report)));
+        QVERIFY2(!report.setName.isEmpty(), qPrintable(set.fileName()));
+        QVERIFY(!report.topics.contains(QString()));
+        QVERIFY(!report.difficulties.contains(QString()));
+        QVERIFY(report.english >= 20);
+        QVERIFY(report.czech >= 20);
+    }
 }
 
 QTEST_MAIN(CheckerTest)

@@ -1,4 +1,5 @@
-// The question deck: reading q.dat, answer order, dealing and reshuffling.
+// The question deck: reading q.dat, comments and the set's name, answer order, dealing by topic and
+// difficulty, and reshuffling.
 #include "deck.h"
 #include "random.h"
 #include "seenquestions.h"
@@ -7,6 +8,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace {
 
@@ -101,6 +103,15 @@ private slots:
     void isEnglish();
     void answerOrdersAreUniform();
     void deckOrdersAreUniform();
+    void commentsAreSkippedAndTheFirstLineNamesTheSet();
+    void setNameFromLine_data();
+    void setNameFromLine();
+    void onlyTheChosenTopicsAndDifficultyAreDealt_data();
+    void onlyTheChosenTopicsAndDifficultyAreDealt();
+    void aLoadKeepsTheChoice();
+    void aChoiceOfNoQuestionDealsTheWholeDeck();
+    void questionsAreCountedPerTopicAndChoiceInEachLanguage();
+    void unseenQuestionsOfTheChoiceComeFirstAndItsPoolStartsOver();
 
 private:
     Deck deck;
@@ -489,6 +500,200 @@ void DeckTest::deckOrdersAreUniform() {
     QCOMPARE(counts.size(), keys.size());
     const double chi = chiSquare(counts, keys, runs);
     QVERIFY2(chi < kChi23At999, qPrintable(QStringLiteral("chi-square %1").arg(chi)));
+}
+
+namespace {
+// Seven questions of all kinds of tags: six English, one Czech.
+const QString kTagged = QStringLiteral("#name: Tiny set\n"
+                                       "# a comment\\that\\looks\\like\\a\\question\n"
+                                       "What A?\\a\\b\\c\\d\\film\\1\n"
+                                       "What B?\\a\\b\\c\\d\\film\\3\n"
+                                       "What C?\\a\\b\\c\\d\\history\\2\n"
+                                       "What D?\\a\\b\\c\\d\n"
+                                       "What E?\\a\\b\\c\\d\\sport\n"
+                                       "What F?\\a\\b\\c\\d\\maths\\1\n"
+                                       "Kdo G?\\a\\b\\c\\d\\ film \\1\n");
+
+// "film history" and "easy" as a filter.
+QuestionFilter filterOf(const QString& topics, const QString& difficulty) {
+    QuestionFilter filter;
+    filter.topics = TopicSet();
+    for (const QString& key : topics.split(u' ', Qt::SkipEmptyParts))
+        filter.topics.insert(topicFromKey(key));
+    if (!difficultyChoiceFromKey(difficulty, filter.difficulty)) qFatal("bad difficulty in a test row");
+    return filter;
+}
+
+QStringList firstTexts(Deck& deck, int deals) {
+    QStringList texts;
+    for (int i = 0; i < deals; ++i)
+        texts << deck.dealNext().text;
+    return texts;
+}
+} // namespace
+
+void DeckTest::commentsAreSkippedAndTheFirstLineNamesTheSet() {
+    const QByteArray file =
+        ("#name: Tiny set\r\n#name: not a name here\r\n" + line("What A?", "a", "b", "c", "d") +
+         "\r\n#\r\n# note\r\n" + line("Kdo B?", "a", "b", "c", "d"))
+            .toUtf8();
+    const LoadReport report = deck.loadFile(file);
+    QVERIFY(report.skipped.empty());
+    QCOMPARE(report.name, QStringLiteral("Tiny set"));
+    QCOMPARE(sorted(deckTexts(deck)), (QStringList{"Kdo B?", "What A?"}));
+    const ParsedQuestionFile parsed = parseQuestionFile(QByteArrayView(file));
+    QCOMPARE(parsed.name, QStringLiteral("Tiny set"));
+    QCOMPARE(parsed.questions.size(), std::size_t(2));
+    QCOMPARE(parsed.questions[0].line, 3);
+    QVERIFY(parsed.issues.empty());
+    // A byte order mark does not hide the name; a question on the first line names nothing.
+    QCOMPARE(deck.loadFile("\xEF\xBB\xBF#name: Marked\n" + line("What?", "a", "b", "c", "d").toUtf8()).name,
+             QStringLiteral("Marked"));
+    QCOMPARE(deck.loadFile(line("What?", "a", "b", "c", "d").toUtf8()).name, QString());
+    QCOMPARE(parseQuestionFile(QStringLiteral("#name: From text\n")).name, QStringLiteral("From text"));
+}
+
+void DeckTest::setNameFromLine_data() {
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a name") << "#name: Capitals"
+                            << "Capitals";
+    QTest::newRow("spaces tidied") << "#name:   Rivers \t and   seas  "
+                                   << "Rivers and seas";
+    QTest::newRow("Czech letters") << QStringLiteral(u"#name: Řeky a moře") << QStringLiteral(u"Řeky a moře");
+    QTest::newRow("names nothing") << "#name:   "
+                                   << "";
+    QTest::newRow("a plain comment") << "# name: Capitals"
+                                     << "";
+    QTest::newRow("not a comment") << "name: Capitals"
+                                   << "";
+    QTest::newRow("a long name is cut") << "#name: " + QString(100, u'x') << QString(kMaxSetNameLength, u'x');
+}
+
+void DeckTest::setNameFromLine() {
+    QFETCH(QString, firstLine);
+    QFETCH(QString, name);
+    QCOMPARE(::setNameFromLine(firstLine), name);
+}
+
+void DeckTest::onlyTheChosenTopicsAndDifficultyAreDealt_data() {
+    QTest::addColumn<QString>("topics");
+    QTest::addColumn<QString>("difficulty");
+    QTest::addColumn<QStringList>("dealt");
+    const QStringList all{"Kdo G?", "What A?", "What B?", "What C?", "What D?", "What E?", "What F?"};
+    QTest::newRow("every topic, mixed: the whole deck")
+        << "geography history science nature body sport music art film language technology everyday other"
+        << "mixed" << all;
+    QTest::newRow("one topic, mixed") << "film"
+                                      << "mixed" << QStringList{"Kdo G?", "What A?", "What B?"};
+    QTest::newRow("one topic, easy") << "film"
+                                     << "easy" << QStringList{"Kdo G?", "What A?"};
+    QTest::newRow("one topic, hard") << "film"
+                                     << "hard" << QStringList{"What B?"};
+    QTest::newRow("easy is difficulty 1 only, whatever the topic")
+        << "history sport film other"
+        << "easy" << QStringList{"Kdo G?", "What A?", "What F?"};
+    QTest::newRow("medium questions only under mixed") << "history"
+                                                       << "mixed" << QStringList{"What C?"};
+    QTest::newRow("untagged and unknown topics are other") << "other"
+                                                           << "mixed" << QStringList{"What D?", "What F?"};
+    QTest::newRow("two topics") << "history sport"
+                                << "mixed" << QStringList{"What C?", "What E?"};
+}
+
+void DeckTest::onlyTheChosenTopicsAndDifficultyAreDealt() {
+    QFETCH(QString, topics);
+    QFETCH(QString, difficulty);
+    QFETCH(QStringList, dealt);
+    rnd::pin(5);
+    deck.load(kTagged);
+    QCOMPARE(deck.size(), 7);
+    QCOMPARE(deck.select(filterOf(topics, difficulty)), dealt.size());
+    QCOMPARE(deck.dealtCount(), dealt.size());
+    QVERIFY(!deck.hasEmptySelection());
+    for (int pass = 0; pass < 3; ++pass) // every pass deals each chosen question once, nothing else
+        QCOMPARE(sorted(firstTexts(deck, static_cast<int>(dealt.size()))), dealt);
+    // The interface language still decides among the chosen.
+    const auto english = std::count_if(dealt.begin(), dealt.end(), isEnglishQuestion);
+    for (int i = 0; i < 10; ++i) {
+        const QString text = deck.dealInLanguage(false).text;
+        QVERIFY2(dealt.contains(text), qPrintable(text));
+        if (english < dealt.size()) QCOMPARE(text, QStringLiteral("Kdo G?"));
+    }
+}
+
+void DeckTest::aLoadKeepsTheChoice() {
+    deck.select(filterOf("film", "mixed"));
+    deck.load(kTagged);
+    QCOMPARE(sorted(firstTexts(deck, 3)), (QStringList{"Kdo G?", "What A?", "What B?"}));
+    QCOMPARE(deck.filter(), filterOf("film", "mixed"));
+    QCOMPARE(deck.select(QuestionFilter()), 7); // the default deals everything again
+    QCOMPARE(sorted(dealPass(deck)).size(), 7);
+}
+
+void DeckTest::aChoiceOfNoQuestionDealsTheWholeDeck() {
+    deck.load(kTagged);
+    QCOMPARE(deck.select(filterOf("sport", "easy")), 0);
+    QVERIFY(deck.hasEmptySelection());
+    QCOMPARE(deck.dealtCount(), deck.size());
+    const QStringList pass = dealPass(deck);
+    QCOMPARE(QSet<QString>(pass.begin(), pass.end()).size(), 7);
+    QCOMPARE(deck.countAccepted(filterOf("sport", "easy"), true), 0);
+    QCOMPARE(deck.select(filterOf("", "mixed")), 0); // no topic at all
+    QVERIFY(deck.hasEmptySelection());
+    // An empty deck is no empty choice: it deals the blank question as ever.
+    deck.load(QString());
+    QVERIFY(!deck.hasEmptySelection());
+    QCOMPARE(deck.dealNext().text, QString());
+}
+
+void DeckTest::questionsAreCountedPerTopicAndChoiceInEachLanguage() {
+    deck.load(kTagged);
+    deck.select(filterOf("history", "mixed")); // counting does not depend on what is dealt
+    const auto at = [](const TopicCounts& counts, Topic t) { return counts[static_cast<std::size_t>(t)]; };
+    const TopicCounts english = deck.countPerTopic(true);
+    QCOMPARE(at(english, Topic::Film), 2);
+    QCOMPARE(at(english, Topic::History), 1);
+    QCOMPARE(at(english, Topic::Sport), 1);
+    QCOMPARE(at(english, Topic::Other), 2);
+    QCOMPARE(std::accumulate(english.begin(), english.end(), 0), 6);
+    const TopicCounts czech = deck.countPerTopic(false);
+    QCOMPARE(at(czech, Topic::Film), 1);
+    QCOMPARE(std::accumulate(czech.begin(), czech.end(), 0), 1);
+    const TopicCounts easy = deck.countPerTopic(true, DifficultyChoice::Easy);
+    QCOMPARE(at(easy, Topic::Film), 1);
+    QCOMPARE(at(easy, Topic::Other), 1);
+    QCOMPARE(std::accumulate(easy.begin(), easy.end(), 0), 2);
+    QCOMPARE(deck.countAccepted(filterOf("film other", "easy"), true), 2);
+    QCOMPARE(deck.countAccepted(filterOf("film other", "easy"), false), 1);
+    QCOMPARE(deck.countAccepted(QuestionFilter(), true), 6);
+    QCOMPARE(deck.dealtCount(), 1); // counting left the choice alone
+}
+
+void DeckTest::unseenQuestionsOfTheChoiceComeFirstAndItsPoolStartsOver() {
+    QString file;
+    for (int i = 0; i < 4; ++i)
+        file += line(QStringLiteral("What film %1?").arg(i), "a", "b", "c", "d") + "\\film\\2\n" +
+                line(QStringLiteral("What history %1?").arg(i), "a", "b", "c", "d") + "\\history\\2\n";
+    const auto hash = [](const QString& text) { return questionTextHash(text.toUtf8()); };
+    SeenQuestions seen;
+    seen.insert(hash("What film 0?"));
+    seen.insert(hash("What film 1?"));
+    seen.insert(hash("What history 2?"));
+    rnd::pin(3);
+    deck.load(file);
+    deck.select(filterOf("film", "mixed"));
+    deck.putUnseenFirst(seen.isSeen());
+    const QStringList dealt = firstTexts(deck, 4);
+    QCOMPARE(sorted(dealt.mid(0, 2)), (QStringList{"What film 2?", "What film 3?"}));
+    QCOMPARE(sorted(dealt.mid(2)), (QStringList{"What film 0?", "What film 1?"}));
+    // Once every film question has been seen, the film pool starts over; other topics are kept.
+    seen.rememberDealt(hash("What film 2?"), true, deck);
+    QVERIFY(seen.contains(hash("What film 0?")));
+    seen.rememberDealt(hash("What film 3?"), true, deck);
+    QVERIFY(!seen.contains(hash("What film 0?")));
+    QVERIFY(!seen.contains(hash("What film 3?")));
+    QVERIFY(seen.contains(hash("What history 2?")));
 }
 
 QTEST_GUILESS_MAIN(DeckTest)

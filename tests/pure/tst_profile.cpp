@@ -1,5 +1,6 @@
-// The player's files: written whole or not at all, pipes never read, unreadable files left alone, and
-// two copies of the game sharing one memory of dealt questions.
+// The player's files: written whole or not at all, pipes never read, unreadable files left alone,
+// two copies of the game sharing one memory of dealt questions, the question sets and the remembered
+// choice of what to play.
 #include "filelimits.h"
 #include "profile.h"
 
@@ -136,6 +137,45 @@ private slots:
         QCOMPARE(seen.size(), 0);
         QCOMPARE(profile.saveSeenQuestions(seen), QString());
         QCOMPARE(profile.readSeenQuestions().size(), 0);
+    }
+
+    void theChoiceOfWhatToPlayIsRememberedInItsOwnFile() {
+        QTemporaryDir program, config;
+        const QString configFolder = config.filePath(QStringLiteral("not/yet/there"));
+        Profile profile(program.path(), configFolder, false);
+        QVERIFY(profile.readPlayChoice() == PlayChoice()); // no file yet
+        PlayChoice choice;
+        choice.filter.topics = TopicSet();
+        choice.filter.topics.insert(Topic::Music);
+        choice.filter.difficulty = DifficultyChoice::Easy;
+        choice.setPath = profile.userSetsFolder() + QStringLiteral("/mine.dat");
+        choice.setName = QStringLiteral("Mine");
+        QCOMPARE(profile.savePlayChoice(choice), QString());
+        QCOMPARE(profile.choiceFile(), configFolder + QStringLiteral("/choice.txt"));
+        QVERIFY(Profile(program.path(), configFolder, false).readPlayChoice() == choice);
+
+        put(profile.choiceFile(), "topics: music\ndifficulty: \x01\x02\n");
+        QVERIFY(profile.readPlayChoice() == PlayChoice());
+        QVERIFY(QFile::remove(profile.choiceFile()));
+        QVERIFY(QDir().mkpath(profile.choiceFile())); // a folder in its place
+        QVERIFY(profile.readPlayChoice() == PlayChoice());
+        QVERIFY(!profile.savePlayChoice(choice).isEmpty());
+    }
+
+    void theSetsAreLookedForBesideTheProgramAndInTheConfigFolder() {
+        QTemporaryDir program, config;
+        Profile profile(program.path(), config.path(), false);
+        put(program.filePath(QStringLiteral("q.dat")), "What?\\a\\b\\c\\d\n");
+        QVERIFY(QDir().mkpath(profile.programSetsFolder()));
+        QVERIFY(QDir().mkpath(profile.userSetsFolder()));
+        put(profile.programSetsFolder() + QStringLiteral("/shipped.dat"), "#name: Shipped\n");
+        put(profile.userSetsFolder() + QStringLiteral("/own.dat"), "#name: Own\n");
+        const QuestionSets sets = profile.findQuestionSets();
+        QCOMPARE(sets.all().size(), std::size_t(3));
+        QCOMPARE(sets.bank().path, profile.questionFile());
+        QCOMPARE(sets.all()[1].name, QStringLiteral("Shipped"));
+        QCOMPARE(sets.all()[2].name, QStringLiteral("Own"));
+        QCOMPARE(sets.all()[2].origin, QuestionSet::Origin::UserFolder);
     }
 };
 

@@ -192,7 +192,7 @@ private:
                 QStringLiteral("a \"\\\" after the last answer starts a field the game ignores"));
             return;
         }
-        if (fields.size() > 5 && !topicKeys().contains(topic))
+        if (fields.size() > 5 && !isTopicKey(topic))
             add(line, Severity::Error,
                 QStringLiteral("unknown topic %1 (the topic is one of: %2)")
                     .arg(quoted(topic), topicKeys().join(u' ')));
@@ -430,6 +430,21 @@ LanguageGuess guessLanguage(const QString& question) {
     return guess;
 }
 
+namespace {
+// Only the first line names a set; a "#name:" further down is a comment the writer may think counts.
+void checkNameLines(Checker& checker, const QStringList& lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(QStringLiteral("#name:"))) continue;
+        if (i > 0)
+            checker.add(static_cast<int>(i + 1), Severity::Warning,
+                        QStringLiteral("only the first line can name the set; this \"#name:\" is a comment"));
+        else if (setNameFromLine(lines[i]).isEmpty())
+            checker.add(1, Severity::Warning,
+                        QStringLiteral("\"#name:\" names nothing; the set is named after its file"));
+    }
+}
+} // namespace
+
 CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, Language intended) {
     CheckReport report;
     report.fileName = fileName;
@@ -456,12 +471,16 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
     }
     for (const QuestionLine& q : parsed.questions)
         checker.checkQuestion(q, lines[q.line - 1]);
+    report.setName = parsed.name;
+    checkNameLines(checker, lines);
 
     if (report.questions == 0)
         checker.add(
             0, Severity::Error,
             QStringLiteral(
                 "the file holds no question; write one a line: question\\right answer\\wrong\\wrong\\wrong"));
+    if (!report.setName.isEmpty())
+        checker.add(0, Severity::Note, QStringLiteral("set name: %1").arg(report.setName));
     checker.add(0, Severity::Note,
                 decoding.encoding == textcodec::Encoding::Windows1250
                     ? QStringLiteral("encoding: not UTF-8, read as Windows-1250")
@@ -480,15 +499,6 @@ CheckReport checkQuestionFile(const QByteArray& bytes, const QString& fileName, 
         return (a.line == 0 ? INT_MAX : a.line) < (b.line == 0 ? INT_MAX : b.line);
     });
     return report;
-}
-
-const QStringList& topicKeys() {
-    static const QStringList keys = {
-        QStringLiteral("geography"), QStringLiteral("history"),    QStringLiteral("science"),
-        QStringLiteral("nature"),    QStringLiteral("body"),       QStringLiteral("sport"),
-        QStringLiteral("music"),     QStringLiteral("art"),        QStringLiteral("film"),
-        QStringLiteral("language"),  QStringLiteral("technology"), QStringLiteral("everyday")};
-    return keys;
 }
 
 QStringList formatTagCounts(const CheckReport& report) {

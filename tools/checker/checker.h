@@ -1,4 +1,5 @@
-// Checks a question file the way the game reads and shows it, and says what a writer should fix.
+// Checks a question file the way the game reads and shows it, and says what a writer should fix. Lines
+// beginning with '#' are comments, as in the game; a first line "#name: …" names the set.
 #pragma once
 
 #include <QByteArray>
@@ -21,6 +22,7 @@ struct Finding {
 
 struct CheckReport {
     QString fileName;
+    QString setName;               // from a first line "#name: …"
     std::vector<Finding> findings; // in line order
     int questions = 0;             // lines the game loads
     int english = 0;               // of those, dealt in the English game
@@ -56,8 +58,5 @@ QString formatFinding(const QString& fileName, const Finding& finding);
 QString formatSummary(const CheckReport& report);
 // "topics: art 10, film 12, …, none 3" and "difficulty: 1 (easy) 30, …", or nothing for an untagged file.
 QStringList formatTagCounts(const CheckReport& report);
-
-// The keys a question's topic field may hold.
-const QStringList& topicKeys();
 
 } // namespace checker

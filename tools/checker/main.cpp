@@ -1,4 +1,5 @@
-// tamvelkviz-check: tells writers of q.dat what the game would skip, cut off or deal in the wrong language.
+// tamvelkviz-check: tells writers of q.dat and of question sets what the game would skip, cut off or deal
+// in the wrong language.
 #include "checker.h"
 
 #include <QFile>
@@ -14,9 +15,11 @@ constexpr int kExitUnreadable = 2;
 
 const char* const kHelp =
     "Usage: tamvelkviz-check [--lang cs|en] [FILE...]\n"
-    "Checks TamvelKviz question files the way the game reads them (default: q.dat here).\n"
+    "Checks TamvelKviz question files the way the game reads them (default: q.dat here),\n"
+    "each on its own, with a total when there are several.\n"
     "\n"
-    "One question a line: question\\right answer\\wrong\\wrong\\wrong\n"
+    "One question a line: question\\right answer\\wrong\\wrong\\wrong[\\topic\\difficulty]\n"
+    "A line beginning with # is a comment; a first line \"#name: My set\" names a set.\n"
     "In answers, %1% and %2% stand for the players' names and | breaks the line.\n"
     "The game deals a question in English when it begins with W or How, else in Czech.\n"
     "\n"
@@ -72,6 +75,7 @@ int main(int argc, char** argv) {
     if (files.isEmpty()) files << QStringLiteral("q.dat");
 
     int status = kExitClean;
+    int questions = 0, errors = 0, warnings = 0, unreadable = 0;
     for (const QString& name : files) {
         QFile file(name);
         QByteArray bytes;
@@ -87,6 +91,7 @@ int main(int argc, char** argv) {
             err << "tamvelkviz-check: cannot read " << checker::escapeControls(name) << ": " << problem
                 << Qt::endl;
             status = kExitUnreadable;
+            ++unreadable;
             continue;
         }
 
@@ -97,6 +102,19 @@ int main(int argc, char** argv) {
             << checker::formatSummary(report) << '\n';
         out.flush();
         if (report.errors() > 0 && status == kExitClean) status = kExitErrors;
+        questions += report.questions;
+        errors += report.errors();
+        warnings += report.warnings();
+    }
+    if (files.size() > 1) {
+        const auto count = [](qsizetype n, const char* one, const char* many) {
+            return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+        };
+        out << QStringLiteral("total: %1, %2; %3, %4")
+                   .arg(count(files.size(), "file", "files"), count(questions, "question", "questions"),
+                        count(errors, "error", "errors"), count(warnings, "warning", "warnings"));
+        if (unreadable > 0) out << "; " << count(unreadable, "file", "files") << " could not be read";
+        out << '\n';
     }
     return status;
 }
