@@ -133,3 +133,14 @@ QString Profile::saveSeenQuestions(SeenQuestions& seen) {
     if (onDisk.isRead()) seen.mergeFrom(SeenQuestions::fromText(onDisk.bytes));
     return filestore::writeWhole(seenQuestionsFile(), seen.toText());
 }
+
+PlayerSetup Profile::readPlayers() const {
+    const filestore::ReadResult r = filestore::readRegularFile(playersFile());
+    // A few short lines; anything much longer is not ours.
+    return r.isRead() && r.bytes.size() < 4096 ? PlayerSetup::fromText(r.bytes) : PlayerSetup();
+}
+
+QString Profile::savePlayers(const PlayerSetup& players) {
+    ensureConfigFolder();
+    return filestore::writeWhole(playersFile(), players.toText());
+}

@@ -2,6 +2,7 @@
 // questions live, and how each is read and written whole. Only the window shows what went wrong.
 #pragma once
 
+#include "playersetup.h"
 #include "seenquestions.h"
 
 #include <QByteArray>
@@ -43,6 +44,7 @@ public:
     QString languageMarker() const;
     QString zoomFile() const { return configFolder_ + QStringLiteral("/zoom.txt"); }
     QString seenQuestionsFile() const { return configFolder_ + QStringLiteral("/seen-questions.txt"); }
+    QString playersFile() const { return configFolder_ + QStringLiteral("/players.txt"); }
     // A user's own q.dat in the config folder replaces the shared one of an installed game.
     QString questionFile() const;
 
@@ -59,6 +61,10 @@ public:
     // written meanwhile; a file that exists but cannot be read is left alone.
     SeenQuestions readSeenQuestions() const;
     QString saveSeenQuestions(SeenQuestions& seen);
+
+    // Who plays each side; no file, an unreadable or a damaged one gives two people.
+    PlayerSetup readPlayers() const;
+    QString savePlayers(const PlayerSetup& players);
 
 private:
     QString ensureConfigFolder() const;
