@@ -39,6 +39,7 @@ public:
 
     // A search runs, or its cell is held back by a pause.
     bool isChoosingCell() const { return searching_ || heldCell_.has_value(); }
+    bool isCellHeldBack() const { return heldCell_.has_value(); }
     bool isAnswerPending() const { return answerPending_; }
     // The delay drawn for the latest answer, and its timer (tests look whether it is armed).
     int answerDelayMs() const { return answerDelayMs_; }
