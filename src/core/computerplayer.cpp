@@ -22,11 +22,12 @@ struct LevelTraits {
     double rightChance;
     SearchLimits limits;
 };
-// Iterations decide the strength; the 300 ms cap only bites on a slow or busy machine.
+// Iterations decide the strength; the time cap (under the 300 ms a move may take) only bites on a slow
+// or busy machine.
 constexpr std::array<LevelTraits, 3> kLevels{{
     {Level::Easy, 0.55, {0, 0, nullptr}},
     {Level::Medium, 0.70, {300, 300, nullptr}},
-    {Level::Hard, 0.85, {40'000, 280, nullptr}},
+    {Level::Hard, 0.85, {40'000, 250, nullptr}},
 }};
 
 const LevelTraits& traitsOf(Level level) {
@@ -79,14 +80,15 @@ class TreeSearch {
 public:
     TreeSearch(const Position& root, int player, rnd::Generator& random)
         : root_(root), player_(player), random_(random) {
-        nodes_.reserve(4096);
         nodes_.push_back(Node{});
     }
 
     int run(const SearchLimits& limits) {
         using Clock = std::chrono::steady_clock;
         const auto start = Clock::now();
-        int budget = limits.iterations > 0 ? limits.iterations : SearchLimits::kMaxIterations;
+        const int budget = limits.iterations > 0 ? limits.iterations : SearchLimits::kMaxIterations;
+        // Room for the tree grown by a search of this size, so it is never copied while it grows.
+        nodes_.reserve(static_cast<std::size_t>(std::min(budget, 100'000)) * 8);
         for (int n = 0; n < budget; ++n) {
             if (limits.cancelled && limits.cancelled->load(std::memory_order_relaxed)) break;
             // The clock is read every few iterations: a read costs about as much as a playout.
