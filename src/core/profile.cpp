@@ -147,3 +147,14 @@ QString Profile::savePlayChoice(const PlayChoice& choice) {
     ensureConfigFolder();
     return filestore::writeWhole(choiceFile(), choice.toText());
 }
+
+PlayerSetup Profile::readPlayers() const {
+    const filestore::ReadResult r = filestore::readRegularFile(playersFile());
+    // A few short lines; anything much longer is not ours.
+    return r.isRead() && r.bytes.size() < 4096 ? PlayerSetup::fromText(r.bytes) : PlayerSetup();
+}
+
+QString Profile::savePlayers(const PlayerSetup& players) {
+    ensureConfigFolder();
+    return filestore::writeWhole(playersFile(), players.toText());
+}

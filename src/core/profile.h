@@ -4,6 +4,7 @@
 #pragma once
 
 #include "playchoice.h"
+#include "playersetup.h"
 #include "questionsets.h"
 #include "seenquestions.h"
 
@@ -46,6 +47,7 @@ public:
     QString languageMarker() const;
     QString zoomFile() const { return configFolder_ + QStringLiteral("/zoom.txt"); }
     QString seenQuestionsFile() const { return configFolder_ + QStringLiteral("/seen-questions.txt"); }
+    QString playersFile() const { return configFolder_ + QStringLiteral("/players.txt"); }
     // A user's own q.dat in the config folder replaces the shared one of an installed game.
     QString questionFile() const;
     // Question sets: *.dat files in questions/ beside the program (shipped) and in the config folder
@@ -72,6 +74,10 @@ public:
     // written meanwhile; a file that exists but cannot be read is left alone.
     SeenQuestions readSeenQuestions() const;
     QString saveSeenQuestions(SeenQuestions& seen);
+
+    // Who plays each side; no file, an unreadable or a damaged one gives two people.
+    PlayerSetup readPlayers() const;
+    QString savePlayers(const PlayerSetup& players);
 
 private:
     QString ensureConfigFolder() const;
