@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cstdio>
+#include <utility>
 
 namespace {
 // The order in which the table is filled at start-up, which is also the order its problems are
@@ -62,6 +64,7 @@ void Pictures::close() {
     open_ = false;
     for (auto& pic : pictures_)
         pic = QImage();
+    decoded_.fill(true); // nothing more to decode
 }
 
 void Pictures::useScale(double scale) {
@@ -75,10 +78,10 @@ void Pictures::loadPictures() {
     // The old set goes first, so the two sets are never held at once.
     for (auto& pic : pictures_)
         pic = QImage();
+    decoded_.fill(false);
     for (int slot : kLoadOrder) {
         const QString path = folder_ + u'/' + listedPicture(slot).fileName();
-        QString chosen = path;
-        int ratio = 1;
+        Source source{path, 1};
         // Nothing draws the picture in the slot before the winner cards: its 1x copy will do.
         if (pictureSet_ == 2 && slot != Player0WinnerCard) {
             const QString two = twoTimesName(path);
@@ -89,52 +92,69 @@ void Pictures::loadPictures() {
             if (twoInfo.isFile() && twoSize.isValid() &&
                 (!oneInfo.isFile() ||
                  (twoSize == oneSize * 2 &&
-                  twoInfo.lastModified().secsTo(oneInfo.lastModified()) <= kStaleSeconds))) {
-                chosen = two;
-                ratio = 2;
+                  twoInfo.lastModified().secsTo(oneInfo.lastModified()) <= kStaleSeconds)))
+                source = {two, 2};
+        }
+        if (!checkPicture(source.path) && source.ratio == 2) source = {path, 1};
+        if (source.ratio == 1 && !checkPicture(path)) source.path.clear();
+        sources_[static_cast<std::size_t>(slot)] = source;
+    }
+}
+
+const QImage& Pictures::picture(int slot) const {
+    const auto i = static_cast<std::size_t>(slot);
+    if (!decoded_[i]) {
+        // Decoded when a screen first needs it: the menu alone needs a few of the pictures.
+        decoded_[i] = true;
+        const Source& source = sources_[i];
+        if (open_ && !source.path.isEmpty()) {
+            QImage pic;
+            QImageReader reader(source.path);
+            if (reader.read(&pic)) {
+                pic.convertTo(QImage::Format_ARGB32_Premultiplied); // in place where it can be
+                pic.setDevicePixelRatio(source.ratio);
+                pictures_[i] = std::move(pic);
+            } else {
+                note(source.path, QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
+                std::fprintf(stderr, "%s: not a picture that can be read\n", qPrintable(source.path));
             }
         }
-        QImage pic = loadPicture(chosen);
-        if (pic.isNull() && ratio == 2) {
-            pic = loadPicture(path);
-            ratio = 1;
-        }
-        if (!pic.isNull()) {
-            pic.convertTo(QImage::Format_ARGB32_Premultiplied); // in place where it can be
-            pic.setDevicePixelRatio(ratio);
-        }
-        picture(slot) = pic;
     }
+    return pictures_[i];
 }
 
-QImage Pictures::loadPicture(const QString& path) {
+QImage& Pictures::picture(int slot) {
+    std::as_const(*this).picture(slot);
+    return pictures_[static_cast<std::size_t>(slot)];
+}
+
+void Pictures::note(const QString& path, const QString& why) const {
+    const QString entry = QStringLiteral("graphics/") + QDir(folder_).relativeFilePath(path) + QStringLiteral(": ") + why;
+    if (!problems_.contains(entry)) problems_ << entry;
+}
+
+bool Pictures::checkPicture(const QString& path) {
     // Far larger than any picture the game draws: decoding it would only eat the memory.
     constexpr int kLargest = 4096;
-    QString why;
-    QImage pic;
+    if (!QFileInfo(folder_).isDir()) return false; // said once for the whole folder
     QImageReader reader(path);
-    if (!QFileInfo(folder_).isDir()) {
-        return pic; // said once for the whole folder
-    } else if (!QFileInfo(path).isFile()) {
-        why = QStringLiteral("missing");
-    } else if (const QSize size = reader.size();
-               size.isValid() && (size.width() > kLargest || size.height() > kLargest)) {
-        why = QStringLiteral("too large (%1 x %2)").arg(size.width()).arg(size.height());
-    } else if (!reader.read(&pic)) {
-        why = QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString());
-        pic = QImage();
-    } else if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) {
+    if (!QFileInfo(path).isFile()) {
+        note(path, QStringLiteral("missing"));
+        return false;
+    }
+    if (!reader.canRead()) {
+        note(path, QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
+        return false;
+    }
+    if (const QSize size = reader.size(); size.isValid() && (size.width() > kLargest || size.height() > kLargest)) {
+        note(path, QStringLiteral("too large (%1 x %2)").arg(size.width()).arg(size.height()));
+        return false;
+    }
+    if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) {
         // A cut-off JPEG still decodes, grey where the data ended; it lacks its end marker.
         QFile f(path);
-        if (f.open(QIODevice::ReadOnly) && f.read(2) == "\xFF\xD8" && f.seek(f.size() - 2) &&
-            f.read(2) != "\xFF\xD9")
-            why = QStringLiteral("cut off");
+        if (f.open(QIODevice::ReadOnly) && f.read(2) == "\xFF\xD8" && f.seek(f.size() - 2) && f.read(2) != "\xFF\xD9")
+            note(path, QStringLiteral("cut off"));
     }
-    if (!why.isEmpty()) {
-        const QString entry =
-            QStringLiteral("graphics/") + QDir(folder_).relativeFilePath(path) + QStringLiteral(": ") + why;
-        if (!problems_.contains(entry)) problems_ << entry;
-    }
-    return pic;
+    return true;
 }
-

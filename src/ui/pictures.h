@@ -28,20 +28,30 @@ public:
     void useScale(double scale);
     int pictureSet() const { return pictureSet_; } // 1 or 2
 
-    const QImage& picture(int slot) const { return pictures_[static_cast<std::size_t>(slot)]; }
-    QImage& picture(int slot) { return pictures_[static_cast<std::size_t>(slot)]; }
+    // A picture is decoded the first time it is asked for; one that cannot be is empty, and named
+    // among the problems from then on.
+    const QImage& picture(int slot) const;
+    QImage& picture(int slot);
     // A picture's size in game pixels, whichever set it comes from.
     QSizeF pictureSize(int slot) const { return picture(slot).deviceIndependentSize(); }
     const QImage& splash() const { return splash_; }
 
 private:
+    struct Source {
+        QString path; // empty when the picture cannot be used
+        int ratio = 1;
+    };
     void loadPictures();
-    QImage loadPicture(const QString& path);
+    // Whether the file can be used, without decoding it; a problem found is noted.
+    bool checkPicture(const QString& path);
+    void note(const QString& path, const QString& why) const;
 
-    std::array<QImage, kPictureCount> pictures_;
+    std::array<Source, kPictureCount> sources_;
+    mutable std::array<QImage, kPictureCount> pictures_;
+    mutable std::array<bool, kPictureCount> decoded_{};
     QImage splash_;
     QString folder_;
-    QStringList problems_;
+    mutable QStringList problems_;
     int pictureSet_ = 1;
     bool open_ = false;
 };
