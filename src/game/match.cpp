@@ -49,6 +49,7 @@ void Match::chooseCell(Cell cell, Deck& deck, bool english) {
     question_ = deck.dealInLanguage(english);
     timeLeft_ = kFullTime;
     screen_ = Screen::Question;
+    emit cellChosen(cell);
 }
 
 Capture Match::answer(int slot) {
@@ -61,6 +62,8 @@ Capture Match::answer(int slot) {
     c.newOwner = c.right ? c.answering : c.answering.opponent();
     cells_.set(chosen_.col, chosen_.row, c.newOwner.pieces());
     screen_ = Screen::Board;
+    emit cellCaptured(c);
+    if (c.right) emit turnPassed(player_);
     return c;
 }
 
@@ -68,5 +71,6 @@ bool Match::checkWinner(Cell lastCaptured) {
     if (!wins(cells_, lastCaptured.col, lastCaptured.row)) return false;
     winner_ = Player::owning(cells_.at(lastCaptured.col, lastCaptured.row));
     screen_ = Screen::Winner;
+    if (winner_) emit gameWon(*winner_);
     return true;
 }

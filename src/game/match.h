@@ -94,8 +94,13 @@ public:
     const QTimer& clockTimer() const { return clock_; }
 
 signals:
+    // What happened, for views and tests that follow the match.
+    void cellChosen(Cell cell);
     // A period of the answer clock passed.
     void clockTicked();
+    void cellCaptured(const Capture& capture);
+    void turnPassed(Player now);
+    void gameWon(Player winner);
 
 private:
     Screen screen_ = Screen::Splash;

@@ -76,9 +76,15 @@ private slots:
         Match m;
         m.startGame();
         m.setUp(m.cells(), Player::fromNumber(player));
+        QList<int> said; // what the match reported: a chosen cell's column, a new owner, the next player
+        connect(&m, &Match::cellChosen, this, [&](Cell cell) { said << cell.col; });
+        connect(&m, &Match::cellCaptured, this, [&](const Capture& c) { said << c.newOwner.number(); });
+        connect(&m, &Match::turnPassed, this, [&](Player now) { said << now.number(); });
         m.chooseCell({2, 4}, deck, true);
         const int slot = right ? m.question().rightSlot : m.question().rightSlot % 4 + 1;
         const Capture c = m.answer(slot);
+        // Only a right answer passes the turn.
+        QCOMPARE(said, right ? QList<int>({2, owner, nextPlayer}) : QList<int>({2, owner}));
         QCOMPARE(c.right, right);
         QCOMPARE(c.answering.number(), player);
         QCOMPARE(c.newOwner.number(), owner);
@@ -114,15 +120,21 @@ private slots:
         for (int r = 0; r < kRows; ++r)
             g.set(firstCol(r), r, cellPlayer2);
         m.setUp(g, Player::fromNumber(1));
+        QList<int> won;
+        connect(&m, &Match::gameWon, this, [&](Player p) { won << p.number(); });
         QVERIFY(m.checkWinner({firstCol(3), 3}));
         QCOMPARE(m.screen(), Screen::Winner);
         QCOMPARE(m.winner(), Player::owl());
+        QCOMPARE(won, QList<int>{2});
         Match other;
         other.startGame();
         Grid h = other.cells();
         h.set(3, 3, cellPlayer1);
         other.setUp(h, Player::fromNumber(1));
+        bool wonAnyway = false;
+        connect(&other, &Match::gameWon, this, [&] { wonAnyway = true; });
         QVERIFY(!other.checkWinner({3, 3}));
+        QVERIFY(!wonAnyway);
         QCOMPARE(other.screen(), Screen::Board);
         QVERIFY(!other.winner());
     }
