@@ -182,7 +182,8 @@ private slots:
     void aDamagedChoiceGivesTheDefault_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe garbage\x01", 14);
+        static constexpr char kBinary[] = "\x00\xff\xfe garbage\x01";
+        QTest::newRow("binary") << QByteArray(kBinary, sizeof kBinary - 1);
         QTest::newRow("not UTF-8") << QByteArray("topics: film\nname: Ko\xe8ky\n");
         QTest::newRow("an unknown topic") << QByteArray("topics: film maths\ndifficulty: easy\n");
         QTest::newRow("an unknown difficulty") << QByteArray("topics: film\ndifficulty: medium\n");
