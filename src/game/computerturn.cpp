@@ -70,7 +70,7 @@ void ComputerTurn::searchFinished(std::uint64_t search, std::optional<board::Pos
 void ComputerTurn::answerQuestion(int rightSlot, computer::Level level, int timeLimitMs) {
     cancel();
     answerSlot_ = computer::answerSlot(rightSlot, level, random_);
-    answerDelayMs_ = computer::thinkingDelayMs(timeLimitMs, random_);
+    answerDelayMs_ = fixedDelayMs_ ? *fixedDelayMs_ : computer::thinkingDelayMs(timeLimitMs, random_);
     answerRemainingMs_ = answerDelayMs_;
     answerPending_ = true;
     if (!paused_) answerTimer_.start(answerRemainingMs_);

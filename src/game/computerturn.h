@@ -28,6 +28,8 @@ public:
     // answerChosen(slot) after a thinking delay that ends inside timeLimitMs (<= 0: no limit). Whatever
     // was still pending is cancelled first.
     void answerQuestion(int rightSlot, computer::Level level, int timeLimitMs);
+    // Every answer after this delay instead of one that looks like thinking (tests and demonstrations).
+    void setFixedAnswerDelay(std::optional<int> ms) { fixedDelayMs_ = ms; }
     // Stops the search and the answer still to come, without waiting for the search to finish.
     void cancel();
 
@@ -67,4 +69,5 @@ private:
     int answerSlot_ = 0;
     int answerDelayMs_ = 0;
     int answerRemainingMs_ = 0;
+    std::optional<int> fixedDelayMs_;
 };

@@ -170,7 +170,7 @@ QRectF BoardView::captureArea() const {
     return area;
 }
 
-void BoardView::startGame() {
+void BoardView::startGame(std::function<void()> then) {
     forgetHover();
     zoomFrame_ = -1;
     winnerCardShown_ = false;
@@ -184,9 +184,10 @@ void BoardView::startGame() {
                               host_.refresh(QRectF(x, y, 8 * i, 6 * i));
                           },
                           kOpeningPause});
-    host_.animation().play(std::move(frames), [this] {
+    host_.animation().play(std::move(frames), [this, then = std::move(then)] {
         phase_ = Phase::Board;
         host_.refresh();
+        if (then) then();
     });
 }
 

@@ -26,8 +26,9 @@ class BoardView {
 public:
     explicit BoardView(ScreenHost& host) : host_(host) {}
 
-    // The opening animation from the board's centre over the menu, then the turn display and every cell.
-    void startGame();
+    // The opening animation from the board's centre over the menu, then the turn display and every
+    // cell; then runs.
+    void startGame(std::function<void()> then = {});
     bool isOpening() const { return phase_ == Phase::Opening; }
     // The chosen cell grows; then runs.
     void zoomInto(Cell cell, std::function<void()> then);

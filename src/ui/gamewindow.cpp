@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextBrowser>
@@ -78,7 +79,8 @@ QString fileReadFailureCause(const QString& path, const QString& qtError, bool c
 GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget* parent)
     : QWidget(parent), platform_(platform), folder_(programFolder),
       profile_(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), false),
-      sounds_(platform, programFolder), animation_(platform, *this), menu_(*this), help_(*this), settings_(*this), boardView_(*this),
+      sounds_(platform, programFolder), animation_(platform, *this),
+      computer_(QRandomGenerator::global()->generate64()), menu_(*this), help_(*this), settings_(*this), boardView_(*this),
       questionPanel_(*this), back_(*this) {
     setWindowTitle(QStringLiteral("TamvelKvíz"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -86,6 +88,49 @@ GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus); // the game is played from the keyboard too
+    connect(&computer_, &ComputerTurn::cellChosen, this, [this](Cell cell) {
+        if (isComputerOnTurn() && match_.screen() == Screen::Board && !animation_.isPlaying()) dealFor(cell);
+    });
+    connect(&computer_, &ComputerTurn::answerChosen, this, [this](int slot) {
+        if (isComputerOnTurn() && match_.screen() == Screen::Question) questionPanel_.answerAsComputer(slot);
+    });
+}
+
+QString GameWindow::nameOf(Player p) const {
+    const QString name = p.isOwl() ? settings_.name1() : settings_.name2();
+    const auto level = settings_.players().computerLevel(p.number());
+    const QString unnamed = p.isOwl() ? QStringLiteral("Tamvel I.") : QStringLiteral("Tamvel II.");
+    if (level && (name.trimmed().isEmpty() || name == unnamed)) return SettingsScreen::computerName(*level, czech_);
+    return name;
+}
+
+bool GameWindow::isComputerOnTurn() const {
+    return match_.isInGame() && match_.screen() != Screen::Winner &&
+           settings_.players().isComputer(match_.playerOnTurn().number());
+}
+
+void GameWindow::showWhoseTurn() {
+    // While the computer plays, the pointer says so; its clicks do nothing.
+    setCursor(isComputerOnTurn() ? Qt::BusyCursor : Qt::ArrowCursor);
+}
+
+void GameWindow::beginTurn() {
+    showWhoseTurn();
+    if (!isComputerOnTurn() || match_.screen() != Screen::Board) return;
+    // A highlight the person left would stay frozen while the computer plays.
+    if (!(boardView_.hoveredCell() == Cell{})) {
+        refresh(BoardView::cellArea(boardView_.hoveredCell()));
+        boardView_.forgetHover();
+    }
+    const Player p = match_.playerOnTurn();
+    computer_.chooseCell(match_.cells(), p.number(), *settings_.players().computerLevel(p.number()));
+}
+
+void GameWindow::questionShown() {
+    if (!isComputerOnTurn()) return;
+    const Player p = match_.playerOnTurn();
+    const int limit = match_.clockPeriod() > 0 ? static_cast<int>(match_.clockPeriod() * match_.timeLeft()) : 0;
+    computer_.answerQuestion(match_.question().rightSlot, *settings_.players().computerLevel(p.number()), limit);
 }
 
 GameWindow::~GameWindow() = default;
@@ -247,6 +292,8 @@ void GameWindow::readSettings() {
     }
     settings_.apply(s);
     settingsAsRead_ = settings_.itemsToSave();
+    settings_.applyPlayers(profile_.readPlayers());
+    playersAsRead_ = settings_.players();
 }
 
 void GameWindow::reportDamagedSettings(const QString& path, const QList<int>& items) {
@@ -272,6 +319,15 @@ void GameWindow::reportDamagedSettings(const QString& path, const QList<int>& it
 }
 
 bool GameWindow::saveSettings() {
+    if (settings_.players() != playersAsRead_) {
+        // Losing it only means two people next time, so it is not shown.
+        const QString cause = profile_.savePlayers(settings_.players());
+        if (cause.isEmpty())
+            playersAsRead_ = settings_.players();
+        else
+            std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(profile_.playersFile())),
+                         qPrintable(cause));
+    }
     const std::array<QString, 6> items = settings_.itemsToSave();
     // A file that could not be read keeps what it holds until the player changes a setting.
     if (!profile_.mayReplaceSettings(items != settingsAsRead_)) return true;
@@ -407,6 +463,7 @@ void GameWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     animation_.cancel();
+    computer_.cancel();
     match_.stopClock();
     const bool saved = saveSettings();
     if (quietFailures_ && !saved) exitStatus_ = 1;
@@ -445,6 +502,7 @@ void GameWindow::switchLanguage() {
 
 void GameWindow::returnToMenu() {
     animation_.cancel();
+    computer_.cancel();
     help_.hidePane();
     settings_.hideControls();
     setFocus(); // from a name box that is now hidden, back to the menu's keys
@@ -452,12 +510,13 @@ void GameWindow::returnToMenu() {
     boardView_.reset();
     questionPanel_.close();
     match_.showMenu();
+    showWhoseTurn();
     refresh();
 }
 
 void GameWindow::startGame() {
     match_.startGame();
-    boardView_.startGame();
+    boardView_.startGame([this] { beginTurn(); });
 }
 
 void GameWindow::dealFor(Cell cell) {
@@ -473,6 +532,7 @@ void GameWindow::resolveAnswer(int slot) {
         questionPanel_.close();
         refresh();
         checkWinnerAt(cell);
+        beginTurn();
     });
 }
 
@@ -483,8 +543,12 @@ void GameWindow::checkWinnerAt(Cell cell) {
 bool GameWindow::askYesNo(const QString& prompt) {
     // Time spent reading the question is not time to answer: the clock goes on from where it stood.
     match_.pauseClock();
+    computer_.pause();
     const bool yes = platform_.askYesNo(this, prompt, czech_);
-    if (!unloaded_) match_.resumeClock(); // a Yes stops it, or ends the program
+    if (!unloaded_) { // a Yes stops them, or ends the program
+        match_.resumeClock();
+        computer_.resume();
+    }
     return yes;
 }
 
@@ -564,8 +628,9 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         }
         return true;
     }
-    // A game key pressed during an animation would act on the screen that comes after it.
-    if (animation_.isPlaying()) return true;
+    // A game key pressed during an animation would act on the screen that comes after it; while the
+    // computer plays, the keys are not the person's to use.
+    if (animation_.isPlaying() || isComputerOnTurn()) return true;
     switch (match_.screen()) {
     case Screen::Menu:
         return menu_.handleKey(key);
@@ -581,7 +646,7 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
 void GameWindow::handlePointer(const Pointer& p) {
     if (handleCloseControl(p)) return;
     // A click during an animation (a double click on an answer, say) would choose on the next screen.
-    if (animation_.isPlaying()) return;
+    if (animation_.isPlaying() || isComputerOnTurn()) return;
     switch (match_.screen()) {
     case Screen::Board:
         boardView_.handlePointer(p);

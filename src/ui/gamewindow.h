@@ -5,6 +5,7 @@
 
 #include "animation.h"
 #include "boardview.h"
+#include "computerturn.h"
 #include "deck.h"
 #include "helpscreen.h"
 #include "match.h"
@@ -70,7 +71,11 @@ public:
     Animation& animation() override { return animation_; }
     QWidget& widget() override { return *this; }
     // The settings file keeps the owl's name first.
-    QString nameOf(Player p) const override { return p.isOwl() ? settings_.name1() : settings_.name2(); }
+    // A side the computer plays is called so, unless the player gave it a name of its own.
+    QString nameOf(Player p) const override;
+    // Whether the computer plays the player on turn, in a game.
+    bool isComputerOnTurn() const;
+    ComputerTurn& computerTurn() { return computer_; }
     QString timeBase() const override { return settings_.timeBase(); }
     MenuScreen& menu() { return menu_; }
     HelpScreen& help() { return help_; }
@@ -92,6 +97,7 @@ public:
     // capture animation.
     void resolveAnswer(int slot) override;
     QRectF clearOption(int slot) override { return questionPanel_.setOptionState(slot, OptionState::Cleared); }
+    void questionShown() override;
     // The winner screen when the group of the cell touches all three sides.
     void checkWinnerAt(Cell cell);
 
@@ -115,6 +121,9 @@ protected:
 
 private:
     void paintScreen(Canvas& c) const;
+    // A turn begins on the board: the computer, when it plays it, looks for a cell.
+    void beginTurn();
+    void showWhoseTurn();
     void readSettings();
     void reportDamagedSettings(const QString& path, const QList<int>& items);
     bool readQuestions();
@@ -132,6 +141,7 @@ private:
     bool quietFailures_ = false; // a signal is ending the program: no dialog may wait for the player
     int exitStatus_ = 0;
     std::array<QString, 6> settingsAsRead_; // to tell whether the player changed any
+    PlayerSetup playersAsRead_;
     int zoom_ = 100;
     Pictures pictures_;
     QImage frame_; // painted at the scale shown, kept between paints so that a change paints only its area
@@ -140,6 +150,7 @@ private:
     SeenQuestions seen_;
     Sounds sounds_;
     Animation animation_;
+    ComputerTurn computer_;
     MenuScreen menu_;
     HelpScreen help_;
     SettingsScreen settings_;

@@ -88,6 +88,18 @@ void QuestionPanel::open() {
         for (int slot = 1; slot <= 4; ++slot)
             length += static_cast<int>(q.answers[static_cast<std::size_t>(slot)].size());
         host_.match().startClock(textfit::tickPeriod(length, numbers::leadingNumber(host_.timeBase())));
+        host_.questionShown();
+    });
+}
+
+void QuestionPanel::answerAsComputer(int slot) {
+    if (stage_ != Stage::Shown || slot < 1 || slot > 4) return;
+    constexpr int kStepPause = 180, kLastPause = 350;
+    std::vector<Animation::Step> steps;
+    for (int k = 1; k <= slot; ++k)
+        steps.push_back({[this, k] { host_.refresh(highlight(k)); }, k == slot ? kLastPause : kStepPause});
+    host_.animation().play(std::move(steps), [this, slot] {
+        if (host_.match().screen() == Screen::Question) host_.refresh(answer(slot));
     });
 }
 

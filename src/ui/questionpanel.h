@@ -44,6 +44,8 @@ public:
     // Paints the leading words of text that fit one line, justified; returns the words left over.
     static QString paintJustifiedLine(Canvas& c, const QString& text, float width, float left, float top);
 
+    // The computer's answer: the light moves down the options to the one it chose, then answers it.
+    void answerAsComputer(int slot);
     // One step of the clock hand, on the match's clockTicked; the last one is a time-out.
     void clockTick();
 

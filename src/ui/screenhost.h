@@ -54,6 +54,8 @@ public:
     virtual void startGame() = 0;
     virtual void dealFor(Cell cell) = 0;
     virtual void resolveAnswer(int slot) = 0;
+    // The dealt question shows and its clock runs: the computer, when on turn, starts thinking.
+    virtual void questionShown() = 0;
     // The capture animation takes the options away one by one; returns the area to paint again.
     virtual QRectF clearOption(int slot) = 0;
 };

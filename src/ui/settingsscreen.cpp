@@ -16,6 +16,8 @@ struct Place {
 };
 constexpr Place kName1{525, 130, 240, 23}, kName2{525, 180, 240, 23}, kTimeBase{640, 230, 90, 23};
 constexpr Place kSound{730, 330, 35, 23}, kMusic{730, 380, 35, 23}, kFullScreen{730, 480, 35, 23};
+// Who plays: the owl's side (the first name) and the fox's, in the free row under the time limit.
+constexpr Place kOwlPlayer{525, 292, 115, 23}, kFoxPlayer{650, 292, 115, 23};
 
 struct Caption {
     int x, y;
@@ -29,6 +31,7 @@ constexpr Caption kCaptions[] = {
     {350, 180, "Jméno 2. hráče:", "2nd player name:", kName2.x - kGap},
     {350, 230, "Základ časového limitu:", "Base of the time limit:", kTimeBase.x - kGap},
     {735, 230, "ms", "ms", 790},
+    {350, 292, "Kdo hraje (1., 2.):", "Who plays (1st, 2nd):", kOwlPlayer.x - kGap},
     {350, 330, "Zvukové efekty:", "Sound effects:", kSound.x - kGap},
     {350, 380, "Hudba:", "Music:", kMusic.x - kGap},
     {350, 480, "Přes celou obrazovku:", "Fullscreen:", kFullScreen.x - kGap},
@@ -81,6 +84,12 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
     sound_ = makeSwitch(kSound);
     music_ = makeSwitch(kMusic);
     fullScreen_ = makeSwitch(kFullScreen);
+    owlPlayer_ = makeSwitch(kOwlPlayer);
+    foxPlayer_ = makeSwitch(kFoxPlayer);
+    for (SwitchLabel* l : {owlPlayer_, foxPlayer_})
+        l->setFont(fonts::windowFont(11, true));
+    QObject::connect(owlPlayer_, &SwitchLabel::clicked, &host.widget(), [this] { cyclePlayer(Player::owl()); });
+    QObject::connect(foxPlayer_, &SwitchLabel::clicked, &host.widget(), [this] { cyclePlayer(Player::fox()); });
     QObject::connect(sound_, &SwitchLabel::clicked, &host.widget(), [this] { toggleSound(); });
     QObject::connect(music_, &SwitchLabel::clicked, &host.widget(), [this] { toggleMusic(); });
     QObject::connect(fullScreen_, &SwitchLabel::clicked, &host.widget(), [this] { toggleFullScreen(); });
@@ -89,7 +98,9 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
 }
 
 void SettingsScreen::show() {
-    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_})
+    showPlayers(); // in the interface language
+    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_,
+                                                      owlPlayer_, foxPlayer_})
         c->show();
     host_.match().showSettings();
     host_.refresh();
@@ -98,7 +109,7 @@ void SettingsScreen::show() {
 void SettingsScreen::paint(Canvas& s) const {
     s.draw(HelpBackground, 0, 0, 800, 600);
     for (const QWidget* c : std::initializer_list<const QWidget*>{name1_, name2_, timeBase_, sound_, music_,
-                                                                  fullScreen_})
+                                                                  fullScreen_, owlPlayer_, foxPlayer_})
         s.outline(kOutline, c->x() - 1, c->y() - 1, c->width() + 2, c->height() + 2);
     s.setTextColour(QColor(255, 255, 255));
     s.setTextBold(false);
@@ -127,7 +138,8 @@ void SettingsScreen::paint(Canvas& s) const {
 }
 
 void SettingsScreen::hideControls() {
-    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_})
+    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_,
+                                                      owlPlayer_, foxPlayer_})
         c->hide();
 }
 
@@ -162,6 +174,42 @@ void SettingsScreen::apply(const settingsfile::Settings& s) {
     if (s.sound) toggleSound();
     if (s.music) toggleMusic();
     if (s.fullScreen) toggleFullScreen();
+}
+
+QString SettingsScreen::computerName(computer::Level level, bool czech) {
+    static const char* const kEnglish[] = {"easy", "medium", "hard"};
+    static const char* const kCzech[] = {"lehký", "střední", "těžký"};
+    const auto i = static_cast<std::size_t>(level);
+    return czech ? QStringLiteral("Počítač (%1)").arg(QString::fromUtf8(kCzech[i]))
+                 : QStringLiteral("Computer (%1)").arg(QLatin1String(kEnglish[i]));
+}
+
+void SettingsScreen::showPlayers() {
+    static const char* const kEnglish[] = {"PC – easy", "PC – medium", "PC – hard"};
+    static const char* const kCzech[] = {"PC – lehký", "PC – střední", "PC – těžký"};
+    const bool czech = host_.isCzech();
+    for (Player side : {Player::owl(), Player::fox()}) {
+        const auto level = players_.computerLevel(side.number());
+        playerSwitch(side).setText(
+            !level ? (czech ? QStringLiteral("Člověk") : QStringLiteral("Person"))
+                   : QString::fromUtf8((czech ? kCzech : kEnglish)[static_cast<std::size_t>(*level)]));
+    }
+}
+
+void SettingsScreen::applyPlayers(const PlayerSetup& players) {
+    players_ = players;
+    showPlayers();
+}
+
+void SettingsScreen::cyclePlayer(Player side) {
+    const auto level = players_.computerLevel(side.number());
+    if (!level)
+        players_.setComputer(side.number(), computer::Level::Easy);
+    else if (*level == computer::Level::Hard)
+        players_.setPerson(side.number());
+    else
+        players_.setComputer(side.number(), static_cast<computer::Level>(static_cast<int>(*level) + 1));
+    showPlayers();
 }
 
 void SettingsScreen::toggleSound() {

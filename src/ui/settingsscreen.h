@@ -2,6 +2,8 @@
 // effects, music and full screen.
 #pragma once
 
+#include "player.h"
+#include "playersetup.h"
 #include "settingsfile.h"
 
 #include <QString>
@@ -31,6 +33,13 @@ public:
     bool isSoundOn() const;
     bool isMusicOn() const;
     bool isFullScreenOn() const;
+    // Who plays each side: kept in its own file, beside the six settings.
+    const PlayerSetup& players() const { return players_; }
+    void applyPlayers(const PlayerSetup& players);
+    // A click on a side's switch: person, then the computer easy, medium, hard, and back.
+    void cyclePlayer(Player side);
+    // "Computer (hard)" in the interface language, for a side the computer plays unnamed.
+    static QString computerName(computer::Level level, bool czech);
 
     // What a click on each switch does.
     void toggleSound();
@@ -43,6 +52,7 @@ public:
     SwitchLabel& soundSwitch() { return *sound_; }
     SwitchLabel& musicSwitch() { return *music_; }
     SwitchLabel& fullScreenSwitch() { return *fullScreen_; }
+    SwitchLabel& playerSwitch(Player side) { return side.isOwl() ? *owlPlayer_ : *foxPlayer_; }
 
 private:
     ScreenHost& host_;
@@ -52,4 +62,8 @@ private:
     SwitchLabel* sound_;
     SwitchLabel* music_;
     SwitchLabel* fullScreen_;
+    SwitchLabel* owlPlayer_;
+    SwitchLabel* foxPlayer_;
+    PlayerSetup players_;
+    void showPlayers();
 };
