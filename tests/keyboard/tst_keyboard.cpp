@@ -252,7 +252,12 @@ private slots:
         LoadedGame g;
         questionOf(g, 1, 2);
         Match& match = g.window->match();
-        match.startClock(40);
+        // Shown and active first: waiting for that would let the clock tick before the key.
+        g.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
+        g.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g.window.get()));
+        match.startClock(1000);
         const float before = g.window->match().timeLeft();
         bool tickingWhileAsked = true;
         g.platform->onAsk = [&] { tickingWhileAsked = match.clockTimer().isActive(); };
