@@ -3,6 +3,7 @@
 #include "fonts.h"
 
 #include <QFontMetricsF>
+#include <cmath>
 
 Canvas::Canvas(QPainter& painter, const Pictures& pictures)
     : painter_(painter), pictures_(pictures), base_(painter.transform()), baseClipped_(painter.hasClipping()),
@@ -28,6 +29,22 @@ void Canvas::drawPart(int slot, double x, double y, double w, double h, double s
                       double sh) {
     const QImage& pic = pictures_.picture(slot);
     if (pic.isNull()) return;
+    // At a scale between whole numbers, a large picture drawn at its own size is copied from its
+    // scaled copy onto whole device pixels: scaling it anew each paint costs most of a frame.
+    const QTransform device = painter_.deviceTransform();
+    const double s = device.m11();
+    if (device.type() == QTransform::TxScale && std::abs(device.m22() - s) < 1e-9 && std::abs(s - std::round(s)) > 1e-6 &&
+        std::abs(w - sw) < 1e-9 && std::abs(h - sh) < 1e-9) {
+        const QImage& scaled = pictures_.scaledFor(slot, s);
+        if (!scaled.isNull()) {
+            const QRect from(qRound(sx * s), qRound(sy * s), qRound((sx + sw) * s) - qRound(sx * s),
+                             qRound((sy + sh) * s) - qRound(sy * s));
+            painter_.setTransform(QTransform::fromScale(1 / s, 1 / s));
+            painter_.drawImage(QPoint(qRound(x * s), qRound(y * s)), scaled, from);
+            painter_.setTransform(base_);
+            return;
+        }
+    }
     const double r = pic.devicePixelRatio();
     painter_.setTransform(base_);
     painter_.drawImage(QRectF(x, y, w, h), pic, QRectF(sx * r, sy * r, sw * r, sh * r));

@@ -64,6 +64,8 @@ void Pictures::close() {
     open_ = false;
     for (auto& pic : pictures_)
         pic = QImage();
+    for (auto& pic : scaled_)
+        pic = QImage();
     decoded_.fill(true); // nothing more to decode
 }
 
@@ -78,6 +80,9 @@ void Pictures::loadPictures() {
     // The old set goes first, so the two sets are never held at once.
     for (auto& pic : pictures_)
         pic = QImage();
+    for (auto& pic : scaled_)
+        pic = QImage();
+    scaledAt_ = 0;
     decoded_.fill(false);
     for (int slot : kLoadOrder) {
         const QString path = folder_ + u'/' + listedPicture(slot).fileName();
@@ -99,6 +104,27 @@ void Pictures::loadPictures() {
         if (source.ratio == 1 && !checkPicture(path)) source.path.clear();
         sources_[static_cast<std::size_t>(slot)] = source;
     }
+}
+
+const QImage& Pictures::scaledFor(int slot, double scale) const {
+    // Every picture of the game's board; the menu's and help's full-window sheets are painted whole
+    // only when their screen comes, and would cost the most memory.
+    static const QImage none;
+    if (slot == MenuSheet || slot == HelpBackground) return none;
+    if (scale != scaledAt_) {
+        for (auto& pic : scaled_)
+            pic = QImage(); // one scale at a time
+        scaledAt_ = scale;
+    }
+    QImage& kept = scaled_[static_cast<std::size_t>(slot)];
+    if (kept.isNull()) {
+        const QImage& pic = picture(slot);
+        if (pic.isNull()) return none;
+        const QSizeF size = pic.deviceIndependentSize() * scale;
+        kept = pic.scaled(qRound(size.width()), qRound(size.height()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        kept.setDevicePixelRatio(1);
+    }
+    return kept;
 }
 
 const QImage& Pictures::picture(int slot) const {

@@ -35,6 +35,9 @@ public:
     // A picture's size in game pixels, whichever set it comes from.
     QSizeF pictureSize(int slot) const { return picture(slot).deviceIndependentSize(); }
     const QImage& splash() const { return splash_; }
+    // A large picture scaled once to its size on a device at a scale between whole numbers, so that
+    // painting it there is a plain copy; empty for the pictures not kept so.
+    const QImage& scaledFor(int slot, double scale) const;
 
 private:
     struct Source {
@@ -49,6 +52,8 @@ private:
     std::array<Source, kPictureCount> sources_;
     mutable std::array<QImage, kPictureCount> pictures_;
     mutable std::array<bool, kPictureCount> decoded_{};
+    mutable std::array<QImage, kPictureCount> scaled_;
+    mutable double scaledAt_ = 0;
     QImage splash_;
     QString folder_;
     mutable QStringList problems_;
