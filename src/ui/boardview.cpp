@@ -322,7 +322,7 @@ void BoardView::handlePointer(const Pointer& p) {
     } else {
         hoverButtons_ = 0;
     }
-    host_.refresh(changed);
+    if (!changed.isEmpty()) host_.refresh(changed); // an empty area would paint the whole window
 }
 
 void BoardView::highlight(Cell cell) {

@@ -167,6 +167,59 @@ private slots:
         QVERIFY(w.match().clockTimer().isActive());
     }
 
+    // The window paints only the areas a change asks for, into the frame it keeps: through a whole game,
+    // with highlights, answers, captures and the winner, what it shows stays the same as a fresh paint
+    // of the state.
+    void theKeptFrameAlwaysMatchesAFreshPaint() {
+        LoadedGame g;
+        GameWindow& w = *g.window;
+        w.settings().timeBaseBox().setText(QStringLiteral("1e12")); // the clock waits for the test
+        g.platform->showArea = [&w](const QRect& area) { w.update(area); };
+        g.moveTo(400, 450); // shown, the menu's item lit
+        int checks = 0;
+        const auto same = [&](const char* after) {
+            QCoreApplication::processEvents(); // the asked-for paints
+            QCoreApplication::processEvents();
+            ++checks;
+            if (w.shownFrame() != w.frame(1)) {
+                const QImage shown = w.shownFrame().convertToFormat(QImage::Format_ARGB32);
+                const QImage fresh = w.frame(1).convertToFormat(QImage::Format_ARGB32);
+                QRect stale;
+                for (int y = 0; y < 600; ++y)
+                    for (int x = 0; x < 800; ++x)
+                        if (shown.pixel(x, y) != fresh.pixel(x, y)) stale |= QRect(x, y, 1, 1);
+                qWarning("stale after %s: %d,%d %dx%d", after, stale.x(), stale.y(), stale.width(), stale.height());
+                return false;
+            }
+            return true;
+        };
+        QVERIFY(same("the menu"));
+        g.press(400, 450);
+        QVERIFY(same("the opening"));
+        for (int round = 0; round < 12 && w.match().screen() == Screen::Board; ++round) {
+            const Cell cell = freeBottomCell(w.match()) == Cell{} ? Cell{3, 3} : freeBottomCell(w.match());
+            if (w.match().cells().at(cell.col, cell.row) != cellFree) break;
+            g.moveTo(centreOf(cell).x(), centreOf(cell).y());
+            QVERIFY(same("a highlight"));
+            g.moveTo(60, 560);
+            QVERIFY(same("a highlight gone"));
+            g.press(centreOf(cell).x(), centreOf(cell).y());
+            QVERIFY(same("the question"));
+            const Player side = w.match().playerOnTurn();
+            const int rightSlot = w.match().question().rightSlot;
+            for (int slot = 1; slot <= 4; ++slot) {
+                g.moveTo(optionPoint(side, slot).x(), optionPoint(side, slot).y());
+                QVERIFY(same("an option lit"));
+            }
+            emit w.match().clockTicked();
+            QVERIFY(same("a clock tick"));
+            const int answer = round % 3 == 0 ? rightSlot % 4 + 1 : rightSlot;
+            g.press(optionPoint(side, answer).x(), optionPoint(side, answer).y());
+            QVERIFY(same("the capture"));
+        }
+        QVERIFY(checks > 20);
+    }
+
     // On real timers: the window paints when uncovered and F11 switches while the opening plays, and the
     // opening then ends in full screen.
     void theWindowPaintsAndSwitchesWhileAnAnimationPlays() {
