@@ -68,8 +68,9 @@ BENCHMARK(BM_DrawOptionHover)->Arg(0)->Arg(1)->ArgName("twoLines")->Unit(benchma
 
 // A canvas as the question text is painted on: bold, navy, 11 pt.
 struct TextCanvas {
-    explicit TextCanvas(GameWindow& w) : image(800, 600, QImage::Format_ARGB32_Premultiplied), painter(&image),
-                                         canvas(painter, w.pictures()) {
+    explicit TextCanvas(GameWindow& w)
+        : image(800, 600, QImage::Format_ARGB32_Premultiplied), painter(&image),
+          canvas(painter, w.pictures()) {
         canvas.setTextBold(true);
         canvas.setTextColour(QColor(0, 0, 50));
         canvas.setTextSize(11);
@@ -89,7 +90,8 @@ void BM_JustifyFirstLine(benchmark::State& state) {
     const questionlayout::Line& l = questionlayout::lineTable[0];
     QString rest;
     for (auto _ : state) {
-        rest = QuestionPanel::paintJustifiedLine(t.canvas, text, l.width, l.left1, questionlayout::lineTop(0));
+        rest =
+            QuestionPanel::paintJustifiedLine(t.canvas, text, l.width, l.left1, questionlayout::lineTop(0));
         benchmark::DoNotOptimize(rest);
     }
     state.counters["chars"] = static_cast<double>(text.size());
@@ -110,7 +112,8 @@ void BM_JustifyWholeText(benchmark::State& state) {
         int n = 0;
         do {
             const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-            rest = QuestionPanel::paintJustifiedLine(t.canvas, rest, l.width, l.left1, questionlayout::lineTop(n));
+            rest = QuestionPanel::paintJustifiedLine(t.canvas, rest, l.width, l.left1,
+                                                     questionlayout::lineTop(n));
             ++n;
         } while (!rest.isEmpty());
         lines = n;

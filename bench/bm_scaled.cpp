@@ -2,6 +2,7 @@
 // (1600 x 1200) and full screen on a 2560 x 1600 screen (the game at 2.665, letterboxed), with the real
 // pictures (the 2x set) and every refresh repainting the view.
 #include "bmutil.h"
+#include "canvas.h"
 
 #include <QPainter>
 #include <cmath>
@@ -99,9 +100,7 @@ void BM_WholeFrameScaled(benchmark::State& state) {
             s.platform->runPause(); // half way down
     }
     w.pictures().useScale(scale);
-    QImage frame(static_cast<int>(std::ceil(800 * scale - 1e-6)), static_cast<int>(std::ceil(600 * scale - 1e-6)),
-                 QImage::Format_ARGB32_Premultiplied);
-    frame.setDevicePixelRatio(scale);
+    QImage frame = Canvas::blankFrame(scale);
     for (auto _ : state) {
         QPainter p(&frame);
         w.paint(p);

@@ -154,7 +154,8 @@ int runBothSets() {
     for (double scale : {2.665, 1.0, 2.665})
         frame = w.frame(scale);
     const bool ok = s.pictureSet() == 2 && s.picture(Background).devicePixelRatio() == 2;
-    std::printf("both_sets %s, frame %dx%d\n", ok ? "ok" : "2x pictures missing", frame.width(), frame.height());
+    std::printf("both_sets %s, frame %dx%d\n", ok ? "ok" : "2x pictures missing", frame.width(),
+                frame.height());
     return ok ? 0 : 1;
 }
 

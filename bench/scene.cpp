@@ -5,8 +5,8 @@
 #include "random.h"
 
 #include <QEvent>
-#include <QGraphicsView>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QTest>
 
 namespace bench {

@@ -39,6 +39,15 @@ constexpr bool inTriangle(int col, int row) {
     return row >= 0 && row < kRows && col >= firstCol(row) && col <= lastCol(row);
 }
 
+// The board of a new game: every cell of the triangle free, the rest none.
+inline Grid freeGrid() {
+    Grid g;
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col)
+            g.set(col, row, cellFree);
+    return g;
+}
+
 struct RectF {
     float left, top, width, height;
 };

@@ -37,9 +37,7 @@ void Match::resumeClock() {
 }
 
 void Match::startGame() {
-    for (int row = 0; row < kRows; ++row)
-        for (int col = firstCol(row); col <= lastCol(row); ++col)
-            cells_.set(col, row, cellFree);
+    cells_ = freeGrid();
     winner_.reset();
     screen_ = Screen::Board;
 }

@@ -1,5 +1,6 @@
-// Everything the game does outside its drawing surface goes through this seam, so tests can replace it:
-// the pauses of animations, showing the surface, message boxes, sound, music, the help page and the display mode.
+// Everything the game does outside its own painting goes through this seam, so tests can replace it:
+// the pauses of animations, asking for a repaint, message boxes, sound, music, the help page and the
+// display mode.
 #pragma once
 
 #include <QRect>

@@ -152,8 +152,10 @@ void BoardView::paintFront(Canvas& c) const {
     const double x = cell.left - d / 2, y = cell.top - d / 2, w = cell.width + d, h = cell.height + d;
     c.draw(capture_.newOwner.isFox() ? Player1BigPiece : Player2BigPiece, x, y, w, h);
     for (const Repair& r : kRepairs)
-        if (r.player == capture_.answering.number() && r.col == capture_.cell.col && r.row == capture_.cell.row)
-            c.drawPart(capture_.answering.isFox() ? LeftPanel : RightPanel, r.x, r.y, 30, 30, r.sx, r.sy, 30, 30);
+        if (r.player == capture_.answering.number() && r.col == capture_.cell.col &&
+            r.row == capture_.cell.row)
+            c.drawPart(capture_.answering.isFox() ? LeftPanel : RightPanel, r.x, r.y, 30, 30, r.sx, r.sy, 30,
+                       30);
     keepNamesInFront(c, QRectF(x - step / 2, y - step / 2, w + step, h + step));
 }
 
@@ -161,9 +163,11 @@ QRectF BoardView::captureArea() const {
     // The piece as large as in the frame before, which this frame must paint over.
     const double d = captureSize_ + captureStep_;
     const RectF cell = cellRect(capture_.cell.col, capture_.cell.row);
-    QRectF area = QRectF(cell.left - d / 2, cell.top - d / 2, cell.width + d, cell.height + d).adjusted(-1, -1, 1, 1);
+    QRectF area =
+        QRectF(cell.left - d / 2, cell.top - d / 2, cell.width + d, cell.height + d).adjusted(-1, -1, 1, 1);
     for (const Repair& r : kRepairs)
-        if (r.player == capture_.answering.number() && r.col == capture_.cell.col && r.row == capture_.cell.row)
+        if (r.player == capture_.answering.number() && r.col == capture_.cell.col &&
+            r.row == capture_.cell.row)
             area |= QRectF(r.x, r.y, 30, 30);
     if (area.intersects(QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h)))
         area |= QRectF(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
@@ -194,7 +198,8 @@ void BoardView::startGame(std::function<void()> then) {
 void BoardView::zoomInto(Cell cell, std::function<void()> then) {
     const RectF r = cellRect(cell.col, cell.row);
     const double growth = zoomGrowth(host_.match().cells(), cell.col, cell.row);
-    const QRectF largest = QRectF(r.left - growth / 2, r.top - growth / 2, 64 + growth, 70 + growth).adjusted(-1, -1, 1, 1);
+    const QRectF largest =
+        QRectF(r.left - growth / 2, r.top - growth / 2, 64 + growth, 70 + growth).adjusted(-1, -1, 1, 1);
     const QRectF names(kNameStrip.x, kNameStrip.y, kNameStrip.w, kNameStrip.h);
     const QRectF area = largest.intersects(names) ? largest | names : largest;
     std::vector<Animation::Step> frames;
@@ -226,7 +231,8 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot, std::function<v
                               const auto quarter = numbers::roundHalfEven(captureGrowth_ / 4);
                               if (quarter != 0 && numbers::roundHalfEven(d + captureStep_) % quarter == 0) {
                                   const int k = static_cast<int>(std::floor(4 * d / captureGrowth_)) + 1;
-                                  if (k != chosenSlot_ && k != capture_.rightSlot) area |= host_.clearOption(k);
+                                  if (k != chosenSlot_ && k != capture_.rightSlot)
+                                      area |= host_.clearOption(k);
                               }
                               if (first) {
                                   // The piece takes the zoomed cell's place.
@@ -243,7 +249,8 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot, std::function<v
     auto cleared = std::make_shared<QRectF>();
     frames.push_back({[this, cleared] {
                           *cleared |= host_.clearOption(chosenSlot_);
-                          if (capture_.rightSlot != chosenSlot_) *cleared |= host_.clearOption(capture_.rightSlot);
+                          if (capture_.rightSlot != chosenSlot_)
+                              *cleared |= host_.clearOption(capture_.rightSlot);
                       },
                       kAfterPause});
     host_.animation().play(std::move(frames), [this, cleared, then = std::move(then)] {

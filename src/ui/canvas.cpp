@@ -11,6 +11,15 @@ Canvas::Canvas(QPainter& painter, const Pictures& pictures)
     painter_.setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures
 }
 
+QImage Canvas::blankFrame(double scale) {
+    // A hair under a whole pixel rounds down: 800 x 1.25 is 1000, not 1001.
+    QImage image(static_cast<int>(std::ceil(800 * scale - 1e-6)),
+                 static_cast<int>(std::ceil(600 * scale - 1e-6)), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    return image;
+}
+
 void Canvas::applyClip() {
     painter_.setTransform(base_);
     if (baseClipped_)
@@ -33,8 +42,8 @@ void Canvas::drawPart(int slot, double x, double y, double w, double h, double s
     // scaled copy onto whole device pixels: scaling it anew each paint costs most of a frame.
     const QTransform device = painter_.deviceTransform();
     const double s = device.m11();
-    if (device.type() == QTransform::TxScale && std::abs(device.m22() - s) < 1e-9 && std::abs(s - std::round(s)) > 1e-6 &&
-        std::abs(w - sw) < 1e-9 && std::abs(h - sh) < 1e-9) {
+    if (device.type() == QTransform::TxScale && std::abs(device.m22() - s) < 1e-9 &&
+        std::abs(s - std::round(s)) > 1e-6 && std::abs(w - sw) < 1e-9 && std::abs(h - sh) < 1e-9) {
         const QImage& scaled = pictures_.scaledFor(slot, s);
         if (!scaled.isNull()) {
             const QRect from(qRound(sx * s), qRound(sy * s), qRound((sx + sw) * s) - qRound(sx * s),

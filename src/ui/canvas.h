@@ -13,6 +13,10 @@
 
 class Canvas {
 public:
+    // A white picture of the game's 800 x 600 pixels at a scale (device pixels per game pixel), to
+    // paint a frame on.
+    static QImage blankFrame(double scale);
+
     // The painter's own clip (the area being painted) and transform stay in force under setClip and
     // drawTurned.
     Canvas(QPainter& painter, const Pictures& pictures);

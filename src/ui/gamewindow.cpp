@@ -80,8 +80,8 @@ GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget
     : QWidget(parent), platform_(platform), folder_(programFolder),
       profile_(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), false),
       sounds_(platform, programFolder), animation_(platform, *this),
-      computer_(QRandomGenerator::global()->generate64()), menu_(*this), help_(*this), settings_(*this), boardView_(*this),
-      questionPanel_(*this), back_(*this) {
+      computer_(QRandomGenerator::global()->generate64()), menu_(*this), help_(*this), settings_(*this),
+      boardView_(*this), questionPanel_(*this), back_(*this) {
     setWindowTitle(QStringLiteral("TamvelKvíz"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(800, 600);
@@ -100,7 +100,8 @@ QString GameWindow::nameOf(Player p) const {
     const QString name = p.isOwl() ? settings_.name1() : settings_.name2();
     const auto level = settings_.players().computerLevel(p.number());
     const QString unnamed = p.isOwl() ? QStringLiteral("Tamvel I.") : QStringLiteral("Tamvel II.");
-    if (level && (name.trimmed().isEmpty() || name == unnamed)) return SettingsScreen::computerName(*level, czech_);
+    if (level && (name.trimmed().isEmpty() || name == unnamed))
+        return SettingsScreen::computerName(*level, czech_);
     return name;
 }
 
@@ -129,8 +130,10 @@ void GameWindow::beginTurn() {
 void GameWindow::questionShown() {
     if (!isComputerOnTurn()) return;
     const Player p = match_.playerOnTurn();
-    const int limit = match_.clockPeriod() > 0 ? static_cast<int>(match_.clockPeriod() * match_.timeLeft()) : 0;
-    computer_.answerQuestion(match_.question().rightSlot, *settings_.players().computerLevel(p.number()), limit);
+    const int limit =
+        match_.clockPeriod() > 0 ? static_cast<int>(match_.clockPeriod() * match_.timeLeft()) : 0;
+    computer_.answerQuestion(match_.question().rightSlot, *settings_.players().computerLevel(p.number()),
+                             limit);
 }
 
 GameWindow::~GameWindow() = default;
@@ -171,20 +174,8 @@ void GameWindow::paintScreen(Canvas& c) const {
     }
 }
 
-namespace {
-QImage blankFrame(double scale) {
-    // A hair under a whole pixel rounds down: 800 x 1.25 is 1000, not 1001.
-    const int w = static_cast<int>(std::ceil(800 * scale - 1e-6));
-    const int h = static_cast<int>(std::ceil(600 * scale - 1e-6));
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::white);
-    return image;
-}
-} // namespace
-
 QImage GameWindow::frame(double scale) {
-    QImage image = blankFrame(scale);
+    QImage image = Canvas::blankFrame(scale);
     pictures_.useScale(scale);
     QPainter p(&image);
     paint(p);
@@ -206,7 +197,7 @@ void GameWindow::paintEvent(QPaintEvent* e) {
     QRect area = e->rect();
     if (frame_.isNull() || std::abs(frame_.devicePixelRatio() - scale) > 1e-9) {
         frame_ = QImage(); // the old frame goes first: at a large scale the two would not fit side by side
-        frame_ = blankFrame(scale);
+        frame_ = Canvas::blankFrame(scale);
         area = rect();
     }
     {
@@ -325,8 +316,8 @@ bool GameWindow::saveSettings() {
         if (cause.isEmpty())
             playersAsRead_ = settings_.players();
         else
-            std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(profile_.playersFile())),
-                         qPrintable(cause));
+            std::fprintf(stderr, "%s: not saved: %s\n",
+                         qPrintable(QDir::toNativeSeparators(profile_.playersFile())), qPrintable(cause));
     }
     const std::array<QString, 6> items = settings_.itemsToSave();
     // A file that could not be read keeps what it holds until the player changes a setting.

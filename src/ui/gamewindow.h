@@ -10,13 +10,13 @@
 #include "helpscreen.h"
 #include "match.h"
 #include "menuscreen.h"
+#include "pictures.h"
 #include "profile.h"
 #include "questionpanel.h"
 #include "screenhost.h"
 #include "seenquestions.h"
 #include "settingsscreen.h"
 #include "sounds.h"
-#include "pictures.h"
 
 #include <QWidget>
 
@@ -96,7 +96,9 @@ public:
     // The answer in a slot (0: the time ran out) captures the chosen cell; the win test follows the
     // capture animation.
     void resolveAnswer(int slot) override;
-    QRectF clearOption(int slot) override { return questionPanel_.setOptionState(slot, OptionState::Cleared); }
+    QRectF clearOption(int slot) override {
+        return questionPanel_.setOptionState(slot, OptionState::Cleared);
+    }
     void questionShown() override;
     // The winner screen when the group of the cell touches all three sides.
     void checkWinnerAt(Cell cell);

@@ -38,7 +38,8 @@ void MenuScreen::paintItem(Canvas& c, int item, bool lit) const {
 
 QRectF MenuScreen::itemArea(int item) {
     const ItemLook& m = kItems[static_cast<std::size_t>(item)];
-    return {static_cast<double>(m.x), static_cast<double>(m.y), static_cast<double>(m.w), static_cast<double>(m.h)};
+    return {static_cast<double>(m.x), static_cast<double>(m.y), static_cast<double>(m.w),
+            static_cast<double>(m.h)};
 }
 
 void MenuScreen::show() {

@@ -121,7 +121,8 @@ const QImage& Pictures::scaledFor(int slot, double scale) const {
         const QImage& pic = picture(slot);
         if (pic.isNull()) return none;
         const QSizeF size = pic.deviceIndependentSize() * scale;
-        kept = pic.scaled(qRound(size.width()), qRound(size.height()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        kept = pic.scaled(qRound(size.width()), qRound(size.height()), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
         kept.setDevicePixelRatio(1);
     }
     return kept;
@@ -141,7 +142,8 @@ const QImage& Pictures::picture(int slot) const {
                 pic.setDevicePixelRatio(source.ratio);
                 pictures_[i] = std::move(pic);
             } else {
-                note(source.path, QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
+                note(source.path,
+                     QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
                 std::fprintf(stderr, "%s: not a picture that can be read\n", qPrintable(source.path));
             }
         }
@@ -155,7 +157,8 @@ QImage& Pictures::picture(int slot) {
 }
 
 void Pictures::note(const QString& path, const QString& why) const {
-    const QString entry = QStringLiteral("graphics/") + QDir(folder_).relativeFilePath(path) + QStringLiteral(": ") + why;
+    const QString entry =
+        QStringLiteral("graphics/") + QDir(folder_).relativeFilePath(path) + QStringLiteral(": ") + why;
     if (!problems_.contains(entry)) problems_ << entry;
 }
 
@@ -172,14 +175,16 @@ bool Pictures::checkPicture(const QString& path) {
         note(path, QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
         return false;
     }
-    if (const QSize size = reader.size(); size.isValid() && (size.width() > kLargest || size.height() > kLargest)) {
+    if (const QSize size = reader.size();
+        size.isValid() && (size.width() > kLargest || size.height() > kLargest)) {
         note(path, QStringLiteral("too large (%1 x %2)").arg(size.width()).arg(size.height()));
         return false;
     }
     if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) {
         // A cut-off JPEG still decodes, grey where the data ended; it lacks its end marker.
         QFile f(path);
-        if (f.open(QIODevice::ReadOnly) && f.read(2) == "\xFF\xD8" && f.seek(f.size() - 2) && f.read(2) != "\xFF\xD9")
+        if (f.open(QIODevice::ReadOnly) && f.read(2) == "\xFF\xD8" && f.seek(f.size() - 2) &&
+            f.read(2) != "\xFF\xD9")
             note(path, QStringLiteral("cut off"));
     }
     return true;

@@ -39,8 +39,8 @@ QuestionPanel::QuestionPanel(ScreenHost& host) : host_(host) {
 }
 
 QRectF QuestionPanel::optionRect(Player side, int slot) {
-    return {side.isFox() ? 500.0 + 32 * (slot - 1) : 100.0 - 32 * (slot - 1), 185.0 + 54 * (slot - 1) - 5, 200,
-            47};
+    return {side.isFox() ? 500.0 + 32 * (slot - 1) : 100.0 - 32 * (slot - 1), 185.0 + 54 * (slot - 1) - 5,
+            200, 47};
 }
 
 int QuestionPanel::optionAt(Player side, int x, int y) {
@@ -126,8 +126,7 @@ void QuestionPanel::paintFrames(Canvas& c, int frames) const {
 }
 
 void QuestionPanel::paint(Canvas& c) const {
-    if (handShown_)
-        c.drawTurned(ClockHand, side_.isFox() ? 79 : 721, 109, handAngle_, -6, -64, 13, 66);
+    if (handShown_) c.drawTurned(ClockHand, side_.isFox() ? 79 : 721, 109, handAngle_, -6, -64, 13, 66);
     if (stage_ == Stage::Closed) return;
     if (stage_ == Stage::Opening) {
         paintFrames(c, openingFrame_ + 1);
@@ -142,7 +141,8 @@ void QuestionPanel::paint(Canvas& c) const {
     int n = 0;
     do {
         const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-        rest = paintJustifiedLine(c, rest, l.width, side_.isFox() ? l.left1 : l.left2, questionlayout::lineTop(n));
+        rest = paintJustifiedLine(c, rest, l.width, side_.isFox() ? l.left1 : l.left2,
+                                  questionlayout::lineTop(n));
         ++n;
     } while (!rest.isEmpty());
     // Every option first showed in its normal look.
@@ -156,7 +156,8 @@ void QuestionPanel::paintOption(Canvas& c, int slot, OptionState state) const {
     const auto look = static_cast<std::size_t>(state);
     const QRectF box = optionRect(side_, slot);
     const double x = box.x(), y = box.y();
-    c.draw(state == OptionState::Normal && side_.isFox() ? OptionNormalCopy : kLooks[look].picture, x, y, 200, 47);
+    c.draw(state == OptionState::Normal && side_.isFox() ? OptionNormalCopy : kLooks[look].picture, x, y, 200,
+           47);
     QString text = host_.match().question().answers[static_cast<std::size_t>(slot)];
     text.replace(QStringLiteral("%1%"), host_.nameOf(Player::owl()));
     text.replace(QStringLiteral("%2%"), host_.nameOf(Player::fox()));
@@ -182,7 +183,8 @@ void QuestionPanel::paintOption(Canvas& c, int slot, OptionState state) const {
     }
 }
 
-QString QuestionPanel::paintJustifiedLine(Canvas& c, const QString& text, float width, float left, float top) {
+QString QuestionPanel::paintJustifiedLine(Canvas& c, const QString& text, float width, float left,
+                                          float top) {
     if (text.isEmpty()) return {};
     const auto line = textfit::justify(text, width, left, [&c](const QString& t) { return c.textWidth(t); });
     for (const auto& word : line.words) {

@@ -31,7 +31,7 @@ public:
     virtual Match& match() = 0;
     virtual Sounds& sounds() = 0;
     virtual Animation& animation() = 0; // the one that plays, if any
-    virtual QWidget& widget() = 0; // the window, as the parent of dialogs
+    virtual QWidget& widget() = 0;      // the window, as the parent of dialogs
     virtual bool isCzech() const = 0;
     virtual QString programFolder() const = 0;
     // The settings as their controls hold them.

@@ -88,8 +88,10 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
     foxPlayer_ = makeSwitch(kFoxPlayer);
     for (SwitchLabel* l : {owlPlayer_, foxPlayer_})
         l->setFont(fonts::windowFont(11, true));
-    QObject::connect(owlPlayer_, &SwitchLabel::clicked, &host.widget(), [this] { cyclePlayer(Player::owl()); });
-    QObject::connect(foxPlayer_, &SwitchLabel::clicked, &host.widget(), [this] { cyclePlayer(Player::fox()); });
+    QObject::connect(owlPlayer_, &SwitchLabel::clicked, &host.widget(),
+                     [this] { cyclePlayer(Player::owl()); });
+    QObject::connect(foxPlayer_, &SwitchLabel::clicked, &host.widget(),
+                     [this] { cyclePlayer(Player::fox()); });
     QObject::connect(sound_, &SwitchLabel::clicked, &host.widget(), [this] { toggleSound(); });
     QObject::connect(music_, &SwitchLabel::clicked, &host.widget(), [this] { toggleMusic(); });
     QObject::connect(fullScreen_, &SwitchLabel::clicked, &host.widget(), [this] { toggleFullScreen(); });
@@ -128,7 +130,8 @@ void SettingsScreen::paint(Canvas& s) const {
         s.setTextBold(true);
         s.print(QString::fromUtf8(h.key));
         s.setTextBold(false);
-        s.print(QStringLiteral("  ") + QString::fromUtf8(czech ? h.czech : h.english) + QStringLiteral("      "));
+        s.print(QStringLiteral("  ") + QString::fromUtf8(czech ? h.czech : h.english) +
+                QStringLiteral("      "));
     }
     s.setTextColour(QColor(255, 255, 255));
     s.setTextSize(12);

@@ -84,7 +84,8 @@ private slots:
         QObject context;
         Animation a(platform, context);
         QStringList log;
-        a.play({{[&] { log << "first 1"; }, 10}, {[&] { log << "first 2"; }, 10}}, [&] { log << "first done"; });
+        a.play({{[&] { log << "first 1"; }, 10}, {[&] { log << "first 2"; }, 10}},
+               [&] { log << "first done"; });
         if (replace)
             a.play({{[&] { log << "second"; }, 10}});
         else
@@ -188,7 +189,8 @@ private slots:
                 for (int y = 0; y < 600; ++y)
                     for (int x = 0; x < 800; ++x)
                         if (shown.pixel(x, y) != fresh.pixel(x, y)) stale |= QRect(x, y, 1, 1);
-                qWarning("stale after %s: %d,%d %dx%d", after, stale.x(), stale.y(), stale.width(), stale.height());
+                qWarning("stale after %s: %d,%d %dx%d", after, stale.x(), stale.y(), stale.width(),
+                         stale.height());
                 return false;
             }
             return true;

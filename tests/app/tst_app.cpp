@@ -1,7 +1,7 @@
 // Start-up, the picture table, shutdown and the settings and language files.
+#include "canvas.h"
 #include "fakeplatform.h"
 #include "filelimits.h"
-#include "canvas.h"
 #include "fixture.h"
 #include "gamewindow.h"
 #include "random.h"
@@ -131,8 +131,8 @@ private slots:
     void aPictureLandsOnWholeDevicePixelsAtTwoTimes() {
         LoadedGame g;
         g.window->pictures().useScale(2);
-        const QImage img =
-            fixture::painted(g.window->pictures(), 2, [](Canvas& c) { c.draw(CloseControl, 10, 20, 30, 40); });
+        const QImage img = fixture::painted(g.window->pictures(), 2,
+                                            [](Canvas& c) { c.draw(CloseControl, 10, 20, 30, 40); });
         const QRgb close = fixture::rgb(CloseControl);
         QCOMPARE(img.pixel(20, 40), close);
         QCOMPARE(img.pixel(79, 119), close);
@@ -154,7 +154,8 @@ private slots:
             g.window->questionPanel().clockTick();
         QVERIFY(!g.platform->refreshedArea.isEmpty());
         const QRect leftCorner(0, 0, 160, 185), rightCorner(640, 0, 160, 185);
-        QVERIFY2(leftCorner.contains(g.platform->refreshedArea) || rightCorner.contains(g.platform->refreshedArea),
+        QVERIFY2(leftCorner.contains(g.platform->refreshedArea) ||
+                     rightCorner.contains(g.platform->refreshedArea),
                  qPrintable(QStringLiteral("%1,%2 %3x%4")
                                 .arg(g.platform->refreshedArea.x())
                                 .arg(g.platform->refreshedArea.y())

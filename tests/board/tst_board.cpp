@@ -22,11 +22,7 @@ void setCell(GameWindow& w, int col, int row, std::uint8_t state) {
 }
 
 void fillFree(GameWindow& w) {
-    Grid g = w.match().cells();
-    for (int row = 0; row < kRows; ++row)
-        for (int col = firstCol(row); col <= lastCol(row); ++col)
-            g.set(col, row, cellFree);
-    w.match().setUp(g, w.match().playerOnTurn());
+    w.match().setUp(freeGrid(), w.match().playerOnTurn());
 }
 
 // Rows of the triangle top to bottom, one character a cell: '.' free, '1' and '2' the players' cells.
@@ -83,7 +79,9 @@ private slots:
             fillFree(*g.window);
             // (3, 2) lies above (3, 3); their pictures share the rows y 293 to 307 around x 416.
             // The highlight is the board's own: the pointer rests on a free cell.
-            const auto stateOf = [](int s) { return static_cast<std::uint8_t>(s == cellHover ? cellFree : s); };
+            const auto stateOf = [](int s) {
+                return static_cast<std::uint8_t>(s == cellHover ? cellFree : s);
+            };
             setCell(*g.window, 3, 2, stateOf(upperAbove ? upper : lower));
             setCell(*g.window, 3, 3, stateOf(upperAbove ? lower : upper));
             if (upper == cellHover) g.moveTo(upperAbove ? 400 : 432, upperAbove ? 273 : 328);
@@ -338,8 +336,7 @@ private slots:
             QString cleared;
             for (int s = 1; s <= 4; ++s) {
                 const OptionBox b = optionBox(1, s);
-                if (g.window->frame(1).pixel(b.x + 199, b.y + 46) == rgb(20))
-                    cleared += QString::number(s);
+                if (g.window->frame(1).pixel(b.x + 199, b.y + 46) == rgb(20)) cleared += QString::number(s);
             }
             frames.push_back(cleared);
         };

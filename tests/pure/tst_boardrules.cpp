@@ -30,14 +30,6 @@ bool parseBoard(const QByteArray& ascii, Grid& g, Pos& marked) {
     return true;
 }
 
-Grid freeBoard() {
-    Grid g;
-    for (int r = 0; r < kRows; ++r)
-        for (int c = firstCol(r); c <= lastCol(r); ++c)
-            g.set(c, r, cellFree);
-    return g;
-}
-
 } // namespace
 
 class BoardModelTest : public QObject {
@@ -164,7 +156,7 @@ void BoardModelTest::zoomGrowth_data() {
 void BoardModelTest::zoomGrowth() {
     QFETCH(int, col);
     QFETCH(int, row);
-    QTEST(board::zoomGrowth(freeBoard(), col, row), "growth");
+    QTEST(board::zoomGrowth(freeGrid(), col, row), "growth");
 }
 
 void BoardModelTest::pointerPositions_data() {

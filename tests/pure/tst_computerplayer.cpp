@@ -43,17 +43,9 @@ bool parseBoard(const QByteArray& ascii, Grid& g, QList<Pos>& expected) {
     return true;
 }
 
-Grid freeBoard() {
-    Grid g;
-    for (int r = 0; r < kRows; ++r)
-        for (int c = firstCol(r); c <= lastCol(r); ++c)
-            g.set(c, r, cellFree);
-    return g;
-}
-
 // A random position: each cell free, player 1's or player 2's, with the chance of free given.
 Grid randomBoard(rnd::Generator& random, float freeChance) {
-    Grid g = freeBoard();
+    Grid g = freeGrid();
     for (int r = 0; r < kRows; ++r)
         for (int c = firstCol(r); c <= lastCol(r); ++c)
             if (random.next() >= freeChance) g.set(c, r, random.below(2) == 0 ? cellPlayer1 : cellPlayer2);
@@ -318,7 +310,7 @@ void ComputerPlayerTest::theSameSeedGivesTheSameCell() {
 void ComputerPlayerTest::twoComputersPlayAWholeGameToOneWinner() {
     for (std::uint64_t seed = 1; seed <= 4; ++seed) {
         rnd::Generator random(seed);
-        Grid g = freeBoard();
+        Grid g = freeGrid();
         int player = 1 + static_cast<int>(seed % 2);
         int winner = 0;
         int moves = 0;

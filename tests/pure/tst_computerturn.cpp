@@ -8,14 +8,6 @@ using namespace board;
 using computer::Level;
 
 namespace {
-Grid freeBoard() {
-    Grid g;
-    for (int r = 0; r < kRows; ++r)
-        for (int c = firstCol(r); c <= lastCol(r); ++c)
-            g.set(c, r, cellFree);
-    return g;
-}
-
 computer::SearchLimits fewIterations() {
     computer::SearchLimits l;
     l.iterations = 200;
@@ -39,7 +31,7 @@ private slots:
     void theCellArrivesThroughTheEventLoop() {
         ComputerTurn turn(1);
         QSignalSpy chosen(&turn, &ComputerTurn::cellChosen);
-        Grid g = freeBoard();
+        Grid g = freeGrid();
         g.set(3, 3, cellPlayer1);
         QVERIFY(turn.chooseCell(g, 2, Level::Hard, fewIterations()));
         QVERIFY(turn.isChoosingCell());
@@ -53,7 +45,7 @@ private slots:
     void theEventLoopRunsWhileTheSearchDoes() {
         ComputerTurn turn(2);
         QSignalSpy chosen(&turn, &ComputerTurn::cellChosen);
-        QVERIFY(turn.chooseCell(freeBoard(), 1, Level::Hard, longSearch()));
+        QVERIFY(turn.chooseCell(freeGrid(), 1, Level::Hard, longSearch()));
         bool timerFired = false;
         QTimer::singleShot(1, this, [&] { timerFired = true; });
         QTRY_VERIFY_WITH_TIMEOUT(timerFired, kGenerous);
@@ -66,11 +58,11 @@ private slots:
     void aCancelledSearchEmitsNothing() {
         ComputerTurn turn(3);
         QSignalSpy chosen(&turn, &ComputerTurn::cellChosen);
-        QVERIFY(turn.chooseCell(freeBoard(), 1, Level::Hard, longSearch()));
+        QVERIFY(turn.chooseCell(freeGrid(), 1, Level::Hard, longSearch()));
         turn.cancel();
         // Short searches often finish before the cancel: their queued cells must be dropped too.
         for (int n = 0; n < 50; ++n) {
-            QVERIFY(turn.chooseCell(freeBoard(), 1 + n % 2, Level::Medium, fewIterations()));
+            QVERIFY(turn.chooseCell(freeGrid(), 1 + n % 2, Level::Medium, fewIterations()));
             turn.cancel();
         }
         QVERIFY(!chosen.wait(100));
@@ -81,7 +73,7 @@ private slots:
         ComputerTurn turn(4);
         QSignalSpy chosen(&turn, &ComputerTurn::cellChosen);
         turn.pause();
-        QVERIFY(turn.chooseCell(freeBoard(), 1, Level::Medium, fewIterations()));
+        QVERIFY(turn.chooseCell(freeGrid(), 1, Level::Medium, fewIterations()));
         QTRY_VERIFY_WITH_TIMEOUT(turn.isCellHeldBack(), kGenerous);
         turn.cancel();
         turn.resume();
@@ -94,7 +86,7 @@ private slots:
         ComputerTurn turn(5);
         QSignalSpy chosen(&turn, &ComputerTurn::cellChosen);
         turn.pause();
-        QVERIFY(turn.chooseCell(freeBoard(), 2, Level::Hard, fewIterations()));
+        QVERIFY(turn.chooseCell(freeGrid(), 2, Level::Hard, fewIterations()));
         QTRY_VERIFY_WITH_TIMEOUT(turn.isCellHeldBack(), kGenerous);
         QCOMPARE(chosen.count(), 0);
         turn.resume();
@@ -105,12 +97,12 @@ private slots:
         int cells = 0;
         auto* turn = new ComputerTurn(6);
         connect(turn, &ComputerTurn::cellChosen, this, [&] { ++cells; });
-        QVERIFY(turn->chooseCell(freeBoard(), 1, Level::Hard, longSearch()));
+        QVERIFY(turn->chooseCell(freeGrid(), 1, Level::Hard, longSearch()));
         delete turn;
         // A quick search whose cell is already queued when the object goes.
         turn = new ComputerTurn(7);
         connect(turn, &ComputerTurn::cellChosen, this, [&] { ++cells; });
-        QVERIFY(turn->chooseCell(freeBoard(), 1, Level::Medium, fewIterations()));
+        QVERIFY(turn->chooseCell(freeGrid(), 1, Level::Medium, fewIterations()));
         delete turn;
         QCoreApplication::processEvents();
         QCOMPARE(cells, 0);
@@ -119,8 +111,8 @@ private slots:
     void aNewSearchReplacesTheOneRunning() {
         ComputerTurn turn(8);
         QSignalSpy chosen(&turn, &ComputerTurn::cellChosen);
-        QVERIFY(turn.chooseCell(freeBoard(), 1, Level::Hard, longSearch()));
-        Grid g = freeBoard();
+        QVERIFY(turn.chooseCell(freeGrid(), 1, Level::Hard, longSearch()));
+        Grid g = freeGrid();
         for (int r = 0; r < kRows; ++r)
             for (int c = firstCol(r); c <= lastCol(r); ++c)
                 if (!(c == 2 && r == 4)) g.set(c, r, (r + c) % 2 ? cellPlayer1 : cellPlayer2);
@@ -132,7 +124,7 @@ private slots:
 
     void aFullBoardStartsNoSearch() {
         ComputerTurn turn(9);
-        Grid g = freeBoard();
+        Grid g = freeGrid();
         for (int r = 0; r < kRows; ++r)
             for (int c = firstCol(r); c <= lastCol(r); ++c)
                 g.set(c, r, cellPlayer2);

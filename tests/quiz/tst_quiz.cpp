@@ -309,8 +309,8 @@ private slots:
         double textX = 0, textY = 0;
         fixture::painted(g.window->pictures(), 1, [&](Canvas& c) {
             c.setTextBold(true);
-            rest = QuestionPanel::paintJustifiedLine(c, QStringLiteral("one two three four five six seven eight"), 120,
-                                                     45, 228);
+            rest = QuestionPanel::paintJustifiedLine(
+                c, QStringLiteral("one two three four five six seven eight"), 120, 45, 228);
             textX = c.textX();
             textY = c.textY();
             none = QuestionPanel::paintJustifiedLine(c, QString(), 100, 0, 0);
@@ -386,8 +386,7 @@ private slots:
             QRgb drawn = 0;
             g.platform->onRefresh = [&] {
                 if (g.platform->refreshes == 1)
-                    drawn = g.window->frame(1).pixel(100 - 32 * (slot - 1) + 1,
-                                                              180 + 54 * (slot - 1) + 1);
+                    drawn = g.window->frame(1).pixel(100 - 32 * (slot - 1) + 1, 180 + 54 * (slot - 1) + 1);
             };
             g.press(px, py);
             QCOMPARE(drawn, rgb(right ? 28 : 27));

@@ -134,7 +134,8 @@ private slots:
         ShownGame g;
         QVERIFY(g.loaded);
         QCOMPARE(viewSize(), shown);
-        if (shown.isValid()) QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 2.0 * shown.width() / 800);
+        if (shown.isValid())
+            QTRY_COMPARE(g.window->shownFrame().devicePixelRatio(), 2.0 * shown.width() / 800);
         QCOMPARE(storedZoom(), stored); // what the screen could not show stays the choice
         QVERIFY(g.platform.errors.isEmpty());
     }

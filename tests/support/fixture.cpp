@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QTest>
-#include <cmath>
 #include <QWindow>
+#include <cmath>
 
 namespace fixture {
 
@@ -103,12 +103,7 @@ LoadedGame::~LoadedGame() {
 QImage painted(const Pictures& pictures, double scale, const std::function<void(Canvas&)>& paint,
                const QImage& under) {
     QImage image = under;
-    if (image.isNull()) {
-        image = QImage(static_cast<int>(std::ceil(800 * scale - 1e-6)), static_cast<int>(std::ceil(600 * scale - 1e-6)),
-                       QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::white);
-    }
+    if (image.isNull()) image = Canvas::blankFrame(scale);
     QPainter p(&image);
     Canvas c(p, pictures);
     paint(c);
