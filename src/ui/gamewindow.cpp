@@ -99,7 +99,8 @@ GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget
 QString GameWindow::nameOf(Player p) const {
     const QString name = p.isOwl() ? settings_.name1() : settings_.name2();
     const auto level = settings_.players().computerLevel(p.number());
-    const QString unnamed = p.isOwl() ? QStringLiteral("Tamvel I.") : QStringLiteral("Tamvel II.");
+    const settingsfile::Settings defaults;
+    const QString unnamed = p.isOwl() ? defaults.name1 : defaults.name2;
     if (level && (name.trimmed().isEmpty() || name == unnamed))
         return SettingsScreen::computerName(*level, czech_);
     return name;
@@ -204,8 +205,7 @@ void GameWindow::paintEvent(QPaintEvent* e) {
         QPainter onFrame(&frame_);
         // A pixel more on each side: at a fractional scale the edge pixels are shared.
         onFrame.setClipRect(area.adjusted(-1, -1, 1, 1) & rect());
-        Canvas c(onFrame, pictures_);
-        paintScreen(c);
+        paint(onFrame);
     }
     const QImage& image = frame_;
     if (toDevice.type() <= QTransform::TxScale) {

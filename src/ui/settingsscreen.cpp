@@ -68,8 +68,9 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
         t->hide();
         return t;
     };
-    name1_ = makeBox(kName1, QStringLiteral("Tamvel I."));
-    name2_ = makeBox(kName2, QStringLiteral("Tamvel II."));
+    const settingsfile::Settings defaults;
+    name1_ = makeBox(kName1, defaults.name1);
+    name2_ = makeBox(kName2, defaults.name2);
     timeBase_ = makeBox(kTimeBase, QStringLiteral("10000"));
     auto makeSwitch = [&](const Place& c) {
         auto* l = new SwitchLabel(settingsfile::kOff, &host.widget());
