@@ -46,7 +46,7 @@ QString questionsInCzech(int n) {
 QString difficultyName(DifficultyChoice d, bool czech) {
     switch (d) {
     case DifficultyChoice::Easy:
-        return tr2(czech, "Snadné", "Easy");
+        return tr2(czech, "Lehké", "Easy");
     case DifficultyChoice::Mixed:
         return tr2(czech, "Smíšené", "Mixed");
     case DifficultyChoice::Hard:

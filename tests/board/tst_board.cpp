@@ -447,6 +447,7 @@ private slots:
         std::mt19937 random(7);
         for (int game = 0; game < 6; ++game) {
             g.press(400, 450); // new game from the menu
+            g.key(Qt::Key_Return); // the setup: as last time
             QCOMPARE(g.window->match().screen(), Screen::Board);
             int captures = 0;
             while (g.window->match().screen() == Screen::Board && captures < 28) {
