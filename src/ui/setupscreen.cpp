@@ -32,6 +32,12 @@ const QColor kFocusRing(255, 214, 64);
 const QColor kWarning(255, 214, 64);
 const QColor kProblem(255, 150, 140);
 
+// Under the pointer an item lights up, on or off.
+QColor fillOf(bool on, bool hovered) {
+    if (on) return hovered ? QColor(92, 196, 250) : kOnFill;
+    return hovered ? QColor(255, 255, 255, 56) : kOffFill;
+}
+
 QString tr2(bool czech, const char* cs, const char* en) {
     return czech ? QString::fromUtf8(cs) : QString::fromUtf8(en);
 }
@@ -330,7 +336,7 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
     const QColor hoverBorder(255, 255, 255);
     switch (item.kind) {
     case Kind::Set: {
-        c.roundedBox(r, 7, kOffFill, hovered ? hoverBorder : kOffBorder);
+        c.roundedBox(r, 7, fillOf(false, hovered), hovered ? hoverBorder : kOffBorder);
         c.setTextColour(kCaption);
         c.setTextBold(true);
         c.setTextSize(11);
@@ -363,7 +369,7 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
             }
             name = tr2(czech, "Všechna témata", "All topics");
         }
-        c.roundedBox(r, 7, on ? kOnFill : kOffFill, hovered ? hoverBorder : on ? kOnFill : kOffBorder);
+        c.roundedBox(r, 7, fillOf(on, hovered), hovered ? hoverBorder : on ? kOnFill : kOffBorder);
         c.setTextSize(10.5);
         c.setTextBold(true);
         c.setTextColour(on ? QColor(Qt::white) : kOffText);
@@ -391,7 +397,7 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
     case Kind::Difficulty: {
         const auto d = static_cast<DifficultyChoice>(item.index);
         const bool on = choice_.filter.difficulty == d;
-        c.roundedBox(r, 7, on ? kOnFill : kOffFill, hovered ? hoverBorder : on ? kOnFill : kOffBorder);
+        c.roundedBox(r, 7, fillOf(on, hovered), hovered ? hoverBorder : on ? kOnFill : kOffBorder);
         c.setTextSize(11);
         c.setTextBold(true);
         c.setTextColour(on ? QColor(Qt::white) : kOffText);
