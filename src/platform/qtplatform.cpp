@@ -2,6 +2,7 @@
 
 #include "effectplayer.h"
 
+#include <QPointer>
 #include <QApplication>
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -209,10 +210,13 @@ void QtPlatform::runPendingSwitch() {
 }
 
 void QtPlatform::applyDisplayMode(QWidget& window) {
+    // A field or switch that had the keyboard keeps it across the switch.
+    const QPointer<QWidget> focused = window.focusWidget();
     if (wantFullScreen_ || zoom_ > 100)
         showInView(window, wantFullScreen_);
     else
         leaveView(window, window.isVisible() || (view_ && view_->isVisible()));
+    if (focused && focused != &window && focused->isVisible()) focused->setFocus(Qt::OtherFocusReason);
 }
 
 void QtPlatform::restoreDisplay(QWidget& window) {

@@ -5,7 +5,7 @@
 #include "platform.h"
 #include "random.h"
 #include "settingsfile.h"
-#include "switchlabel.h"
+#include "settingscontrols.h"
 #include "textcodec.h"
 #include "zoomsteps.h"
 
@@ -616,7 +616,10 @@ bool GameWindow::handleCloseControl(const Pointer& p) {
 void GameWindow::leaveHelpOrSettings() {
     sounds_.playEffect(QStringLiteral("select"));
     // Leaving the settings keeps them even if the program never reaches its normal end.
-    if (match_.screen() == Screen::Settings) saveSettings();
+    if (match_.screen() == Screen::Settings) {
+        settings_.finishEditing();
+        saveSettings();
+    }
     if (match_.screen() == Screen::Setup) rememberChoice(setup_.choice());
     returnToMenu();
 }
@@ -632,6 +635,15 @@ bool GameWindow::event(QEvent* e) {
         }
     }
     return QWidget::event(e);
+}
+
+bool GameWindow::focusNextPrevChild(bool next) {
+    // On the settings, Tab goes round their controls alone, never to a hidden one or the window.
+    if (match_.screen() == Screen::Settings) {
+        settings_.focusNext(next);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* e) {

@@ -5,8 +5,8 @@
 #include "match.h"
 #include "platform.h"
 #include "screenhost.h"
+#include "settingscontrols.h"
 #include "sounds.h"
-#include "switchlabel.h"
 
 #include <QLineEdit>
 
@@ -14,10 +14,12 @@ namespace {
 struct Place {
     int x, y, w, h;
 };
-constexpr Place kName1{525, 130, 240, 23}, kName2{525, 180, 240, 23}, kTimeBase{640, 230, 90, 23};
-constexpr Place kSound{730, 330, 35, 23}, kMusic{730, 380, 35, 23}, kFullScreen{730, 480, 35, 23};
+// The fields and buttons are a little taller than their caption lines, centred on them.
+constexpr Place kName1{525, 128, 240, 27}, kName2{525, 178, 240, 27}, kTimeBase{640, 228, 90, 27};
+// Toggles take their focus ring inside their own area.
+constexpr Place kSound{717, 327, 50, 30}, kMusic{717, 377, 50, 30}, kFullScreen{717, 477, 50, 30};
 // Who plays: the owl's side (the first name) and the fox's, in the free row under the time limit.
-constexpr Place kOwlPlayer{525, 292, 115, 23}, kFoxPlayer{650, 292, 115, 23};
+constexpr Place kOwlPlayer{524, 288, 120, 30}, kFoxPlayer{647, 288, 120, 30};
 
 struct Caption {
     int x, y;
@@ -31,7 +33,7 @@ constexpr Caption kCaptions[] = {
     {350, 180, "Jméno 2. hráče:", "2nd player name:", kName2.x - kGap},
     {350, 230, "Základ časového limitu:", "Base of the time limit:", kTimeBase.x - kGap},
     {735, 230, "ms", "ms", 790},
-    {350, 292, "Kdo hraje (1., 2.):", "Who plays (1st, 2nd):", kOwlPlayer.x - kGap},
+    {350, 292, "Kdo hraje (1., 2.):", "Who plays (1st, 2nd):", kOwlPlayer.x - kGap + 1},
     {350, 330, "Zvukové efekty:", "Sound effects:", kSound.x - kGap},
     {350, 380, "Hudba:", "Music:", kMusic.x - kGap},
     {350, 480, "Přes celou obrazovku:", "Fullscreen:", kFullScreen.x - kGap},
@@ -48,11 +50,6 @@ constexpr KeyHint kKeyHints[] = {
     {"Esc", "zpět do menu", "back to the menu"},
     {"Ctrl + Q", "konec", "quit"},
 };
-constexpr QRgb kOutline = 0xFF25ACF2;
-
-void flip(QLabel* label) {
-    label->setText(label->text() == settingsfile::kOff ? settingsfile::kOn : settingsfile::kOff);
-}
 } // namespace
 
 SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
@@ -60,11 +57,13 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
     auto makeBox = [&](const Place& c, const QString& text) {
         auto* t = new QLineEdit(text, &host.widget());
         t->setGeometry(c.x, c.y, c.w, c.h);
-        t->setFrame(false);
         t->setFont(boxFont);
-        // A little room inside the box, so the text does not touch the outline.
+        // Rounded and padded, the focus in the game's gold.
         t->setStyleSheet(QStringLiteral(
-            "QLineEdit { background: white; color: rgb(6, 125, 195); border: none; padding: 0px 5px; }"));
+            "QLineEdit { background: white; color: rgb(6, 125, 195); border: 2px solid rgb(110, 125, 190);"
+            " border-radius: 8px; padding: 0px 6px; selection-background-color: rgb(37, 172, 242);"
+            " selection-color: white; }"
+            "QLineEdit:focus { border: 2px solid rgb(255, 214, 64); }"));
         t->hide();
         return t;
     };
@@ -73,47 +72,67 @@ SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {
     name2_ = makeBox(kName2, defaults.name2);
     timeBase_ = makeBox(kTimeBase, QStringLiteral("10000"));
     auto makeSwitch = [&](const Place& c) {
-        auto* l = new SwitchLabel(settingsfile::kOff, &host.widget());
-        l->setGeometry(c.x, c.y, c.w, c.h);
-        l->setFont(boxFont);
-        l->setAlignment(Qt::AlignCenter);
-        l->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
-        l->setCursor(Qt::PointingHandCursor);
-        l->hide();
-        return l;
+        auto* t = new ToggleSwitch(&host.widget());
+        t->setGeometry(c.x, c.y, c.w, c.h);
+        t->hide();
+        return t;
     };
     sound_ = makeSwitch(kSound);
     music_ = makeSwitch(kMusic);
     fullScreen_ = makeSwitch(kFullScreen);
-    owlPlayer_ = makeSwitch(kOwlPlayer);
-    foxPlayer_ = makeSwitch(kFoxPlayer);
-    for (SwitchLabel* l : {owlPlayer_, foxPlayer_})
-        l->setFont(fonts::windowFont(11, true));
-    QObject::connect(owlPlayer_, &SwitchLabel::clicked, &host.widget(),
+    auto makeStep = [&](const Place& c) {
+        auto* b = new StepButton(&host.widget());
+        b->setGeometry(c.x, c.y, c.w, c.h);
+        b->setFont(fonts::windowFont(11, true));
+        b->hide();
+        return b;
+    };
+    owlPlayer_ = makeStep(kOwlPlayer);
+    foxPlayer_ = makeStep(kFoxPlayer);
+    QObject::connect(owlPlayer_, &QAbstractButton::clicked, &host.widget(),
                      [this] { cyclePlayer(Player::owl()); });
-    QObject::connect(foxPlayer_, &SwitchLabel::clicked, &host.widget(),
+    QObject::connect(foxPlayer_, &QAbstractButton::clicked, &host.widget(),
                      [this] { cyclePlayer(Player::fox()); });
-    QObject::connect(sound_, &SwitchLabel::clicked, &host.widget(), [this] { toggleSound(); });
-    QObject::connect(music_, &SwitchLabel::clicked, &host.widget(), [this] { toggleMusic(); });
-    QObject::connect(fullScreen_, &SwitchLabel::clicked, &host.widget(), [this] { toggleFullScreen(); });
-    QWidget::setTabOrder(name1_, name2_);
-    QWidget::setTabOrder(name2_, timeBase_);
+    // A click has switched the toggle already: what follows is what the new state does.
+    QObject::connect(sound_, &QAbstractButton::clicked, &host.widget(), [this] { applySound(); });
+    QObject::connect(music_, &QAbstractButton::clicked, &host.widget(), [this] { applyMusic(); });
+    QObject::connect(fullScreen_, &QAbstractButton::clicked, &host.widget(), [this] { applyFullScreen(); });
+    const auto order = controls();
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+std::array<QWidget*, 8> SettingsScreen::controls() const {
+    return {name1_, name2_, timeBase_, owlPlayer_, foxPlayer_, sound_, music_, fullScreen_};
+}
+
+void SettingsScreen::focusNext(bool forward) {
+    const auto order = controls();
+    const auto n = static_cast<int>(order.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (order[static_cast<std::size_t>(i)]->hasFocus()) at = i;
+    const int next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    order[static_cast<std::size_t>(next)]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void SettingsScreen::finishEditing() {
+    const settingsfile::Settings defaults;
+    if (name1_->text().trimmed().isEmpty()) name1_->setText(defaults.name1);
+    if (name2_->text().trimmed().isEmpty()) name2_->setText(defaults.name2);
 }
 
 void SettingsScreen::show() {
     showPlayers(); // in the interface language
-    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_,
-                                                      owlPlayer_, foxPlayer_})
+    for (QWidget* c : controls())
         c->show();
+    name1_->setFocus(Qt::OtherFocusReason);
     host_.match().showSettings();
     host_.refresh();
 }
 
 void SettingsScreen::paint(Canvas& s) const {
     s.draw(HelpBackground, 0, 0, 800, 600);
-    for (const QWidget* c : std::initializer_list<const QWidget*>{name1_, name2_, timeBase_, sound_, music_,
-                                                                  fullScreen_, owlPlayer_, foxPlayer_})
-        s.outline(kOutline, c->x() - 1, c->y() - 1, c->width() + 2, c->height() + 2);
     s.setTextColour(QColor(255, 255, 255));
     s.setTextBold(false);
     const bool czech = host_.isCzech();
@@ -142,8 +161,7 @@ void SettingsScreen::paint(Canvas& s) const {
 }
 
 void SettingsScreen::hideControls() {
-    for (QWidget* c : std::initializer_list<QWidget*>{name1_, name2_, timeBase_, sound_, music_, fullScreen_,
-                                                      owlPlayer_, foxPlayer_})
+    for (QWidget* c : controls())
         c->hide();
 }
 
@@ -157,18 +175,20 @@ QString SettingsScreen::timeBase() const {
     return timeBase_->text();
 }
 bool SettingsScreen::isSoundOn() const {
-    return sound_->text() == settingsfile::kOn;
+    return sound_->isChecked();
 }
 bool SettingsScreen::isMusicOn() const {
-    return music_->text() == settingsfile::kOn;
+    return music_->isChecked();
 }
 bool SettingsScreen::isFullScreenOn() const {
-    return fullScreen_->text() == settingsfile::kOn;
+    return fullScreen_->isChecked();
 }
 
 std::array<QString, 6> SettingsScreen::itemsToSave() const {
-    return {name1_->text(), name2_->text(), timeBase_->text(),
-            sound_->text(), music_->text(), fullScreen_->text()};
+    // The switches keep the text they have always had in the file.
+    const auto stored = [](bool on) { return on ? settingsfile::kOn : settingsfile::kOff; };
+    return {name1_->text(),      name2_->text(),      timeBase_->text(),
+            stored(isSoundOn()), stored(isMusicOn()), stored(isFullScreenOn())};
 }
 
 void SettingsScreen::apply(const settingsfile::Settings& s) {
@@ -217,16 +237,28 @@ void SettingsScreen::cyclePlayer(Player side) {
 }
 
 void SettingsScreen::toggleSound() {
-    flip(sound_);
-    host_.sounds().setEffectsOn(isSoundOn());
+    sound_->toggle();
+    applySound();
 }
 
 void SettingsScreen::toggleMusic() {
-    flip(music_);
-    host_.sounds().switchMusic(isMusicOn());
+    music_->toggle();
+    applyMusic();
 }
 
 void SettingsScreen::toggleFullScreen() {
-    flip(fullScreen_);
+    fullScreen_->toggle();
+    applyFullScreen();
+}
+
+void SettingsScreen::applySound() {
+    host_.sounds().setEffectsOn(isSoundOn());
+}
+
+void SettingsScreen::applyMusic() {
+    host_.sounds().switchMusic(isMusicOn());
+}
+
+void SettingsScreen::applyFullScreen() {
     host_.platform().setFullScreen(host_.widget(), isFullScreenOn());
 }

@@ -12,16 +12,22 @@
 class Canvas;
 class ScreenHost;
 class QLineEdit;
-class SwitchLabel;
+class StepButton;
+class ToggleSwitch;
 class QWidget;
 
 class SettingsScreen {
 public:
     explicit SettingsScreen(ScreenHost& host);
 
+    // Shows the controls, the focus in the first name.
     void show();
     void paint(Canvas& c) const;
     void hideControls();
+    // Leaving: a name left empty is that side's default name again.
+    void finishEditing();
+    // Tab and Shift+Tab go round the controls in their order on the screen.
+    void focusNext(bool forward);
 
     // Puts values into the controls; a switch that is on is switched as a click would switch it.
     void apply(const settingsfile::Settings& s);
@@ -49,21 +55,27 @@ public:
     QLineEdit& name1Box() { return *name1_; }
     QLineEdit& name2Box() { return *name2_; }
     QLineEdit& timeBaseBox() { return *timeBase_; }
-    SwitchLabel& soundSwitch() { return *sound_; }
-    SwitchLabel& musicSwitch() { return *music_; }
-    SwitchLabel& fullScreenSwitch() { return *fullScreen_; }
-    SwitchLabel& playerSwitch(Player side) { return side.isOwl() ? *owlPlayer_ : *foxPlayer_; }
+    ToggleSwitch& soundSwitch() { return *sound_; }
+    ToggleSwitch& musicSwitch() { return *music_; }
+    ToggleSwitch& fullScreenSwitch() { return *fullScreen_; }
+    StepButton& playerSwitch(Player side) { return side.isOwl() ? *owlPlayer_ : *foxPlayer_; }
+    // In the order Tab goes through them.
+    std::array<QWidget*, 8> controls() const;
 
 private:
     ScreenHost& host_;
     QLineEdit* name1_;
     QLineEdit* name2_;
     QLineEdit* timeBase_;
-    SwitchLabel* sound_;
-    SwitchLabel* music_;
-    SwitchLabel* fullScreen_;
-    SwitchLabel* owlPlayer_;
-    SwitchLabel* foxPlayer_;
+    ToggleSwitch* sound_;
+    ToggleSwitch* music_;
+    ToggleSwitch* fullScreen_;
+    StepButton* owlPlayer_;
+    StepButton* foxPlayer_;
     PlayerSetup players_;
     void showPlayers();
+    // What a switch's new state does.
+    void applySound();
+    void applyMusic();
+    void applyFullScreen();
 };

@@ -67,9 +67,9 @@ void SetupScreen::show(QuestionSets sets, const PlayChoice& choice) {
     choice_ = choice;
     const QuestionSet& chosen = sets_.chosen(choice.setPath, choice.setName);
     const auto& all = sets_.all();
-    setIndex_ = static_cast<int>(std::find_if(all.begin(), all.end(),
-                                              [&](const QuestionSet& s) { return s.path == chosen.path; }) -
-                                 all.begin());
+    setIndex_ = static_cast<int>(
+        std::find_if(all.begin(), all.end(), [&](const QuestionSet& s) { return s.path == chosen.path; }) -
+        all.begin());
     if (setIndex_ >= static_cast<int>(all.size())) setIndex_ = 0;
     hover_ = -1;
     chooseSet(setIndex_);
@@ -344,8 +344,8 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
         c.printCentred(QStringLiteral("▶"),
                        QRectF(r.right() - kSetArrowWidth, r.top(), kSetArrowWidth, r.height()));
         const QuestionSet& s = set();
-        const QString name = s.isProgramBank() ? tr2(czech, "Všechny otázky hry", "All the game's questions")
-                                               : s.name;
+        const QString name =
+            s.isProgramBank() ? tr2(czech, "Všechny otázky hry", "All the game's questions") : s.name;
         c.setTextColour(Qt::white);
         c.setTextSize(12);
         const QString shown = c.fitText(name, r.width() - 2 * kSetArrowWidth - 8, 9.75);
@@ -409,7 +409,9 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
     }
     case Kind::Start: {
         const bool enabled = canStart();
-        const QColor fill = !enabled ? QColor(80, 85, 120) : hovered ? QColor(255, 200, 80) : QColor(255, 178, 40);
+        const QColor fill = !enabled  ? QColor(80, 85, 120)
+                            : hovered ? QColor(255, 200, 80)
+                                      : QColor(255, 178, 40);
         c.roundedBox(r, 10, fill, enabled ? QColor(255, 236, 170) : QColor(110, 115, 150), 1.5);
         c.setTextSize(16);
         c.setTextBold(true);

@@ -3,7 +3,7 @@
 #include "fakeplatform.h"
 #include "fixture.h"
 #include "gamewindow.h"
-#include "switchlabel.h"
+#include "settingscontrols.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -107,7 +107,7 @@ private slots:
         LoadedGame g;
         GameWindow& w = *g.window;
         w.settings().show();
-        SwitchLabel& fox = w.settings().playerSwitch(Player::fox());
+        StepButton& fox = w.settings().playerSwitch(Player::fox());
         QCOMPARE(fox.text(), QStringLiteral("Person"));
         QStringList seen;
         for (int i = 0; i < 4; ++i) {

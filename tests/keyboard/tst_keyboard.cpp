@@ -3,7 +3,7 @@
 #include "fakeplatform.h"
 #include "fixture.h"
 #include "gamewindow.h"
-#include "switchlabel.h"
+#include "settingscontrols.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -276,7 +276,7 @@ private slots:
         LoadedGame g;
         g.key(Qt::Key_F11);
         QCOMPARE(g.platform->fullScreen, std::vector<bool>{true});
-        QCOMPARE(g.window->settings().fullScreenSwitch().text(), QStringLiteral("(o)"));
+        QVERIFY(g.window->settings().fullScreenSwitch().isChecked());
         g.window->startGame();
         g.key(Qt::Key_F11);
         QCOMPARE(g.platform->fullScreen, (std::vector<bool>{true, false}));
@@ -285,6 +285,57 @@ private slots:
         QCOMPARE(g.platform->prompts,
                  QStringList{QStringLiteral("Are you sure you want to quit TamvelKvíz?")});
         QTRY_VERIFY(g.window->isUnloaded());
+    }
+
+    // Entered by key, the settings take the keyboard: the first name has the focus, the fields edit as
+    // any text field does, Tab goes round in the screen's order, Space and Enter switch, Escape leaves
+    // and saves, and an emptied name is its default again.
+    void theSettingsTakeTheKeyboardInTheirOrder() {
+        LoadedGame g;
+        g.key(Qt::Key_Right);
+        g.key(Qt::Key_Return);
+        SettingsScreen& s = g.window->settings();
+        QCOMPARE(g.window->match().screen(), Screen::Settings);
+        QVERIFY(s.name1Box().hasFocus());
+        g.key(Qt::Key_A, Qt::ControlModifier);
+        g.key(Qt::Key_Backspace);
+        QCOMPARE(s.name1Box().text(), QString());
+        for (Qt::Key k : {Qt::Key_E, Qt::Key_V, Qt::Key_A})
+            g.key(k);
+        g.key(Qt::Key_Home);
+        g.key(Qt::Key_Delete);
+        g.key(Qt::Key_End);
+        g.key(Qt::Key_Left);
+        g.key(Qt::Key_Backspace);
+        QCOMPARE(s.name1Box().text(), QStringLiteral("a"));
+        const auto order = s.controls();
+        QCOMPARE(order[3], static_cast<QWidget*>(&s.playerSwitch(Player::owl())));
+        for (std::size_t i = 1; i <= order.size(); ++i) {
+            g.key(Qt::Key_Tab);
+            QVERIFY2(order[i % order.size()]->hasFocus(), qPrintable(QString::number(i)));
+        }
+        g.key(Qt::Key_Backtab);
+        g.key(Qt::Key_Backtab);
+        QVERIFY(s.musicSwitch().hasFocus());
+        g.key(Qt::Key_Space);
+        QVERIFY(s.musicSwitch().isChecked());
+        g.key(Qt::Key_Backtab);
+        g.key(Qt::Key_Return);
+        QVERIFY(s.soundSwitch().isChecked());
+        QCOMPARE(g.platform->music.size(), 1); // the music started with its switch
+        QVERIFY(g.window->match().screen() == Screen::Settings);
+        // The second name emptied: its default comes back on leaving.
+        for (int i = 0; i < 4; ++i)
+            g.key(Qt::Key_Backtab);
+        QVERIFY(s.name2Box().hasFocus());
+        g.key(Qt::Key_A, Qt::ControlModifier);
+        g.key(Qt::Key_Delete);
+        g.key(Qt::Key_Escape);
+        QCOMPARE(g.window->match().screen(), Screen::Menu);
+        QCOMPARE(s.name2Box().text(), QStringLiteral("Tamvel II."));
+        QFile saved(g.window->storeFolder() + QStringLiteral("/n.dat"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("a\r\nTamvel II.\r\n10000\r\n(o)\r\n(o)\r\n(  )\r\n"));
     }
 };
 

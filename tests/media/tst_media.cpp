@@ -3,7 +3,7 @@
 #include "fakeplatform.h"
 #include "fixture.h"
 #include "gamewindow.h"
-#include "switchlabel.h"
+#include "settingscontrols.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -71,7 +71,7 @@ private slots:
             const int n = g.window->sounds().musicNumber();
             QVERIFY(n >= 0 && n < 50);
             numbers << n;
-            if (g.window->settings().musicSwitch().text() == QStringLiteral("(o)"))
+            if (g.window->settings().musicSwitch().isChecked())
                 QCOMPARE(g.platform->music,
                          QStringList{QStringLiteral("start ") + tracks[n % 3].section(u'/', -1)});
             else

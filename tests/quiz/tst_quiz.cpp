@@ -3,7 +3,7 @@
 #include "fakeplatform.h"
 #include "fixture.h"
 #include "gamewindow.h"
-#include "switchlabel.h"
+#include "settingscontrols.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -16,12 +16,13 @@ using fixture::LoadedGame;
 using Kind = SetupScreen::Kind;
 
 namespace {
-const QString kTagged = QStringLiteral("What is red?\\Blood\\Grass\\Sky\\Snow\\nature\\1\n"
-                                       "Which sport uses a puck?\\Ice hockey\\Tennis\\Golf\\Chess\\sport\\3\n"
-                                       "Who painted the Mona Lisa?\\Leonardo\\Monet\\Goya\\Manet\\art\\1\n"
-                                       "Which number is even?\\Two\\One\\Three\\Five\n"
-                                       "Co je zelené?\\Tráva\\Krev\\Nebe\\Sníh\\nature\\1\n"
-                                       "Kolik hráčů má fotbalový tým?\\Jedenáct\\Deset\\Devět\\Osm\\sport\\3\n");
+const QString kTagged =
+    QStringLiteral("What is red?\\Blood\\Grass\\Sky\\Snow\\nature\\1\n"
+                   "Which sport uses a puck?\\Ice hockey\\Tennis\\Golf\\Chess\\sport\\3\n"
+                   "Who painted the Mona Lisa?\\Leonardo\\Monet\\Goya\\Manet\\art\\1\n"
+                   "Which number is even?\\Two\\One\\Three\\Five\n"
+                   "Co je zelené?\\Tráva\\Krev\\Nebe\\Sníh\\nature\\1\n"
+                   "Kolik hráčů má fotbalový tým?\\Jedenáct\\Deset\\Devět\\Osm\\sport\\3\n");
 const QPoint kNewGame{400, 450};
 const QPoint kBack{40, 40};
 
@@ -68,7 +69,9 @@ private slots:
         qputenv("HOME", home_.path().toLocal8Bit()); // the config folder goes under it
         QStandardPaths::setTestModeEnabled(true);
     }
-    void init() { QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively(); }
+    void init() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
+    }
 
     void newGameOpensTheSetupAndEscapeOrTheBackControlLeaves_data() {
         QTest::addColumn<bool>("byKey");
@@ -121,8 +124,9 @@ private slots:
             QVERIFY(tabTo(g, Kind::Difficulty, int(DifficultyChoice::Hard)));
             g.key(Qt::Key_Space);
         } else {
-            for (QPoint p : {centreOf(*g.window, Kind::AllTopics), centreOf(*g.window, Kind::Topic, int(Topic::Sport)),
-                             centreOf(*g.window, Kind::Difficulty, int(DifficultyChoice::Hard))})
+            for (QPoint p :
+                 {centreOf(*g.window, Kind::AllTopics), centreOf(*g.window, Kind::Topic, int(Topic::Sport)),
+                  centreOf(*g.window, Kind::Difficulty, int(DifficultyChoice::Hard))})
                 g.press(p.x(), p.y());
         }
         QCOMPARE(g.window->setup().questionCount(), 1);
@@ -182,7 +186,7 @@ private slots:
     void setsOfBothFoldersAreChosenByKeyAndReportedOnce() {
         LoadedGame g(kTagged);
         writeFile(g.folder->file(QStringLiteral("questions/alpha.dat")),
-                        "#name: Alpha\nWhat is alpha?\\First\\Last\\Middle\\None\n");
+                  "#name: Alpha\nWhat is alpha?\\First\\Last\\Middle\\None\n");
         writeFile(g.window->userSetsFolder() + QStringLiteral("/beta.dat"),
                   "What is beta?\\Second\\First\\Third\\Fourth\nnot a question line\n");
         g.press(kNewGame.x(), kNewGame.y());
@@ -214,7 +218,8 @@ private slots:
 
     void aSetThatCannotBeReadDisablesStartAndKeepsTheDeck() {
         LoadedGame g(kTagged);
-        writeFile(g.folder->file(QStringLiteral("questions/gone.dat")), "What is gone?\\Yes\\No\\Maybe\\Never\n");
+        writeFile(g.folder->file(QStringLiteral("questions/gone.dat")),
+                  "What is gone?\\Yes\\No\\Maybe\\Never\n");
         g.press(kNewGame.x(), kNewGame.y());
         QFile::remove(g.folder->file(QStringLiteral("questions/gone.dat"))); // after the list was made
         const QPoint set = centreOf(*g.window, Kind::Set);
