@@ -25,6 +25,8 @@ endif()
 # The data is made at build time, so it comes from the build's program folder. Only the known kinds of files
 # are taken: a game started from the build folder leaves its settings (n.dat) and language marker there.
 install(FILES ${TK_PROGRAM_DIR}/q.dat DESTINATION ${TK_DATA_DEST})
+# The shipped question sets by name: a set a developer tried out in the build folder stays there.
+install(FILES ${TK_PROGRAM_DIR}/questions/space.dat DESTINATION ${TK_DATA_DEST}/questions)
 install(DIRECTORY ${TK_PROGRAM_DIR}/help DESTINATION ${TK_DATA_DEST} FILES_MATCHING PATTERN "*.html")
 if(TARGET tk_artgen)
   install(DIRECTORY ${TK_PROGRAM_DIR}/graphics DESTINATION ${TK_DATA_DEST}
