@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6multimedia6 gstreamer1.0-plugins-base
-          gstreamer1.0-plugins-good fonts-dejavu-core libgl-dev locales vorbis-tools "$@")
+          gstreamer1.0-plugins-good fonts-dejavu-core libgl-dev locales vorbis-tools qt6-l10n-tools qt6-tools-dev
+          "$@")
 
 missing=()
 for p in "${packages[@]}"; do

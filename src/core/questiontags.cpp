@@ -1,28 +1,28 @@
 #include "questiontags.h"
 
+#include <QCoreApplication>
 #include <bit>
 
 namespace {
 struct TopicInfo {
     const char* key;
-    const char16_t* english;
-    const char16_t* czech;
+    const char* name; // in English; the interface language's through the translations
 };
 // In the order of Topic.
 constexpr std::array<TopicInfo, kTopicCount> kTopics = {{
-    {"geography", u"Geography", u"Zeměpis"},
-    {"history", u"History", u"Dějiny"},
-    {"science", u"Science", u"Věda"},
-    {"nature", u"Nature", u"Příroda"},
-    {"body", u"The human body", u"Lidské tělo"},
-    {"sport", u"Sport", u"Sport"},
-    {"music", u"Music", u"Hudba"},
-    {"art", u"Art and literature", u"Umění a literatura"},
-    {"film", u"Film", u"Film"},
-    {"language", u"Language", u"Jazyk"},
-    {"technology", u"Technology", u"Technika"},
-    {"everyday", u"Everyday life", u"Všední život"},
-    {"other", u"Other", u"Ostatní"},
+    {"geography", QT_TRANSLATE_NOOP("Topic", "Geography")},
+    {"history", QT_TRANSLATE_NOOP("Topic", "History")},
+    {"science", QT_TRANSLATE_NOOP("Topic", "Science")},
+    {"nature", QT_TRANSLATE_NOOP("Topic", "Nature")},
+    {"body", QT_TRANSLATE_NOOP("Topic", "The human body")},
+    {"sport", QT_TRANSLATE_NOOP("Topic", "Sport")},
+    {"music", QT_TRANSLATE_NOOP("Topic", "Music")},
+    {"art", QT_TRANSLATE_NOOP("Topic", "Art and literature")},
+    {"film", QT_TRANSLATE_NOOP("Topic", "Film")},
+    {"language", QT_TRANSLATE_NOOP("Topic", "Language")},
+    {"technology", QT_TRANSLATE_NOOP("Topic", "Technology")},
+    {"everyday", QT_TRANSLATE_NOOP("Topic", "Everyday life")},
+    {"other", QT_TRANSLATE_NOOP("Topic", "Other")},
 }};
 
 const TopicInfo& infoOf(Topic topic) {
@@ -55,8 +55,8 @@ const QStringList& topicKeys() {
     return keys;
 }
 
-QString topicName(Topic topic, bool czech) {
-    return QString::fromUtf16(czech ? infoOf(topic).czech : infoOf(topic).english);
+QString topicName(Topic topic) {
+    return QCoreApplication::translate("Topic", infoOf(topic).name);
 }
 
 std::uint8_t difficultyFromField(QStringView field) {

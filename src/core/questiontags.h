@@ -33,8 +33,8 @@ Topic topicFromKey(QStringView key);
 bool isTopicKey(QStringView key); // one of the twelve keys a line may carry ("other" is not one)
 // The twelve keys a line may carry, in the order of Topic.
 const QStringList& topicKeys();
-// The name the player reads: "Geography" or "Zeměpis", …, "Other" or "Ostatní".
-QString topicName(Topic topic, bool czech);
+// The name the player reads, in the interface language: "Geography" … "Other".
+QString topicName(Topic topic);
 constexpr std::array<Topic, kTopicCount> allTopics() {
     std::array<Topic, kTopicCount> all{};
     for (int i = 0; i < kTopicCount; ++i)

@@ -2,6 +2,7 @@
 
 #include "canvas.h"
 #include "fonts.h"
+#include "language.h"
 #include "platform.h"
 #include "random.h"
 #include "settingsfile.h"
@@ -102,7 +103,7 @@ QString GameWindow::nameOf(Player p) const {
     const settingsfile::Settings defaults;
     const QString unnamed = p.isOwl() ? defaults.name1 : defaults.name2;
     if (level && (name.trimmed().isEmpty() || name == unnamed))
-        return SettingsScreen::computerName(*level, czech_);
+        return SettingsScreen::computerName(*level);
     return name;
 }
 
@@ -361,6 +362,7 @@ void GameWindow::rememberDealt(const Question& q) {
 bool GameWindow::load() {
     rnd::randomize();
     czech_ = QFileInfo(profile_.languageMarker()).isFile();
+    language::useCzech(czech_);
     readSettings();
 
     const QString qPath = profile_.questionFile();
@@ -502,6 +504,7 @@ void GameWindow::writeLanguageMarker() {
 
 void GameWindow::switchLanguage() {
     czech_ = !czech_;
+    language::useCzech(czech_);
     writeLanguageMarker();
     returnToMenu();
 }

@@ -23,32 +23,30 @@ constexpr Place kOwlPlayer{524, 288, 120, 30}, kFoxPlayer{647, 288, 120, 30};
 
 struct Caption {
     int x, y;
-    const char* czech;
-    const char* english;
+    const char* text;
     int end; // the label column ends here, clear of the control beside it
 };
 constexpr int kGap = 12;
 constexpr Caption kCaptions[] = {
-    {350, 130, "Jméno 1. hráče:", "1st player name:", kName1.x - kGap},
-    {350, 180, "Jméno 2. hráče:", "2nd player name:", kName2.x - kGap},
-    {350, 230, "Základ časového limitu:", "Base of the time limit:", kTimeBase.x - kGap},
-    {735, 230, "ms", "ms", 790},
-    {350, 292, "Kdo hraje (1., 2.):", "Who plays (1st, 2nd):", kOwlPlayer.x - kGap + 1},
-    {350, 330, "Zvukové efekty:", "Sound effects:", kSound.x - kGap},
-    {350, 380, "Hudba:", "Music:", kMusic.x - kGap},
-    {350, 480, "Přes celou obrazovku:", "Fullscreen:", kFullScreen.x - kGap},
+    {350, 130, QT_TRANSLATE_NOOP("SettingsScreen", "1st player name:"), kName1.x - kGap},
+    {350, 180, QT_TRANSLATE_NOOP("SettingsScreen", "2nd player name:"), kName2.x - kGap},
+    {350, 230, QT_TRANSLATE_NOOP("SettingsScreen", "Base of the time limit:"), kTimeBase.x - kGap},
+    {735, 230, QT_TRANSLATE_NOOP("SettingsScreen", "ms"), 790},
+    {350, 292, QT_TRANSLATE_NOOP("SettingsScreen", "Who plays (1st, 2nd):"), kOwlPlayer.x - kGap + 1},
+    {350, 330, QT_TRANSLATE_NOOP("SettingsScreen", "Sound effects:"), kSound.x - kGap},
+    {350, 380, QT_TRANSLATE_NOOP("SettingsScreen", "Music:"), kMusic.x - kGap},
+    {350, 480, QT_TRANSLATE_NOOP("SettingsScreen", "Fullscreen:"), kFullScreen.x - kGap},
 };
 // The keys that work everywhere, in the band between the sound switches and full screen: two to a line.
 struct KeyHint {
     const char* key;
-    const char* czech;
-    const char* english;
+    const char* text;
 };
 constexpr KeyHint kKeyHints[] = {
-    {"F11", "celá obrazovka", "full screen"},
-    {"Ctrl + / Ctrl −", "velikost okna", "window size"},
-    {"Esc", "zpět do menu", "back to the menu"},
-    {"Ctrl + Q", "konec", "quit"},
+    {"F11", QT_TRANSLATE_NOOP("SettingsScreen", "full screen")},
+    {"Ctrl + / Ctrl −", QT_TRANSLATE_NOOP("SettingsScreen", "window size")},
+    {"Esc", QT_TRANSLATE_NOOP("SettingsScreen", "back to the menu")},
+    {"Ctrl + Q", QT_TRANSLATE_NOOP("SettingsScreen", "quit")},
 };
 } // namespace
 
@@ -135,10 +133,9 @@ void SettingsScreen::paint(Canvas& s) const {
     s.draw(HelpBackground, 0, 0, 800, 600);
     s.setTextColour(QColor(255, 255, 255));
     s.setTextBold(false);
-    const bool czech = host_.isCzech();
     for (const Caption& c : kCaptions) {
         s.setTextSize(14);
-        const QString text = s.fitText(QString::fromUtf8(czech ? c.czech : c.english), c.end - c.x, 10.5);
+        const QString text = s.fitText(tr(c.text), c.end - c.x, 10.5);
         s.setTextPosition(c.x, c.y);
         s.print(text);
     }
@@ -150,14 +147,12 @@ void SettingsScreen::paint(Canvas& s) const {
         s.setTextBold(true);
         s.print(QString::fromUtf8(h.key));
         s.setTextBold(false);
-        s.print(QStringLiteral("  ") + QString::fromUtf8(czech ? h.czech : h.english) +
-                QStringLiteral("      "));
+        s.print(QStringLiteral("  ") + tr(h.text) + QStringLiteral("      "));
     }
     s.setTextColour(QColor(255, 255, 255));
     s.setTextSize(12);
     s.setTextPosition(350, 260);
-    s.print(czech ? QStringLiteral("(skutečný časový limit je závislý na délce otázky)")
-                  : QStringLiteral("(real time limit depends on the length of the question)"));
+    s.print(tr("(real time limit depends on the length of the question)"));
 }
 
 void SettingsScreen::hideControls() {
@@ -200,23 +195,18 @@ void SettingsScreen::apply(const settingsfile::Settings& s) {
     if (s.fullScreen) toggleFullScreen();
 }
 
-QString SettingsScreen::computerName(computer::Level level, bool czech) {
-    static const char* const kEnglish[] = {"easy", "medium", "hard"};
-    static const char* const kCzech[] = {"lehký", "střední", "těžký"};
-    const auto i = static_cast<std::size_t>(level);
-    return czech ? QStringLiteral("Počítač (%1)").arg(QString::fromUtf8(kCzech[i]))
-                 : QStringLiteral("Computer (%1)").arg(QLatin1String(kEnglish[i]));
+QString SettingsScreen::computerName(computer::Level level) {
+    static const char* const kNames[] = {QT_TR_NOOP("Computer (easy)"), QT_TR_NOOP("Computer (medium)"),
+                                         QT_TR_NOOP("Computer (hard)")};
+    return tr(kNames[static_cast<std::size_t>(level)]);
 }
 
 void SettingsScreen::showPlayers() {
-    static const char* const kEnglish[] = {"PC – easy", "PC – medium", "PC – hard"};
-    static const char* const kCzech[] = {"PC – lehký", "PC – střední", "PC – těžký"};
-    const bool czech = host_.isCzech();
+    static const char* const kLevels[] = {QT_TR_NOOP("PC – easy"), QT_TR_NOOP("PC – medium"),
+                                          QT_TR_NOOP("PC – hard")};
     for (Player side : {Player::owl(), Player::fox()}) {
         const auto level = players_.computerLevel(side.number());
-        playerSwitch(side).setText(
-            !level ? (czech ? QStringLiteral("Člověk") : QStringLiteral("Person"))
-                   : QString::fromUtf8((czech ? kCzech : kEnglish)[static_cast<std::size_t>(*level)]));
+        playerSwitch(side).setText(!level ? tr("Person") : tr(kLevels[static_cast<std::size_t>(*level)]));
     }
 }
 

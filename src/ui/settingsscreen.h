@@ -6,6 +6,7 @@
 #include "playersetup.h"
 #include "settingsfile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -17,6 +18,8 @@ class ToggleSwitch;
 class QWidget;
 
 class SettingsScreen {
+    Q_DECLARE_TR_FUNCTIONS(SettingsScreen)
+
 public:
     explicit SettingsScreen(ScreenHost& host);
 
@@ -45,7 +48,7 @@ public:
     // A click on a side's switch: person, then the computer easy, medium, hard, and back.
     void cyclePlayer(Player side);
     // "Computer (hard)" in the interface language, for a side the computer plays unnamed.
-    static QString computerName(computer::Level level, bool czech);
+    static QString computerName(computer::Level level);
 
     // What a click on each switch does.
     void toggleSound();

@@ -38,25 +38,14 @@ QColor fillOf(bool on, bool hovered) {
     return hovered ? QColor(255, 255, 255, 56) : kOffFill;
 }
 
-QString tr2(bool czech, const char* cs, const char* en) {
-    return czech ? QString::fromUtf8(cs) : QString::fromUtf8(en);
-}
-
-// 1 otázka, 2 až 4 otázky, 5 a víc otázek.
-QString questionsInCzech(int n) {
-    if (n == 1) return QStringLiteral("1 otázka");
-    if (n >= 2 && n <= 4) return QStringLiteral("%1 otázky").arg(n);
-    return QStringLiteral("%1 otázek").arg(n);
-}
-
-QString difficultyName(DifficultyChoice d, bool czech) {
+QString difficultyName(DifficultyChoice d) {
     switch (d) {
     case DifficultyChoice::Easy:
-        return tr2(czech, "Lehké", "Easy");
+        return SetupScreen::tr("Easy");
     case DifficultyChoice::Mixed:
-        return tr2(czech, "Smíšené", "Mixed");
+        return SetupScreen::tr("Mixed");
     case DifficultyChoice::Hard:
-        return tr2(czech, "Těžké", "Hard");
+        return SetupScreen::tr("Hard");
     }
     return {};
 }
@@ -307,30 +296,19 @@ bool SetupScreen::handleKey(int key) {
 }
 
 QString SetupScreen::status() const {
-    const bool czech = host_.isCzech();
-    if (!setError_.isEmpty())
-        return czech ? QStringLiteral("Tuto sadu nelze načíst: %1").arg(setError_)
-                     : QStringLiteral("This set cannot be read: %1").arg(setError_);
-    if (shownTopics_.empty())
-        return tr2(czech, "Tato sada nemá žádné otázky v češtině.", "This set has no questions in English.");
+    if (!setError_.isEmpty()) return tr("This set cannot be read: %1").arg(setError_);
+    if (shownTopics_.empty()) return tr("This set has no questions in English.");
     bool anyTopic = false;
     for (Topic t : shownTopics_)
         anyTopic = anyTopic || choice_.filter.topics.contains(t);
-    if (!anyTopic) return tr2(czech, "Zvolte aspoň jedno téma.", "Choose at least one topic.");
-    if (accepted_ == 0)
-        return tr2(czech, "Těchto témat v této obtížnosti tu není žádná otázka.",
-                   "These topics have no questions at this difficulty.");
-    if (accepted_ < kFewQuestions)
-        return czech ? QStringLiteral("Jen %1: během hry se mohou opakovat.").arg(questionsInCzech(accepted_))
-                     : QStringLiteral("Only %1 question%2: they may repeat in a game.")
-                           .arg(accepted_)
-                           .arg(accepted_ == 1 ? QString() : QStringLiteral("s"));
-    return czech ? QStringLiteral("Ve hře: %1").arg(questionsInCzech(accepted_))
-                 : QStringLiteral("In play: %1 questions").arg(accepted_);
+    if (!anyTopic) return tr("Choose at least one topic.");
+    if (accepted_ == 0) return tr("These topics have no questions at this difficulty.");
+    if (accepted_ == 1) return tr("Only 1 question: it may repeat in a game.");
+    if (accepted_ < kFewQuestions) return tr("Only %n questions: they may repeat in a game.", nullptr, accepted_);
+    return tr("In play: %n questions", nullptr, accepted_);
 }
 
 void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hovered) const {
-    const bool czech = host_.isCzech();
     const QRectF r = item.area;
     if (focused) c.roundedBox(r.adjusted(-3, -3, 3, 3), 9, {}, kFocusRing, 2.5);
     const QColor hoverBorder(255, 255, 255);
@@ -345,7 +323,7 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
                        QRectF(r.right() - kSetArrowWidth, r.top(), kSetArrowWidth, r.height()));
         const QuestionSet& s = set();
         const QString name =
-            s.isProgramBank() ? tr2(czech, "Všechny otázky hry", "All the game's questions") : s.name;
+            s.isProgramBank() ? tr("All the game's questions") : s.name;
         c.setTextColour(Qt::white);
         c.setTextSize(12);
         const QString shown = c.fitText(name, r.width() - 2 * kSetArrowWidth - 8, 9.75);
@@ -360,14 +338,14 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
         if (item.kind == Kind::Topic) {
             const auto t = static_cast<Topic>(item.index);
             on = choice_.filter.topics.contains(t);
-            name = topicName(t, czech);
+            name = topicName(t);
             count = counts_[static_cast<std::size_t>(t)];
         } else {
             for (Topic t : shownTopics_) {
                 on = on && choice_.filter.topics.contains(t);
                 count += counts_[static_cast<std::size_t>(t)];
             }
-            name = tr2(czech, "Všechna témata", "All topics");
+            name = tr("All topics");
         }
         c.roundedBox(r, 7, fillOf(on, hovered), hovered ? hoverBorder : on ? kOnFill : kOffBorder);
         c.setTextSize(10.5);
@@ -402,7 +380,7 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
         c.setTextBold(true);
         c.setTextColour(on ? QColor(Qt::white) : kOffText);
         const QString label = QStringLiteral("%1  %2")
-                                  .arg(difficultyName(d, czech))
+                                  .arg(difficultyName(d))
                                   .arg(perDifficulty_[static_cast<std::size_t>(item.index)]);
         c.printCentred(c.fitText(label, r.width() - 10, 9), r);
         break;
@@ -416,30 +394,29 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
         c.setTextSize(16);
         c.setTextBold(true);
         c.setTextColour(enabled ? QColor(60, 25, 100) : QColor(150, 155, 185));
-        c.printCentred(tr2(czech, "Hrát", "Start"), r);
+        c.printCentred(tr("Start"), r);
         break;
     }
     }
 }
 
 void SetupScreen::paint(Canvas& c) const {
-    const bool czech = host_.isCzech();
     c.draw(HelpBackground, 0, 0, 800, 600);
     c.setTextColour(Qt::white);
     c.setTextBold(true);
     c.setTextSize(15);
     c.setTextPosition(kLeft, kHeadingY);
-    c.print(tr2(czech, "Co budeme hrát?", "What shall we play?"));
+    c.print(tr("What shall we play?"));
 
     c.setTextColour(kCaption);
     c.setTextBold(true);
     c.setTextSize(11);
     c.setTextPosition(kLeft, kSetCaptionY);
-    c.print(tr2(czech, "Sada otázek", "Question set"));
+    c.print(tr("Question set"));
     c.setTextPosition(kLeft, kTopicsCaptionY);
-    c.print(tr2(czech, "Témata (počet otázek)", "Topics (questions in each)"));
+    c.print(tr("Topics (questions in each)"));
     c.setTextPosition(kLeft, kDifficultyCaptionY);
-    c.print(tr2(czech, "Obtížnost", "Difficulty"));
+    c.print(tr("Difficulty"));
 
     for (std::size_t i = 0; i < items_.size(); ++i)
         paintItem(c, items_[i], static_cast<int>(i) == focus_, static_cast<int>(i) == hover_);
@@ -455,14 +432,13 @@ void SetupScreen::paint(Canvas& c) const {
     // The keys, beside Start: two to a line.
     struct Hint {
         const char* key;
-        const char* czech;
-        const char* english;
+        const char* text;
     };
     static constexpr Hint kHints[] = {
-        {"Enter", "hrát", "start"},
-        {"Esc", "zpět", "back"},
-        {"Tab ←↑→↓", "výběr", "move"},
-        {nullptr, "přepnout", "switch"},
+        {"Enter", QT_TR_NOOP("start")},
+        {"Esc", QT_TR_NOOP("back")},
+        {"Tab ←↑→↓", QT_TR_NOOP("move")},
+        {nullptr, QT_TR_NOOP("switch")},
     };
     c.setTextColour(kCaption);
     for (std::size_t i = 0; i < std::size(kHints); ++i) {
@@ -472,8 +448,8 @@ void SetupScreen::paint(Canvas& c) const {
         c.setTextSize(9.75);
         c.setTextBold(true);
         c.setTextPosition(x, kHintTop + kHintStep * static_cast<double>(i / 2));
-        c.print(h.key ? QString::fromUtf8(h.key) : tr2(czech, "Mezerník", "Space"));
+        c.print(h.key ? QString::fromUtf8(h.key) : tr("Space", "the key"));
         c.setTextBold(false);
-        c.print(c.fitText(QStringLiteral("  ") + tr2(czech, h.czech, h.english), end - c.textX(), 8.25));
+        c.print(c.fitText(QStringLiteral("  ") + tr(h.text), end - c.textX(), 8.25));
     }
 }

@@ -6,6 +6,7 @@
 #include "playchoice.h"
 #include "questionsets.h"
 
+#include <QCoreApplication>
 #include <QRectF>
 #include <QString>
 #include <vector>
@@ -15,6 +16,8 @@ class ScreenHost;
 struct Pointer;
 
 class SetupScreen {
+    Q_DECLARE_TR_FUNCTIONS(SetupScreen)
+
 public:
     // What can be focused and clicked. AllTopics switches every shown topic on, or off when all are on.
     enum class Kind { Set, AllTopics, Topic, Difficulty, Start };
