@@ -6,6 +6,7 @@
 #include "numbers.h"
 #include "platform.h"
 #include "questionlayout.h"
+#include "questiontext.h"
 #include "screenhost.h"
 #include "sounds.h"
 #include "textfit.h"
@@ -18,8 +19,8 @@ using namespace board;
 
 namespace {
 constexpr int kPanelPause = 70;
-// The question and the options are written in 11 pt.
-constexpr double kTextPoints = 11;
+// The options are written in 11 pt; the question as large as it fits.
+constexpr double kOptionPoints = 11;
 
 struct OptionLook {
     int picture; // the fox's side draws the normal look from its own copy
@@ -58,7 +59,8 @@ QRectF QuestionPanel::optionArea(int slot) const {
 }
 
 QRectF QuestionPanel::panelArea() const {
-    return {side_.isFox() ? 21.0 : 466.0, 197, 315, 204};
+    return {questionlayout::panelX(side_) - 1, questionlayout::kPanelY - 1, panelshape::kWidth + 2,
+            panelshape::kHeight + 2};
 }
 
 QRectF QuestionPanel::handArea() const {
@@ -116,10 +118,10 @@ QRectF QuestionPanel::setOptionState(int slot, OptionState state) {
 }
 
 void QuestionPanel::paintFrames(Canvas& c, int frames) const {
-    const int panelX = side_.isFox() ? 22 : 467;
     // Drawn once a step of the opening, as the frame has always built up.
     for (int k = 0; k < frames; ++k) {
-        c.draw(side_.isFox() ? LeftPanelFrame : RightPanelFrame, panelX, 198, 313, 202);
+        c.draw(side_.isFox() ? LeftPanelFrame : RightPanelFrame, questionlayout::panelX(side_),
+               questionlayout::kPanelY, panelshape::kWidth, panelshape::kHeight);
         if (k % 2 == 0 && options_[static_cast<std::size_t>(k / 2 + 1)] != OptionState::Cleared)
             paintOption(c, k / 2 + 1, OptionState::Normal);
     }
@@ -133,18 +135,9 @@ void QuestionPanel::paint(Canvas& c) const {
         return;
     }
     paintFrames(c, 8);
-    c.draw(side_.isFox() ? LeftPanel : RightPanel, side_.isFox() ? 22 : 467, 198, 313, 202);
-    c.setTextSize(kTextPoints);
-    c.setTextBold(true);
-    c.setTextColour(QColor(0, 0, 50));
-    QString rest = host_.match().question().text;
-    int n = 0;
-    do {
-        const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-        rest = paintJustifiedLine(c, rest, l.width, side_.isFox() ? l.left1 : l.left2,
-                                  questionlayout::lineTop(n));
-        ++n;
-    } while (!rest.isEmpty());
+    c.draw(side_.isFox() ? LeftPanel : RightPanel, questionlayout::panelX(side_), questionlayout::kPanelY,
+           panelshape::kWidth, panelshape::kHeight);
+    paintQuestion(c);
     // Every option first showed in its normal look.
     for (int slot = 1; slot <= 4; ++slot) {
         const OptionState state = options_[static_cast<std::size_t>(slot)];
@@ -161,7 +154,7 @@ void QuestionPanel::paintOption(Canvas& c, int slot, OptionState state) const {
     QString text = host_.match().question().answers[static_cast<std::size_t>(slot)];
     text.replace(QStringLiteral("%1%"), host_.nameOf(Player::owl()));
     text.replace(QStringLiteral("%2%"), host_.nameOf(Player::fox()));
-    c.setTextSize(kTextPoints);
+    c.setTextSize(kOptionPoints);
     c.setTextBold(false);
     c.setTextColour(kLooks[look].text);
     if (text.contains(u'|')) {
@@ -183,15 +176,19 @@ void QuestionPanel::paintOption(Canvas& c, int slot, OptionState state) const {
     }
 }
 
-QString QuestionPanel::paintJustifiedLine(Canvas& c, const QString& text, float width, float left,
-                                          float top) {
-    if (text.isEmpty()) return {};
-    const auto line = textfit::justify(text, width, left, [&c](const QString& t) { return c.textWidth(t); });
-    for (const auto& word : line.words) {
-        c.setTextPosition(word.x, top);
-        c.print(word.word);
+textfit::SetText QuestionPanel::questionText() const {
+    return questiontext::set(host_.match().question().text, side_);
+}
+
+void QuestionPanel::paintQuestion(Canvas& c) const {
+    const textfit::SetText text = questionText();
+    c.setTextSize(text.points);
+    c.setTextBold(true);
+    c.setTextColour(QColor(0, 0, 50));
+    for (const textfit::SetLine& line : text.lines) {
+        c.setTextPosition(line.left, line.top);
+        c.print(line.text);
     }
-    return line.rest;
 }
 
 void QuestionPanel::handlePointer(const Pointer& p) {

@@ -1,9 +1,10 @@
-// The question phase: the panel with the question text justified and the four options, the answer
-// clock's hand, and the pointer and keys over the options. It paints from the match and its own view
-// state (the stage of its opening, each option's look, the hand).
+// The question phase: the panel with the question set as large as it fits, the four options, the
+// answer clock's hand, and the pointer and keys over the options. It paints from the match and its own
+// view state (the stage of its opening, each option's look, the hand).
 #pragma once
 
 #include "player.h"
+#include "textfit.h"
 
 #include <QRectF>
 #include <QString>
@@ -41,8 +42,8 @@ public:
     // and Space answer the highlighted option. False for a key the panel does not use.
     bool handleKey(int key);
     int hoveredSlot() const { return hovered_; }
-    // Paints the leading words of text that fit one line, justified; returns the words left over.
-    static QString paintJustifiedLine(Canvas& c, const QString& text, float width, float left, float top);
+    // The dealt question as the panel sets it: its size and lines in the game's pixels.
+    textfit::SetText questionText() const;
 
     // The computer's answer: the light moves down the options to the one it chose, then answers it.
     void answerAsComputer(int slot);
@@ -53,6 +54,7 @@ private:
     enum class Stage { Closed, Opening, Shown };
 
     void paintFrames(Canvas& c, int frames) const;
+    void paintQuestion(Canvas& c) const;
     void paintOption(Canvas& c, int slot, OptionState state) const;
     QRectF optionArea(int slot) const;
     QRectF panelArea() const;
