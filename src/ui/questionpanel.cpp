@@ -72,6 +72,7 @@ void QuestionPanel::open() {
     side_ = host_.match().playerOnTurn();
     hovered_ = 0;
     handShown_ = false;
+    timedOut_ = false;
     options_.fill(OptionState::Normal);
     std::vector<Animation::Step> frames;
     // The panel's frame builds up while the options appear one by one.
@@ -108,13 +109,16 @@ void QuestionPanel::answerAsComputer(int slot) {
 void QuestionPanel::close() {
     stage_ = Stage::Closed;
     handShown_ = false;
+    timedOut_ = false;
     hovered_ = 0;
 }
 
 QRectF QuestionPanel::setOptionState(int slot, OptionState state) {
     if (slot < 1 || slot > 4) return {};
+    const bool noteWasShown = isTimeUpShown();
     options_[static_cast<std::size_t>(slot)] = state;
-    return optionArea(slot);
+    // The time-out note comes and goes with the right answer.
+    return isTimeUpShown() == noteWasShown ? optionArea(slot) : optionArea(slot) | panelArea();
 }
 
 void QuestionPanel::paintFrames(Canvas& c, int frames) const {
@@ -189,6 +193,19 @@ void QuestionPanel::paintQuestion(Canvas& c) const {
         c.setTextPosition(line.left, line.top);
         c.print(line.text);
     }
+    if (isTimeUpShown()) {
+        const textfit::SetLine note = questiontext::noteLine(text, side_);
+        c.setTextColour(QColor(170, 20, 30));
+        c.setTextPosition(note.left, note.top);
+        c.print(host_.isCzech() ? QStringLiteral("Čas vypršel!") : QStringLiteral("Time's up!"));
+    }
+}
+
+bool QuestionPanel::isTimeUpShown() const {
+    // As long as the right answer shows after a time-out: the capture takes both away together.
+    const int rightSlot = host_.match().question().rightSlot;
+    return timedOut_ && stage_ == Stage::Shown && rightSlot >= 1 && rightSlot <= 4 &&
+           options_[static_cast<std::size_t>(rightSlot)] == OptionState::Right;
 }
 
 void QuestionPanel::handlePointer(const Pointer& p) {
@@ -262,6 +279,7 @@ void QuestionPanel::clockTick() {
     handAngle_ = 360 - m.timeLeft();
     QRectF changed = handArea();
     if (m.isTimeUp()) {
+        timedOut_ = true;
         for (int slot = 1; slot <= 4; ++slot)
             changed |= setOptionState(slot, OptionState::Normal);
         changed |= setOptionState(m.question().rightSlot, OptionState::Right);

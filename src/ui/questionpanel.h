@@ -49,6 +49,8 @@ public:
     void answerAsComputer(int slot);
     // One step of the clock hand, on the match's clockTicked; the last one is a time-out.
     void clockTick();
+    // After a time-out, "Time's up!" below the question for as long as the right answer shows.
+    bool isTimeUpShown() const;
 
 private:
     enum class Stage { Closed, Opening, Shown };
@@ -70,5 +72,6 @@ private:
     std::array<OptionState, 5> options_{};
     bool handShown_ = false;
     double handAngle_ = 0;
+    bool timedOut_ = false;
     int hovered_ = 0;
 };

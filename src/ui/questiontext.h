@@ -23,7 +23,8 @@ enum class Sizes {
     WithSqueezed, // and the smaller ones the game falls back on
 };
 
-// A line is kept free below the question for a note, so that the text never moves when one comes.
+// A line is kept free below the question for the note a time-out brings, so that the text never moves
+// when it comes.
 inline textfit::SetText set(const QString& text, Player side, Sizes sizes = Sizes::WithSqueezed) {
     std::vector<textfit::FontMeasure> fonts;
     for (double points : questionlayout::kQuestionPoints)
@@ -32,6 +33,11 @@ inline textfit::SetText set(const QString& text, Player side, Sizes sizes = Size
         for (double points : questionlayout::kSqueezedPoints)
             fonts.push_back(boldAt(points));
     return textfit::fitText(text, questionlayout::textArea(side), fonts, 1);
+}
+
+// Where the time-out note goes: the line below the question, in its size.
+inline textfit::SetLine noteLine(const textfit::SetText& question, Player side) {
+    return textfit::lineAfter(question, questionlayout::textArea(side), boldAt(question.points));
 }
 
 } // namespace questiontext

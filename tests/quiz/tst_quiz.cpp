@@ -1,4 +1,5 @@
-// The question phase: dealing, option and question text layout, in-game pointer handling and the clock.
+// The question phase: dealing, option and question text layout, in-game pointer handling, the clock and
+// the time-out.
 #include "canvas.h"
 #include "fakeplatform.h"
 #include "fixture.h"
@@ -668,6 +669,82 @@ private slots:
         QCOMPARE(g.pixel(onHand.x(), onHand.y()), rgb(11));
         QVERIFY(g.pixel(offHand.x(), offHand.y()) != rgb(11));
         QCOMPARE(g.window->match().timeLeft(), 360.0f - float(ticks));
+    }
+
+    void aTimeOutShowsTimesUpWhileTheRightAnswerShows_data() {
+        QTest::addColumn<bool>("czech");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("English, the left panel") << false << 1 << QStringLiteral("Time's up!");
+        QTest::newRow("English, the right panel") << false << 2 << QStringLiteral("Time's up!");
+        QTest::newRow("Czech, the left panel") << true << 1 << QStringLiteral(u"Čas vypršel!");
+        QTest::newRow("Czech, the right panel") << true << 2 << QStringLiteral(u"Čas vypršel!");
+    }
+    void aTimeOutShowsTimesUpWhileTheRightAnswerShows() {
+        QFETCH(bool, czech);
+        QFETCH(int, side);
+        QFETCH(QString, note);
+        LoadedGame g;
+        if (czech) g.window->switchLanguage();
+        setPlayer(g, side);
+        startQuestion(g, 3, 6); // the bottom cell: its capture stays clear of the panel
+        Match& m = g.window->match();
+        for (int tick = 0; tick < 360; ++tick)
+            emit m.clockTicked();
+        QVERIFY(!g.window->questionPanel().isTimeUpShown());
+        const QImage before = g.window->frame(1);
+
+        g.platform->holdPauses = true;
+        g.platform->clear();
+        emit m.clockTicked(); // the time-out
+        QCOMPARE(m.screen(), Screen::Board);
+        const int rightSlot = m.question().rightSlot;
+        QCOMPARE(g.window->questionPanel().optionState(rightSlot), OptionState::Right);
+        QVERIFY(g.window->questionPanel().isTimeUpShown());
+        const QRectF panel(questionlayout::panelX(Player::fromNumber(side)), questionlayout::kPanelY,
+                           panelshape::kWidth, panelshape::kHeight);
+        QVERIFY(QRectF(g.platform->refreshedArea).contains(panel));
+        // The question stays where it was; the note is the line below it, in the question's size.
+        const textfit::SetText question = g.window->questionPanel().questionText();
+        const textfit::SetLine line = questiontext::noteLine(question, Player::fromNumber(side));
+        const QImage expected = fixture::painted(
+            g.window->pictures(), 1,
+            [&](Canvas& c) {
+                c.setTextSize(question.points);
+                c.setTextBold(true);
+                c.setTextColour(QColor(170, 20, 30));
+                c.setTextPosition(line.left, line.top);
+                c.print(note);
+            },
+            before);
+        const QRect area = panel.toAlignedRect();
+        QVERIFY(g.window->frame(1).copy(area) != before.copy(area));
+        QCOMPARE(g.window->frame(1).copy(area), expected.copy(area));
+
+        // The note goes when the capture takes the right answer away, and not before.
+        while (g.window->questionPanel().optionState(rightSlot) == OptionState::Right) {
+            QVERIFY(g.window->questionPanel().isTimeUpShown());
+            QVERIFY(g.platform->runPause());
+        }
+        QVERIFY(!g.window->questionPanel().isTimeUpShown());
+        g.platform->runAllPauses();
+        QVERIFY(!g.window->questionPanel().isOpen());
+        QVERIFY(g.window->frame(1).pixel(int(panel.center().x()), int(panel.center().y())) !=
+                rgb(side == 1 ? LeftPanel : RightPanel));
+    }
+
+    void anAnswerBeforeTheTimeOutShowsNoTimesUp() {
+        for (bool right : {true, false}) {
+            LoadedGame g;
+            setPlayer(g, 2);
+            startQuestion(g, 3, 6);
+            g.platform->holdPauses = true;
+            const int correct = g.window->match().question().rightSlot;
+            g.window->questionPanel().handleKey(Qt::Key_1 + (right ? correct : correct % 4 + 1) - 1);
+            QCOMPARE(g.window->questionPanel().optionState(correct), OptionState::Right);
+            QVERIFY(!g.window->questionPanel().isTimeUpShown());
+            g.platform->runAllPauses();
+        }
     }
 
     void aFullTurnSoundsTimeTwentyFourTimesAndTimesOut() {

@@ -3,7 +3,8 @@
 //   tk_shots <program folder> <output folder>
 //   tk_shots <program folder> <output folder> short   a game without a highlight that comes and goes
 //   tk_shots <program folder> <output folder> panels   each question of q.dat in both panels at 1x and 2x
-//                                                    (the first 40) and how many are set at each size
+//                                                    (the first 40) and how many are set at each size;
+//                                                    then a time-out in each language
 //   tk_shots --compare <folder> <folder>   the frames that differ, with how many pixels each
 #include "fakeplatform.h"
 #include "gamewindow.h"
@@ -92,7 +93,7 @@ void saveBoth(GameWindow& w, const QString& name) {
     w.frame(2).save(name + QStringLiteral("-2x.png"));
 }
 
-int panels(GameWindow& w, const QString& out) {
+int panels(GameWindow& w, FakePlatform& platform, const QString& out) {
     QMap<double, int> sizes;
     int saved = 0;
     for (int i = 0; i < w.deck().size(); ++i) {
@@ -111,6 +112,18 @@ int panels(GameWindow& w, const QString& out) {
     }
     for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
         std::printf("%g pt: %d questions\n", it.key(), it.value());
+    // A time-out in each language, shown while the right answer is.
+    for (bool czech : {false, true}) {
+        if (w.isCzech() != czech) w.switchLanguage();
+        openPanel(w, w.deck().at(0).unpack(), Player::owl());
+        platform.holdPauses = true;
+        for (int tick = 0; tick <= static_cast<int>(Match::kFullTime); ++tick)
+            w.questionPanel().clockTick();
+        saveBoth(
+            w, QStringLiteral("%1/timeout-%2").arg(out, czech ? QStringLiteral("cs") : QStringLiteral("en")));
+        platform.runAllPauses();
+        platform.holdPauses = false;
+    }
     return saved;
 }
 } // namespace
@@ -140,7 +153,7 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&w)) return 1;
     rnd::pin(4242);
     if (argc == 4 && QByteArray(argv[3]) == "panels") {
-        const int saved = panels(w, out);
+        const int saved = panels(w, platform, out);
         w.unload();
         return saved > 0 ? 0 : 1;
     }
