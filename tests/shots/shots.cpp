@@ -112,18 +112,20 @@ int panels(GameWindow& w, FakePlatform& platform, const QString& out) {
     }
     for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
         std::printf("%g pt: %d questions\n", it.key(), it.value());
-    // A time-out in each language, shown while the right answer is.
-    for (bool czech : {false, true}) {
-        if (w.isCzech() != czech) w.switchLanguage();
-        openPanel(w, w.deck().at(0).unpack(), Player::owl());
-        platform.holdPauses = true;
-        for (int tick = 0; tick <= static_cast<int>(Match::kFullTime); ++tick)
-            w.questionPanel().clockTick();
-        saveBoth(
-            w, QStringLiteral("%1/timeout-%2").arg(out, czech ? QStringLiteral("cs") : QStringLiteral("en")));
-        platform.runAllPauses();
-        platform.holdPauses = false;
-    }
+    // A time-out in each language and panel, shown while the right answer is.
+    for (bool czech : {false, true})
+        for (Player side : {Player::fox(), Player::owl()}) {
+            if (w.isCzech() != czech) w.switchLanguage();
+            openPanel(w, w.deck().at(0).unpack(), side);
+            platform.holdPauses = true;
+            for (int tick = 0; tick <= static_cast<int>(Match::kFullTime); ++tick)
+                w.questionPanel().clockTick();
+            saveBoth(w, QStringLiteral("%1/timeout-%2-%3")
+                            .arg(out, czech ? QStringLiteral("cs") : QStringLiteral("en"),
+                                 side.isFox() ? QStringLiteral("fox") : QStringLiteral("owl")));
+            platform.runAllPauses();
+            platform.holdPauses = false;
+        }
     return saved;
 }
 } // namespace
