@@ -45,8 +45,9 @@ SetText setText(const QString& text, const TextArea& area, const FontMeasure& fo
     double top = area.top;
     qsizetype next = 0;
     while (next < words.size()) {
-        if (top + spareLines * font.lineSpacing + font.lineHeight > area.bottom + kTolerance ||
-            font.lineSpacing <= 0) {
+        // Written so that a NaN from a broken measure, or a spacing too small to move down, ends the text.
+        if (!(top + spareLines * font.lineSpacing + font.lineHeight <= area.bottom + kTolerance) ||
+            !(top + font.lineSpacing > top)) {
             out.fits = false;
             out.endLeftOut = true;
             if (!out.lines.empty())
@@ -55,7 +56,7 @@ SetText setText(const QString& text, const TextArea& area, const FontMeasure& fo
         }
         const LineSpan span = area.spanOf(top, top + font.lineHeight);
         const double width = span.right - span.left;
-        if (width <= 0) { // no room at this height; perhaps lower down
+        if (!(width > 0)) { // no room at this height; perhaps lower down
             top += font.lineSpacing;
             continue;
         }
