@@ -4,7 +4,7 @@
 #     seconds     how long each target runs (default 60; 0 only builds, and merges with --merge)
 #     --merge     afterwards, copy the inputs that add coverage back into fuzz/corpus/<target>, minimised
 #     --parallel  run two targets at a time (the machine has two cores)
-#     target      fuzz_qdat, fuzz_ndat, fuzz_justify (default: all three)
+#     target      fuzz_qdat, fuzz_ndat, fuzz_textfit (default: all three)
 # The growing corpus and any crashing inputs stay in build-fuzz/ (corpus/<target>, artifacts/<target>).
 # Reproduce a crash: build-fuzz/<target> build-fuzz/artifacts/<target>/crash-...
 set -euo pipefail
@@ -24,7 +24,7 @@ for arg in "$@"; do
     *) seconds=$arg ;;
   esac
 done
-[[ ${#targets[@]} -eq 0 ]] && targets=(fuzz_qdat fuzz_ndat fuzz_justify)
+[[ ${#targets[@]} -eq 0 ]] && targets=(fuzz_qdat fuzz_ndat fuzz_textfit)
 
 # clang 14 and its sanitizer/libFuzzer runtimes, from Debian 12.
 packages=(clang libclang-rt-14-dev cmake make qt6-base-dev)

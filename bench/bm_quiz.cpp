@@ -1,10 +1,11 @@
-// Question phase: the clock tick, option hover, justified question text and the deal.
+// Question phase: the clock tick, option hover, setting the question text and the deal.
 #include "bmutil.h"
 #include "canvas.h"
 
 #include <QPainter>
 
 #include "questionlayout.h"
+#include "questiontext.h"
 
 #include <chrono>
 
@@ -66,62 +67,38 @@ void BM_DrawOptionHover(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawOptionHover)->Arg(0)->Arg(1)->ArgName("twoLines")->Unit(benchmark::kMicrosecond);
 
-// A canvas as the question text is painted on: bold, navy, 11 pt.
-struct TextCanvas {
-    explicit TextCanvas(GameWindow& w)
-        : image(800, 600, QImage::Format_ARGB32_Premultiplied), painter(&image),
-          canvas(painter, w.pictures()) {
-        canvas.setTextBold(true);
-        canvas.setTextColour(QColor(0, 0, 50));
-        canvas.setTextSize(11);
-    }
-    QImage image;
-    QPainter painter;
-    Canvas canvas;
-};
-
-void BM_JustifyFirstLine(benchmark::State& state) {
+// Setting the question: the size ladder tried from the largest, each size measured line by line.
+void BM_SetQuestionText(benchmark::State& state) {
     bench::Scene s;
     if (!ready(state, s)) return;
-    s.toQuestion();
-    GameWindow& w = *s.window;
-    TextCanvas t(w);
-    const QString text = bench::longQuestion();
-    const questionlayout::Line& l = questionlayout::lineTable[0];
-    QString rest;
-    for (auto _ : state) {
-        rest =
-            QuestionPanel::paintJustifiedLine(t.canvas, text, l.width, l.left1, questionlayout::lineTop(0));
-        benchmark::DoNotOptimize(rest);
-    }
-    state.counters["chars"] = static_cast<double>(text.size());
-}
-BENCHMARK(BM_JustifyFirstLine)->Unit(benchmark::kMicrosecond);
-
-// The whole text, line by line down the panel as the deal lays it out.
-void BM_JustifyWholeText(benchmark::State& state) {
-    bench::Scene s;
-    if (!ready(state, s)) return;
-    s.toQuestion();
-    GameWindow& w = *s.window;
-    TextCanvas t(w);
     const QString text = state.range(0) == 1 ? bench::eightLineQuestion() : bench::longQuestion();
-    int lines = 0;
+    textfit::SetText set;
     for (auto _ : state) {
-        QString rest = text;
-        int n = 0;
-        do {
-            const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-            rest = QuestionPanel::paintJustifiedLine(t.canvas, rest, l.width, l.left1,
-                                                     questionlayout::lineTop(n));
-            ++n;
-        } while (!rest.isEmpty());
-        lines = n;
+        set = questiontext::set(text, Player::fox());
+        benchmark::DoNotOptimize(set);
     }
-    state.counters["lines"] = lines;
+    state.counters["lines"] = static_cast<double>(set.lines.size());
+    state.counters["points"] = set.points;
     state.counters["chars"] = static_cast<double>(text.size());
 }
-BENCHMARK(BM_JustifyWholeText)->Arg(0)->Arg(1)->ArgName("eightLines")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SetQuestionText)->Arg(0)->Arg(1)->ArgName("longer")->Unit(benchmark::kMicrosecond);
+
+// The panel with its question painted whole, as after the opening.
+void BM_PaintQuestionPanel(benchmark::State& state) {
+    bench::Scene s;
+    if (!ready(state, s)) return;
+    s.toQuestion();
+    GameWindow& w = *s.window;
+    const QRectF area(questionlayout::panelX(w.match().playerOnTurn()), questionlayout::kPanelY,
+                      panelshape::kWidth, panelshape::kHeight);
+    QImage frame(800, 600, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&frame);
+        p.setClipRect(area);
+        w.paint(p);
+    }
+}
+BENCHMARK(BM_PaintQuestionPanel)->Unit(benchmark::kMicrosecond);
 
 // Choosing a cell: zoom, panel, options, text, clock; 1410 ms of pauses skipped by the fake.
 void BM_DealWithoutPauses(benchmark::State& state) {

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="en">
 <context>
+    <name>QuestionPanel</name>
+    <message>
+        <source>Time's up!</source>
+        <translation>Čas vypršel!</translation>
+    </message>
+</context>
+<context>
     <name>SettingsScreen</name>
     <message>
         <source>1st player name:</source>

@@ -1,35 +1,41 @@
-// The shape of the question panel: where each line of the question text goes.
+// Where the question panel stands and where its text goes, in the game's pixels.
 #pragma once
+
+#include "panelshape.h"
+#include "player.h"
+#include "textfit.h"
 
 #include <array>
 
 namespace questionlayout {
 
-struct Line {
-    float left1; // player 1's panel, on the left
-    float left2; // player 2's panel, on the right
-    float width;
-};
+// The fox's panel stands on the left, the owl's on the right, each with its options on the other side.
+constexpr double kPanelY = 198;
+constexpr double panelX(Player side) {
+    return side.isFox() ? 22 : 467;
+}
 
-// Line n has its top at y = 228 + 17 n; row 8 takes whatever is left, off the window.
-constexpr std::array<Line, 9> lineTable = {{
-    {45, 514, 243},
-    {50, 522, 230},
-    {54, 522, 226},
-    {57, 545, 200},
-    {57, 553, 192},
-    {54, 553, 195},
-    {50, 574, 178},
-    {45, 582, 175},
-    {800, 800, 1000000000},
-}};
-constexpr int kVisibleLines = 8;
-constexpr float lineTop(int n) {
-    return static_cast<float>(228 + 17 * n);
+// The question is set in the largest of these sizes (points, bold) at which it fits whole.
+constexpr std::array<double, 5> kQuestionPoints = {15, 14, 13, 12, 11};
+// Only for text too long for the smallest of those (the question checker reports it): smaller still,
+// before the end is left out.
+constexpr std::array<double, 2> kSqueezedPoints = {10, 9};
+
+// The room for the question in a side's panel: the panel picture's own, moved to where it stands.
+inline textfit::TextArea textArea(Player side) {
+    const double x = panelX(side);
+    const bool mirrored = !side.isFox();
+    return {kPanelY + panelshape::kTextTop, kPanelY + panelshape::kTextBottom,
+            [x, mirrored](double top, double bottom) {
+                const panelshape::Span s = mirrored
+                                               ? panelshape::mirroredTextSpan(top - kPanelY, bottom - kPanelY)
+                                               : panelshape::textSpan(top - kPanelY, bottom - kPanelY);
+                return textfit::LineSpan{x + s.left, x + s.right};
+            }};
 }
 
 // Answer option boxes are 200 x 47.
-constexpr float kOptionWidth = 200;
-constexpr float kOptionHeight = 47;
+constexpr double kOptionWidth = 200;
+constexpr double kOptionHeight = 47;
 
 } // namespace questionlayout

@@ -6,10 +6,12 @@
 #include "numbers.h"
 #include "platform.h"
 #include "questionlayout.h"
+#include "questiontext.h"
 #include "screenhost.h"
 #include "sounds.h"
 #include "textfit.h"
 
+#include <QFontMetricsF>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -18,8 +20,8 @@ using namespace board;
 
 namespace {
 constexpr int kPanelPause = 70;
-// The question and the options are written in 11 pt.
-constexpr double kTextPoints = 11;
+// The options are written in 11 pt; the question as large as it fits.
+constexpr double kOptionPoints = 11;
 
 struct OptionLook {
     int picture; // the fox's side draws the normal look from its own copy
@@ -58,7 +60,8 @@ QRectF QuestionPanel::optionArea(int slot) const {
 }
 
 QRectF QuestionPanel::panelArea() const {
-    return {side_.isFox() ? 21.0 : 466.0, 197, 315, 204};
+    return {questionlayout::panelX(side_) - 1, questionlayout::kPanelY - 1, panelshape::kWidth + 2,
+            panelshape::kHeight + 2};
 }
 
 QRectF QuestionPanel::handArea() const {
@@ -70,6 +73,7 @@ void QuestionPanel::open() {
     side_ = host_.match().playerOnTurn();
     hovered_ = 0;
     handShown_ = false;
+    timedOut_ = false;
     options_.fill(OptionState::Normal);
     std::vector<Animation::Step> frames;
     // The panel's frame builds up while the options appear one by one.
@@ -106,20 +110,23 @@ void QuestionPanel::answerAsComputer(int slot) {
 void QuestionPanel::close() {
     stage_ = Stage::Closed;
     handShown_ = false;
+    timedOut_ = false;
     hovered_ = 0;
 }
 
 QRectF QuestionPanel::setOptionState(int slot, OptionState state) {
     if (slot < 1 || slot > 4) return {};
+    const bool noteWasShown = isTimeUpShown();
     options_[static_cast<std::size_t>(slot)] = state;
-    return optionArea(slot);
+    // The time-out note comes and goes with the right answer.
+    return isTimeUpShown() == noteWasShown ? optionArea(slot) : optionArea(slot) | panelArea();
 }
 
 void QuestionPanel::paintFrames(Canvas& c, int frames) const {
-    const int panelX = side_.isFox() ? 22 : 467;
     // Drawn once a step of the opening, as the frame has always built up.
     for (int k = 0; k < frames; ++k) {
-        c.draw(side_.isFox() ? LeftPanelFrame : RightPanelFrame, panelX, 198, 313, 202);
+        c.draw(side_.isFox() ? LeftPanelFrame : RightPanelFrame, questionlayout::panelX(side_),
+               questionlayout::kPanelY, panelshape::kWidth, panelshape::kHeight);
         if (k % 2 == 0 && options_[static_cast<std::size_t>(k / 2 + 1)] != OptionState::Cleared)
             paintOption(c, k / 2 + 1, OptionState::Normal);
     }
@@ -133,18 +140,9 @@ void QuestionPanel::paint(Canvas& c) const {
         return;
     }
     paintFrames(c, 8);
-    c.draw(side_.isFox() ? LeftPanel : RightPanel, side_.isFox() ? 22 : 467, 198, 313, 202);
-    c.setTextSize(kTextPoints);
-    c.setTextBold(true);
-    c.setTextColour(QColor(0, 0, 50));
-    QString rest = host_.match().question().text;
-    int n = 0;
-    do {
-        const questionlayout::Line& l = questionlayout::lineTable[static_cast<std::size_t>(qMin(n, 8))];
-        rest = paintJustifiedLine(c, rest, l.width, side_.isFox() ? l.left1 : l.left2,
-                                  questionlayout::lineTop(n));
-        ++n;
-    } while (!rest.isEmpty());
+    c.draw(side_.isFox() ? LeftPanel : RightPanel, questionlayout::panelX(side_), questionlayout::kPanelY,
+           panelshape::kWidth, panelshape::kHeight);
+    paintQuestion(c);
     // Every option first showed in its normal look.
     for (int slot = 1; slot <= 4; ++slot) {
         const OptionState state = options_[static_cast<std::size_t>(slot)];
@@ -161,15 +159,21 @@ void QuestionPanel::paintOption(Canvas& c, int slot, OptionState state) const {
     QString text = host_.match().question().answers[static_cast<std::size_t>(slot)];
     text.replace(QStringLiteral("%1%"), host_.nameOf(Player::owl()));
     text.replace(QStringLiteral("%2%"), host_.nameOf(Player::fox()));
-    c.setTextSize(kTextPoints);
+    c.setTextSize(kOptionPoints);
     c.setTextBold(false);
     c.setTextColour(kLooks[look].text);
+    // A long player name shown through %1% or %2% shrinks the answer, then ends it in "…".
+    constexpr double kRoom = 190, kSmallestPoints = 8.25;
     if (text.contains(u'|')) {
-        // Two lines around the box's middle.
+        // Two lines around the box's middle, in one size.
         const QStringList parts = text.split(u'|');
+        const bool firstWider = c.textWidth(parts[0]) >= c.textWidth(parts[1]);
+        const QString wider = c.fitText(firstWider ? parts[0] : parts[1], kRoom, kSmallestPoints);
+        const QString other =
+            QFontMetricsF(c.textFont()).elidedText(firstWider ? parts[1] : parts[0], Qt::ElideRight, kRoom);
+        const QString& a = firstWider ? wider : other;
+        const QString& b = firstWider ? other : wider;
         const double h = c.textHeight();
-        const QString& a = parts[0];
-        const QString& b = parts[1];
         c.setTextPosition(static_cast<float>(x + static_cast<float>((200 - c.textWidth(a)) / 2)),
                           static_cast<float>(y + 23.5 - h));
         c.print(a);
@@ -177,21 +181,39 @@ void QuestionPanel::paintOption(Canvas& c, int slot, OptionState state) const {
                           static_cast<float>(y + 23.5));
         c.print(b);
     } else {
+        text = c.fitText(text, kRoom, kSmallestPoints);
         c.setTextPosition(static_cast<float>(x + static_cast<float>((200 - c.textWidth(text)) / 2)),
                           static_cast<float>(y + static_cast<float>((47 - c.textHeight()) / 2)));
         c.print(text);
     }
 }
 
-QString QuestionPanel::paintJustifiedLine(Canvas& c, const QString& text, float width, float left,
-                                          float top) {
-    if (text.isEmpty()) return {};
-    const auto line = textfit::justify(text, width, left, [&c](const QString& t) { return c.textWidth(t); });
-    for (const auto& word : line.words) {
-        c.setTextPosition(word.x, top);
-        c.print(word.word);
+textfit::SetText QuestionPanel::questionText() const {
+    return questiontext::set(host_.match().question().text, side_);
+}
+
+void QuestionPanel::paintQuestion(Canvas& c) const {
+    const textfit::SetText text = questionText();
+    c.setTextSize(text.points);
+    c.setTextBold(true);
+    c.setTextColour(QColor(0, 0, 50));
+    for (const textfit::SetLine& line : text.lines) {
+        c.setTextPosition(line.left, line.top);
+        c.print(line.text);
     }
-    return line.rest;
+    if (isTimeUpShown()) {
+        const textfit::SetLine note = questiontext::noteLine(text, side_);
+        c.setTextColour(QColor(170, 20, 30));
+        c.setTextPosition(note.left, note.top);
+        c.print(tr("Time's up!"));
+    }
+}
+
+bool QuestionPanel::isTimeUpShown() const {
+    // As long as the right answer shows after a time-out: the capture takes both away together.
+    const int rightSlot = host_.match().question().rightSlot;
+    return timedOut_ && stage_ == Stage::Shown && rightSlot >= 1 && rightSlot <= 4 &&
+           options_[static_cast<std::size_t>(rightSlot)] == OptionState::Right;
 }
 
 void QuestionPanel::handlePointer(const Pointer& p) {
@@ -265,6 +287,7 @@ void QuestionPanel::clockTick() {
     handAngle_ = 360 - m.timeLeft();
     QRectF changed = handArea();
     if (m.isTimeUp()) {
+        timedOut_ = true;
         for (int slot = 1; slot <= 4; ++slot)
             changed |= setOptionState(slot, OptionState::Normal);
         changed |= setOptionState(m.question().rightSlot, OptionState::Right);

@@ -1,10 +1,12 @@
-// The question phase: the panel with the question text justified and the four options, the answer
-// clock's hand, and the pointer and keys over the options. It paints from the match and its own view
-// state (the stage of its opening, each option's look, the hand).
+// The question phase: the panel with the question set as large as it fits, the four options, the
+// answer clock's hand, and the pointer and keys over the options. It paints from the match and its own
+// view state (the stage of its opening, each option's look, the hand).
 #pragma once
 
 #include "player.h"
+#include "textfit.h"
 
+#include <QCoreApplication>
 #include <QRectF>
 #include <QString>
 #include <array>
@@ -16,6 +18,8 @@ struct Pointer;
 enum class OptionState { Normal, Hovered, Wrong, Right, Cleared };
 
 class QuestionPanel {
+    Q_DECLARE_TR_FUNCTIONS(QuestionPanel)
+
 public:
     explicit QuestionPanel(ScreenHost& host);
 
@@ -41,18 +45,21 @@ public:
     // and Space answer the highlighted option. False for a key the panel does not use.
     bool handleKey(int key);
     int hoveredSlot() const { return hovered_; }
-    // Paints the leading words of text that fit one line, justified; returns the words left over.
-    static QString paintJustifiedLine(Canvas& c, const QString& text, float width, float left, float top);
+    // The dealt question as the panel sets it: its size and lines in the game's pixels.
+    textfit::SetText questionText() const;
 
     // The computer's answer: the light moves down the options to the one it chose, then answers it.
     void answerAsComputer(int slot);
     // One step of the clock hand, on the match's clockTicked; the last one is a time-out.
     void clockTick();
+    // After a time-out, "Time's up!" below the question for as long as the right answer shows.
+    bool isTimeUpShown() const;
 
 private:
     enum class Stage { Closed, Opening, Shown };
 
     void paintFrames(Canvas& c, int frames) const;
+    void paintQuestion(Canvas& c) const;
     void paintOption(Canvas& c, int slot, OptionState state) const;
     QRectF optionArea(int slot) const;
     QRectF panelArea() const;
@@ -68,5 +75,6 @@ private:
     std::array<OptionState, 5> options_{};
     bool handShown_ = false;
     double handAngle_ = 0;
+    bool timedOut_ = false;
     int hovered_ = 0;
 };

@@ -304,7 +304,8 @@ QString SetupScreen::status() const {
     if (!anyTopic) return tr("Choose at least one topic.");
     if (accepted_ == 0) return tr("These topics have no questions at this difficulty.");
     if (accepted_ == 1) return tr("Only 1 question: it may repeat in a game.");
-    if (accepted_ < kFewQuestions) return tr("Only %n questions: they may repeat in a game.", nullptr, accepted_);
+    if (accepted_ < kFewQuestions)
+        return tr("Only %n questions: they may repeat in a game.", nullptr, accepted_);
     return tr("In play: %n questions", nullptr, accepted_);
 }
 
@@ -322,8 +323,7 @@ void SetupScreen::paintItem(Canvas& c, const Item& item, bool focused, bool hove
         c.printCentred(QStringLiteral("▶"),
                        QRectF(r.right() - kSetArrowWidth, r.top(), kSetArrowWidth, r.height()));
         const QuestionSet& s = set();
-        const QString name =
-            s.isProgramBank() ? tr("All the game's questions") : s.name;
+        const QString name = s.isProgramBank() ? tr("All the game's questions") : s.name;
         c.setTextColour(Qt::white);
         c.setTextSize(12);
         const QString shown = c.fitText(name, r.width() - 2 * kSetArrowWidth - 8, 9.75);

@@ -143,21 +143,26 @@ void CheckerTest::findingsOfSmallFiles_data() {
         << "1 error" << "\"stanice\"";
     QTest::newRow("answer measured with the names filled in")
         << QByteArray("Kdo dnes vyhraje?\\%1% a %2% a %1%\\nikdo\\oba\\pes\n") << "1 error" << "Tamvel I.";
-    QTest::newRow("question longer than eight lines")
+    // "velmi " is about 51 px in bold 11 pt: 25 of them and the rest fill seven lines of the panel with
+    // the line kept for a time-out below; one more needs a size the game keeps for text too long.
+    QTest::newRow("question too long even for the smallest size")
         << "Kolik je " + QByteArray("velmi ").repeated(60) + "dlouhá otázka?\\1\\2\\3\\4\n"
-        << "1 error" << "does not fit the 8 lines";
-    // "velmi " is about 51 px in bold: 23 of them fill rows 0 to 6, the 24th starts row 7.
-    QTest::newRow("question of exactly eight lines fits")
-        << "Kolik je " + QByteArray("velmi ").repeated(24) + "otázka?\\1\\2\\3\\4\n" << "" << "";
-    QTest::newRow("question one line too long")
-        << "Kolik je " + QByteArray("velmi ").repeated(27) + "otázka?\\1\\2\\3\\4\n"
-        << "1 error" << "never shown: \"velmi otázka?\"";
+        << "1 error" << "does not fit the panel even in the smallest size, 11 pt";
+    QTest::newRow("question that fits a size above the smallest")
+        << "Kolik je " + QByteArray("velmi ").repeated(21) + "otázka?\\1\\2\\3\\4\n" << "" << "";
+    QTest::newRow("longest question that fits, only in the smallest size")
+        << "Kolik je " + QByteArray("velmi ").repeated(25) + "otázka?\\1\\2\\3\\4\n"
+        << "1 warning" << "fits the panel only in the smallest size, 11 pt (7 lines)";
+    QTest::newRow("question one word too long")
+        << "Kolik je " + QByteArray("velmi ").repeated(26) + "otázka?\\1\\2\\3\\4\n"
+        << "1 error" << "the game squeezes it into 10 pt";
     QTest::newRow("long question that fits")
         << QByteArray("Kolik kusů ovoce máme, když k\xc2\xa0sedmi jablkům přidáme ještě pět hrušek a\xc2\xa0potom "
                       "tři švestky, a\xc2\xa0nakonec dvě jablka sníme?\\13\\15\\17\\11\n")
         << "" << "";
     QTest::newRow("word wider than a line")
-        << QByteArray("Co jsou nejpravděpodobnějšímipříležitostmi?\\a\\b\\c\\d\n") << "1 error" << "runs over the edge";
+        << QByteArray("Co jsou nejpravděpodobnějšímipříležitostmi?\\a\\b\\c\\d\n") << "1 error"
+        << "wider than the widest line of the question panel";
     QTest::newRow("English question beginning with In which")
         << QByteArray("In which year did the Second World War end?\\1945\\1944\\1946\\1939\n")
         << "1 warning" << "begins with \"In which\" — the game deals it as Czech";

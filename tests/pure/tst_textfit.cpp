@@ -1,4 +1,4 @@
-// Word fitting of the question text, the clock period and dealing in the interface language.
+// Setting the question text, the clock period and dealing in the interface language.
 #include "deck.h"
 #include "textfit.h"
 
@@ -6,23 +6,31 @@
 
 namespace {
 
-// Every character 10 px wide, so "one " measures 40.
-double tenPerChar(const QString& s) {
-    return 10.0 * s.size();
+// Every character 10 px wide at 10 pt, so "one two" measures 70; lines 10 px high, 12 apart.
+textfit::FontMeasure font(double points = 10) {
+    return {points, 10, 12, [points](const QString& s) { return points * static_cast<double>(s.size()); }};
 }
 
-QStringList wordsOf(const textfit::JustifiedLine& l) {
-    QStringList w;
-    for (const auto& p : l.words)
-        w << p.word;
-    return w;
+// Lines from x = 100, width wide; with a slant, each 12 px further down starts 12 px further right.
+textfit::TextArea area(double width, double height = 1000, bool slanted = false) {
+    return {0, height, [width, slanted](double top, double) {
+                const double left = slanted ? 100 + top : 100;
+                return textfit::LineSpan{left, left + width};
+            }};
 }
 
-QList<float> positionsOf(const textfit::JustifiedLine& l) {
-    QList<float> x;
-    for (const auto& p : l.words)
-        x << p.x;
-    return x;
+QStringList textsOf(const textfit::SetText& t) {
+    QStringList out;
+    for (const auto& l : t.lines)
+        out << l.text;
+    return out;
+}
+
+QList<QPointF> placesOf(const textfit::SetText& t) {
+    QList<QPointF> out;
+    for (const auto& l : t.lines)
+        out << QPointF(l.left, l.top);
+    return out;
 }
 
 // A fake deck that deals its texts in order and counts the deals.
@@ -42,9 +50,12 @@ class TextFitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void justify_data();
-    void justify();
-    void wordWidthsRoundHalvesToEven();
+    void setText_data();
+    void setText();
+    void spareLinesStayFreeBelowTheText();
+    void theLineAfterTheTextStartsAtItsLeftEdge();
+    void fitTakesTheLargestSizeAtWhichAllFits_data();
+    void fitTakesTheLargestSizeAtWhichAllFits();
     void tickPeriod_data();
     void tickPeriod();
     void czechInterfacePassesOverEnglishQuestions();
@@ -52,62 +63,105 @@ private slots:
     void deckWithoutTheLanguageDealsTheNextQuestion();
 };
 
-void TextFitTest::justify_data() {
+void TextFitTest::setText_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("width");
-    QTest::addColumn<QStringList>("words");
-    QTest::addColumn<QList<float>>("xs");
-    QTest::addColumn<QString>("rest");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<bool>("slanted");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<QPointF>>("places");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<bool>("endLeftOut");
 
-    // Lines start at x = 100.
-    QTest::newRow("all words fit: no stretching, nothing left")
-        << "one two three" << 1000.f << QStringList{"one", "two", "three"} << QList<float>{100, 140, 180}
-        << "";
-    QTest::newRow("two words fit: the second takes the whole free space")
-        << "one two three" << 100.f << QStringList{"one", "two"} << QList<float>{100, 160} << "three";
-    QTest::newRow("a total equal to the width does not fit")
-        << "one two three" << 80.f << QStringList{"one"} << QList<float>{100} << "two three";
-    QTest::newRow("first word wider than the line is still placed")
-        << "extraordinary words here" << 50.f << QStringList{"extraordinary"} << QList<float>{100}
-        << "words here";
-    QTest::newRow("single word that fits") << "one" << 50.f << QStringList{"one"} << QList<float>{100} << "";
-    QTest::newRow("equal gaps on a stretched line")
-        << "aa bbb c dddd eeeee" << 146.f << QStringList{"aa", "bbb", "c", "dddd"}
-        << QList<float>{100, 132, 174, 196} << "eeeee";
-    QTest::newRow("double space counts an empty word")
-        << "one  two three" << 120.f << QStringList{"one", "", "two"} << QList<float>{100, 155, 180}
-        << "three";
-    QTest::newRow("rest keeps its inner double spaces")
-        << "one two  three  four" << 50.f << QStringList{"one"} << QList<float>{100} << "two  three  four";
-    QTest::newRow("rest loses spaces at its ends only")
-        << "one   two  " << 50.f << QStringList{"one"} << QList<float>{100} << "two";
-    QTest::newRow("word wider than 255 px keeps its width")
-        << "supercalifragilisticexpialidocious tiny" << 1000.f
-        << QStringList{"supercalifragilisticexpialidocious", "tiny"} << QList<float>{100, 450} << "";
-    QTest::newRow("word wider than 255 px does not fit a 300 px line")
-        << "supercalifragilisticexpialidocious tiny" << 300.f
-        << QStringList{"supercalifragilisticexpialidocious"} << QList<float>{100} << "tiny";
-    QTest::newRow("empty text places nothing") << "" << 100.f << QStringList{} << QList<float>{} << "";
-    // "one two v " fits in 100 px, but the one-letter word is bound to the next by a no-break space.
-    QTest::newRow("a no-break space keeps a one-letter word on the next line")
-        << QStringLiteral(u"one two v\u00a0Praze") << 110.f << QStringList{"one", "two"}
-        << QList<float>{100, 170} << QStringLiteral(u"v\u00a0Praze");
+    QTest::newRow("all words on one line, one space apart")
+        << "one two three" << 1000.0 << 1000.0 << false << QStringList{"one two three"}
+        << QList<QPointF>{{100, 0}} << true << false;
+    QTest::newRow("a line breaks before the word that would pass its end")
+        << "one two three four" << 90.0 << 1000.0 << false << QStringList{"one two", "three", "four"}
+        << QList<QPointF>{{100, 0}, {100, 12}, {100, 24}} << true << false;
+    QTest::newRow("a line as long as the width fits")
+        << "one two" << 70.0 << 1000.0 << false << QStringList{"one two"} << QList<QPointF>{{100, 0}} << true
+        << false;
+    QTest::newRow("runs of spaces set as one, none at the ends")
+        << "  one   two  " << 1000.0 << 1000.0 << false << QStringList{"one two"} << QList<QPointF>{{100, 0}}
+        << true << false;
+    // "one two v" would fit 90 px, but the one-letter word is bound to the next by a no-break space.
+    QTest::newRow("a no-break space keeps a one-letter word with the next")
+        << QStringLiteral(u"one two v\u00a0Praze") << 90.0 << 1000.0 << false
+        << QStringList{"one two", QStringLiteral(u"v\u00a0Praze")} << QList<QPointF>{{100, 0}, {100, 12}}
+        << true << false;
+    QTest::newRow("each line starts at the edge of its own band")
+        << "one two three" << 50.0 << 1000.0 << true << QStringList{"one", "two", "three"}
+        << QList<QPointF>{{100, 0}, {112, 12}, {124, 24}} << true << false;
+    QTest::newRow("a word wider than a line is split")
+        << "abcdefgh ij" << 50.0 << 1000.0 << false << QStringList{"abcde", "fgh", "ij"}
+        << QList<QPointF>{{100, 0}, {100, 12}, {100, 24}} << false << false;
+    QTest::newRow("the last line that fits ends in an ellipsis")
+        << "one two three four five" << 80.0 << 22.0 << false
+        << QStringList{"one two", QStringLiteral(u"three\u2026")} << QList<QPointF>{{100, 0}, {100, 12}}
+        << false << true;
+    QTest::newRow("an ellipsis takes the place of letters when the line is full")
+        << "one two three" << 70.0 << 10.0 << false << QStringList{QStringLiteral(u"one tw\u2026")}
+        << QList<QPointF>{{100, 0}} << false << true;
+    QTest::newRow("empty text sets nothing and fits")
+        << "" << 100.0 << 1000.0 << false << QStringList{} << QList<QPointF>{} << true << false;
+    QTest::newRow("spaces only set nothing and fit")
+        << "   " << 100.0 << 1000.0 << false << QStringList{} << QList<QPointF>{} << true << false;
 }
 
-void TextFitTest::justify() {
+void TextFitTest::setText() {
     QFETCH(QString, text);
-    QFETCH(float, width);
-    const textfit::JustifiedLine line = textfit::justify(text, width, 100.f, tenPerChar);
-    QTEST(wordsOf(line), "words");
-    QTEST(positionsOf(line), "xs");
-    QTEST(line.rest, "rest");
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QFETCH(bool, slanted);
+    const textfit::SetText set = textfit::setText(text, area(width, height, slanted), font());
+    QTEST(textsOf(set), "lines");
+    QTEST(placesOf(set), "places");
+    QTEST(set.fits, "fits");
+    QTEST(set.endLeftOut, "endLeftOut");
+    QCOMPARE(set.points, 10.0);
 }
 
-// 8.5 px a character: "ab " is 25.5 -> 26 and "abcd " is 42.5 -> 42.
-void TextFitTest::wordWidthsRoundHalvesToEven() {
-    const auto line =
-        textfit::justify("ab abcd x", 1000.f, 0.f, [](const QString& s) { return 8.5 * s.size(); });
-    QCOMPARE(positionsOf(line), (QList<float>{0, 26, 68}));
+// Two lines take 22 px; one spare line below needs 12 more.
+void TextFitTest::spareLinesStayFreeBelowTheText() {
+    const QString text = QStringLiteral("one two three");
+    QVERIFY(textfit::setText(text, area(70, 22), font(), 0).fits);
+    QVERIFY(!textfit::setText(text, area(70, 33), font(), 1).fits);
+    const textfit::SetText roomy = textfit::setText(text, area(70, 34), font(), 1);
+    QVERIFY(roomy.fits);
+    QCOMPARE(textsOf(roomy), (QStringList{"one two", "three"}));
+}
+
+void TextFitTest::theLineAfterTheTextStartsAtItsLeftEdge() {
+    const textfit::TextArea slanted = area(50, 1000, true);
+    const textfit::SetText two = textfit::setText(QStringLiteral("one two"), slanted, font());
+    const textfit::SetLine after = textfit::lineAfter(two, slanted, font());
+    QCOMPARE(after.top, 24.0);
+    QCOMPARE(after.left, 124.0);
+    const textfit::SetLine first = textfit::lineAfter(textfit::SetText{}, slanted, font());
+    QCOMPARE(first.top, 0.0);
+    QCOMPARE(first.left, 100.0);
+}
+
+void TextFitTest::fitTakesTheLargestSizeAtWhichAllFits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("fits");
+    // 100 px wide and 34 px high: three lines at any size. At 15 px a character, "ab" and "cd" lines.
+    QTest::newRow("a short text at the largest size") << "ab" << 15.0 << true;
+    QTest::newRow("a longer text at a size further down") << "abc def ghi jkl" << 12.0 << true;
+    QTest::newRow("the longest that fits at the smallest size")
+        << "abcd efgh ijkl mnop qrst uvwxy" << 10.0 << true;
+    QTest::newRow("too long for every size: set at the smallest, the end left out")
+        << "abcd efgh ijkl mnop qrst uvwxyz" << 10.0 << false;
+}
+
+void TextFitTest::fitTakesTheLargestSizeAtWhichAllFits() {
+    QFETCH(QString, text);
+    const textfit::SetText set = textfit::fitText(text, area(100, 34), {font(15), font(12), font(10)});
+    QTEST(set.points, "points");
+    QTEST(set.fits, "fits");
+    QCOMPARE(set.endLeftOut, !set.fits);
 }
 
 void TextFitTest::tickPeriod_data() {

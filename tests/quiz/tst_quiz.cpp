@@ -1,8 +1,12 @@
-// The question phase: dealing, option and text layout, in-game pointer handling and the clock.
+// The question phase: dealing, option and question text layout, in-game pointer handling, the clock and
+// the time-out.
 #include "canvas.h"
 #include "fakeplatform.h"
 #include "fixture.h"
 #include "gamewindow.h"
+#include "panelshape.h"
+#include "questionlayout.h"
+#include "questiontext.h"
 #include "settingscontrols.h"
 
 #include <QLineEdit>
@@ -65,6 +69,48 @@ void openPanel(LoadedGame& g, int player) {
     g.window->match().setUpQuestion(Cell{3, 3}, g.window->match().question());
     g.window->questionPanel().open();
     g.window->match().stopClock();
+}
+
+// The panel open for a player with a question of the given text.
+void openPanelWith(LoadedGame& g, int player, const QString& text) {
+    g.window->startGame();
+    setPlayer(g, player);
+    Question q = g.window->match().question();
+    q.text = text;
+    g.window->match().setUpQuestion(Cell{3, 3}, q);
+    g.window->questionPanel().open();
+    g.window->match().stopClock();
+}
+
+// A Czech question just short enough to fit the panel whole, in the smallest size.
+QString longestThatFits() {
+    return QStringLiteral("Kolik je ") + QStringLiteral("velmi ").repeated(25) + QStringLiteral("otázka?");
+}
+
+// The widest run of columns without ink between the first and the last column with ink in the device
+// rectangle; -1 without ink.
+int widestGap(const QImage& image, const QRect& r, QRgb plain) {
+    std::vector<bool> inkAt(static_cast<std::size_t>(r.width()), false);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (row[x] != plain) inkAt[static_cast<std::size_t>(x - r.left())] = true;
+    }
+    int first = -1, last = -1, widest = 0, run = 0;
+    for (int x = r.left(); x <= r.right(); ++x) {
+        const bool ink = inkAt[static_cast<std::size_t>(x - r.left())];
+        if (!ink) {
+            ++run;
+            continue;
+        }
+        if (first < 0)
+            first = x;
+        else
+            widest = std::max(widest, run);
+        last = x;
+        run = 0;
+    }
+    return last < 0 ? -1 : widest;
 }
 
 // The board's highlight: the cell is free in the match and the board view lights it.
@@ -303,23 +349,120 @@ private slots:
         QVERIFY(!hasInk(two, QRect(0, 0, 200, 3), plain));
     }
 
-    void justifyDrawsTheLineAndReturnsTheRest() {
+    void theQuestionIsSetWholeWithNormalSpacesInsideThePanel_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<double>("scale");
+        const QString shortText = QStringLiteral("What is tinnitus?");
+        const QString longText =
+            QStringLiteral("Which Central Asian lake has largely dried up since the 1960s "
+                           "because its rivers were used to irrigate fields?");
+        const QString czech =
+            QStringLiteral(u"Který slovenský lékař a\u00a0politik patřil k\u00a0pětici mužů, "
+                           u"kteří v\u00a0Praze vyhlásili samostatný československý stát?");
+        for (double scale : {1.0, 2.0})
+            for (int side : {1, 2}) {
+                const QString where = QStringLiteral(" (side %1, %2x)").arg(side).arg(scale);
+                QTest::newRow(qPrintable(QStringLiteral("a short question") + where))
+                    << shortText << side << scale;
+                QTest::newRow(qPrintable(QStringLiteral("a long question") + where))
+                    << longText << side << scale;
+                QTest::newRow(qPrintable(QStringLiteral("the longest that fits") + where))
+                    << longestThatFits() << side << scale;
+                QTest::newRow(qPrintable(QStringLiteral("Czech with no-break spaces") + where))
+                    << czech << side << scale;
+            }
+    }
+    void theQuestionIsSetWholeWithNormalSpacesInsideThePanel() {
+        QFETCH(QString, text);
+        QFETCH(int, side);
+        QFETCH(double, scale);
         LoadedGame g;
-        QString rest, none = QStringLiteral("unchanged");
-        double textX = 0, textY = 0;
-        fixture::painted(g.window->pictures(), 1, [&](Canvas& c) {
-            c.setTextBold(true);
-            rest = QuestionPanel::paintJustifiedLine(
-                c, QStringLiteral("one two three four five six seven eight"), 120, 45, 228);
-            textX = c.textX();
-            textY = c.textY();
-            none = QuestionPanel::paintJustifiedLine(c, QString(), 100, 0, 0);
-        });
-        QVERIFY(!rest.isEmpty());
-        QVERIFY(QStringLiteral("one two three four five six seven eight").endsWith(rest));
-        QCOMPARE(textY, 228.0);
-        QVERIFY(textX <= 45 + 120 + 1);
-        QVERIFY(none.isEmpty());
+        openPanelWith(g, side, text);
+        const textfit::SetText set = g.window->questionPanel().questionText();
+        // Every word shown, in order, one space apart; a no-break space never breaks a line.
+        QStringList shown;
+        for (const textfit::SetLine& line : set.lines)
+            shown << line.text;
+        QCOMPARE(shown.join(u' '), text.split(u' ', Qt::SkipEmptyParts).join(u' '));
+        QVERIFY(set.fits);
+
+        const QImage frame = g.window->frame(scale);
+        const QRgb plain = rgb(side == 1 ? LeftPanel : RightPanel);
+        const textfit::TextArea area = questionlayout::textArea(Player::fromNumber(side));
+        const textfit::FontMeasure font = questiontext::boldAt(set.points);
+        const QRectF panel(questionlayout::panelX(Player::fromNumber(side)), questionlayout::kPanelY,
+                           panelshape::kWidth, panelshape::kHeight);
+        // Ink only inside the text area, beside each line's own band of it: nothing reaches the rim.
+        std::vector<QRectF> bands;
+        for (const textfit::SetLine& line : set.lines) {
+            const textfit::LineSpan span = area.spanOf(line.top, line.top + font.lineHeight);
+            bands.push_back(
+                QRectF(span.left, line.top, span.right - span.left, font.lineHeight).adjusted(-1, -1, 1, 1));
+        }
+        int inkOutside = 0;
+        for (int y = int(panel.top() * scale); y < int(panel.bottom() * scale); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+            for (int x = int(panel.left() * scale); x < int(panel.right() * scale); ++x) {
+                if (row[x] == plain) continue;
+                const QPointF p(x / scale, y / scale);
+                if (std::none_of(bands.begin(), bands.end(), [&](const QRectF& b) { return b.contains(p); }))
+                    ++inkOutside;
+            }
+        }
+        QCOMPARE(inkOutside, 0);
+        // Each line's gaps are no wider than those of its words as ordinary text, painted alone.
+        QImage under(panel.size().toSize() * scale, QImage::Format_ARGB32_Premultiplied);
+        under.setDevicePixelRatio(scale);
+        for (const textfit::SetLine& line : set.lines) {
+            under.fill(Qt::white);
+            const QImage alone = fixture::painted(
+                g.window->pictures(), scale,
+                [&](Canvas& c) {
+                    c.setTextSize(set.points);
+                    c.setTextBold(true);
+                    c.setTextColour(QColor(0, 0, 50));
+                    c.setTextPosition(line.left - panel.left(), line.top - panel.top());
+                    c.print(line.text);
+                },
+                under);
+            const QRect band(0, int((line.top - panel.top()) * scale), int(panel.width() * scale),
+                             int(font.lineHeight * scale));
+            const int gap = widestGap(frame, band.translated((panel.topLeft() * scale).toPoint()), plain);
+            const int normal = widestGap(alone, band, qRgb(255, 255, 255));
+            QVERIFY2(gap >= 0, qPrintable(line.text)); // the line was painted
+            QVERIFY2(gap <= normal + 1,
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(line.text).arg(gap).arg(normal)));
+        }
+    }
+
+    void aShortQuestionIsSetLargerThanALongOne() {
+        LoadedGame g;
+        const auto pointsOf = [&](const QString& text) {
+            openPanelWith(g, 1, text);
+            return g.window->questionPanel().questionText().points;
+        };
+        const double shortest = pointsOf(QStringLiteral("What is tinnitus?"));
+        const double longer = pointsOf(QStringLiteral(
+            "Which composer wrote the Symphony No. 9 \"From the New World\" while he lived in America?"));
+        const double longest = pointsOf(longestThatFits());
+        QCOMPARE(shortest, questionlayout::kQuestionPoints.front());
+        QVERIFY(longer < shortest);
+        QVERIFY(longest < longer);
+        QCOMPARE(longest, questionlayout::kQuestionPoints.back());
+    }
+
+    // Text too long for every size is set smaller still, then cut with an ellipsis: never past the panel.
+    void textTooLongForThePanelIsCutNotClipped() {
+        LoadedGame g;
+        openPanelWith(g, 2, QStringLiteral("What is ") + QStringLiteral("very ").repeated(200) + u'?');
+        const textfit::SetText set = g.window->questionPanel().questionText();
+        QVERIFY(!set.fits);
+        QVERIFY(set.endLeftOut);
+        QCOMPARE(set.points, questionlayout::kSqueezedPoints.back());
+        QVERIFY(set.lines.back().text.endsWith(QChar(0x2026)));
+        const textfit::FontMeasure font = questiontext::boldAt(set.points);
+        QVERIFY(set.lines.back().top + font.lineHeight <= questionlayout::textArea(Player::owl()).bottom);
     }
 
     void answerBoxes_data() {
@@ -526,6 +669,82 @@ private slots:
         QCOMPARE(g.pixel(onHand.x(), onHand.y()), rgb(11));
         QVERIFY(g.pixel(offHand.x(), offHand.y()) != rgb(11));
         QCOMPARE(g.window->match().timeLeft(), 360.0f - float(ticks));
+    }
+
+    void aTimeOutShowsTimesUpWhileTheRightAnswerShows_data() {
+        QTest::addColumn<bool>("czech");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("English, the left panel") << false << 1 << QStringLiteral("Time's up!");
+        QTest::newRow("English, the right panel") << false << 2 << QStringLiteral("Time's up!");
+        QTest::newRow("Czech, the left panel") << true << 1 << QStringLiteral(u"Čas vypršel!");
+        QTest::newRow("Czech, the right panel") << true << 2 << QStringLiteral(u"Čas vypršel!");
+    }
+    void aTimeOutShowsTimesUpWhileTheRightAnswerShows() {
+        QFETCH(bool, czech);
+        QFETCH(int, side);
+        QFETCH(QString, note);
+        LoadedGame g;
+        if (czech) g.window->switchLanguage();
+        setPlayer(g, side);
+        startQuestion(g, 3, 6); // the bottom cell: its capture stays clear of the panel
+        Match& m = g.window->match();
+        for (int tick = 0; tick < 360; ++tick)
+            emit m.clockTicked();
+        QVERIFY(!g.window->questionPanel().isTimeUpShown());
+        const QImage before = g.window->frame(1);
+
+        g.platform->holdPauses = true;
+        g.platform->clear();
+        emit m.clockTicked(); // the time-out
+        QCOMPARE(m.screen(), Screen::Board);
+        const int rightSlot = m.question().rightSlot;
+        QCOMPARE(g.window->questionPanel().optionState(rightSlot), OptionState::Right);
+        QVERIFY(g.window->questionPanel().isTimeUpShown());
+        const QRectF panel(questionlayout::panelX(Player::fromNumber(side)), questionlayout::kPanelY,
+                           panelshape::kWidth, panelshape::kHeight);
+        QVERIFY(QRectF(g.platform->refreshedArea).contains(panel));
+        // The question stays where it was; the note is the line below it, in the question's size.
+        const textfit::SetText question = g.window->questionPanel().questionText();
+        const textfit::SetLine line = questiontext::noteLine(question, Player::fromNumber(side));
+        const QImage expected = fixture::painted(
+            g.window->pictures(), 1,
+            [&](Canvas& c) {
+                c.setTextSize(question.points);
+                c.setTextBold(true);
+                c.setTextColour(QColor(170, 20, 30));
+                c.setTextPosition(line.left, line.top);
+                c.print(note);
+            },
+            before);
+        const QRect area = panel.toAlignedRect();
+        QVERIFY(g.window->frame(1).copy(area) != before.copy(area));
+        QCOMPARE(g.window->frame(1).copy(area), expected.copy(area));
+
+        // The note goes when the capture takes the right answer away, and not before.
+        while (g.window->questionPanel().optionState(rightSlot) == OptionState::Right) {
+            QVERIFY(g.window->questionPanel().isTimeUpShown());
+            QVERIFY(g.platform->runPause());
+        }
+        QVERIFY(!g.window->questionPanel().isTimeUpShown());
+        g.platform->runAllPauses();
+        QVERIFY(!g.window->questionPanel().isOpen());
+        QVERIFY(g.window->frame(1).pixel(int(panel.center().x()), int(panel.center().y())) !=
+                rgb(side == 1 ? LeftPanel : RightPanel));
+    }
+
+    void anAnswerBeforeTheTimeOutShowsNoTimesUp() {
+        for (bool right : {true, false}) {
+            LoadedGame g;
+            setPlayer(g, 2);
+            startQuestion(g, 3, 6);
+            g.platform->holdPauses = true;
+            const int correct = g.window->match().question().rightSlot;
+            g.window->questionPanel().handleKey(Qt::Key_1 + (right ? correct : correct % 4 + 1) - 1);
+            QCOMPARE(g.window->questionPanel().optionState(correct), OptionState::Right);
+            QVERIFY(!g.window->questionPanel().isTimeUpShown());
+            g.platform->runAllPauses();
+        }
     }
 
     void aFullTurnSoundsTimeTwentyFourTimesAndTimesOut() {

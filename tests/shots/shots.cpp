@@ -2,6 +2,9 @@
 // languages, so that two builds can be compared picture for picture (tests/shots/compare.py).
 //   tk_shots <program folder> <output folder>
 //   tk_shots <program folder> <output folder> short   a game without a highlight that comes and goes
+//   tk_shots <program folder> <output folder> panels   each question of q.dat in both panels at 1x and 2x
+//                                                    (the first 40) and how many are set at each size;
+//                                                    then a time-out in each language
 //   tk_shots --compare <folder> <folder>   the frames that differ, with how many pixels each
 #include "fakeplatform.h"
 #include "gamewindow.h"
@@ -75,6 +78,58 @@ int compare(const QString& a, const QString& b) {
     return 0;
 }
 
+namespace {
+// The panel open with a question for a side, its clock still.
+void openPanel(GameWindow& w, const Question& q, Player side) {
+    w.match().startGame();
+    w.match().setUp(w.match().cells(), side);
+    w.match().setUpQuestion(Cell{3, 3}, q);
+    w.questionPanel().open();
+    w.match().stopClock();
+}
+
+void saveBoth(GameWindow& w, const QString& name) {
+    w.frame(1).save(name + QStringLiteral("-1x.png"));
+    w.frame(2).save(name + QStringLiteral("-2x.png"));
+}
+
+int panels(GameWindow& w, FakePlatform& platform, const QString& out) {
+    QMap<double, int> sizes;
+    int saved = 0;
+    for (int i = 0; i < w.deck().size(); ++i) {
+        const Question q = w.deck().at(i).unpack();
+        for (Player side : {Player::fox(), Player::owl()}) {
+            openPanel(w, q, side);
+            const textfit::SetText set = w.questionPanel().questionText();
+            if (side.isFox()) ++sizes[set.fits ? set.points : 0];
+            if (i >= 40) continue;
+            saveBoth(w, QStringLiteral("%1/q%2-%3")
+                            .arg(out)
+                            .arg(i, 2, 10, QChar(u'0'))
+                            .arg(side.isFox() ? QStringLiteral("fox") : QStringLiteral("owl")));
+            ++saved;
+        }
+    }
+    for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
+        std::printf("%g pt: %d questions\n", it.key(), it.value());
+    // A time-out in each language and panel, shown while the right answer is.
+    for (bool czech : {false, true})
+        for (Player side : {Player::fox(), Player::owl()}) {
+            if (w.isCzech() != czech) w.switchLanguage();
+            openPanel(w, w.deck().at(0).unpack(), side);
+            platform.holdPauses = true;
+            for (int tick = 0; tick <= static_cast<int>(Match::kFullTime); ++tick)
+                w.questionPanel().clockTick();
+            saveBoth(w, QStringLiteral("%1/timeout-%2-%3")
+                            .arg(out, czech ? QStringLiteral("cs") : QStringLiteral("en"),
+                                 side.isFox() ? QStringLiteral("fox") : QStringLiteral("owl")));
+            platform.runAllPauses();
+            platform.holdPauses = false;
+        }
+    return saved;
+}
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc == 4 && QByteArray(argv[1]) == "--compare")
@@ -99,6 +154,11 @@ int main(int argc, char** argv) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w)) return 1;
     rnd::pin(4242);
+    if (argc == 4 && QByteArray(argv[3]) == "panels") {
+        const int saved = panels(w, platform, out);
+        w.unload();
+        return saved > 0 ? 0 : 1;
+    }
 
     int n = 0;
     QString label = QStringLiteral("start");

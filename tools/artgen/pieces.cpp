@@ -1,5 +1,7 @@
 #include "pieces.h"
 
+#include "panelshape.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -189,8 +191,10 @@ QImage onTurnFrame()
 
 QPainterPath questionPanelShape()
 {
-    QPolygonF body({QPointF(8, 14), QPointF(305, 14), QPointF(305, 42), QPointF(206, 186), QPointF(8, 186)});
-    QPainterPath path = roundedPolygon(body, 14);
+    QPolygonF body;
+    for (const panelshape::Point& corner : panelshape::kBody)
+        body << QPointF(corner.x, corner.y);
+    QPainterPath path = roundedPolygon(body, panelshape::kCornerRadius);
     // Short tail pointing up to the player's portrait above the panel.
     QPainterPath tail;
     tail.moveTo(42, 22);
@@ -203,20 +207,22 @@ QPainterPath questionPanelShape()
 QImage questionPanel(int id, bool complete)
 {
     const PlayerStyle s = player(id);
-    QImage img = canvas(313, 202);
+    QImage img = canvas(int(panelshape::kWidth), int(panelshape::kHeight));
     QPainter p(&img);
     prepare(p);
     QPainterPath shape = questionPanelShape();
     if (id == 2)
-        shape = mirrored(shape, 313 / 2.0);
+        shape = mirrored(shape, panelshape::kWidth / 2);
     p.fillPath(shape, vgrad3(0, 190, QColor(255, 255, 255), complete ? QColor(246, 246, 255) : QColor(240, 240, 248),
                              complete ? QColor(226, 230, 252) : QColor(222, 224, 240)));
     p.save();
     p.setClipPath(shape);
-    // Player-coloured rim drawn inside the outline so nothing spills outside.
-    p.strokePath(shape, QPen(s.dark, 14));
-    p.strokePath(shape, QPen(QColor(255, 255, 255), 11));
-    p.strokePath(shape, QPen(vgrad(0, 200, s.light, s.base), 9));
+    // Player-coloured rim drawn inside the outline so nothing spills outside: half of each pen's width
+    // lies inside, and the game keeps its text off the widest.
+    const qreal rim = 2 * panelshape::kRimWidth;
+    p.strokePath(shape, QPen(s.dark, rim));
+    p.strokePath(shape, QPen(QColor(255, 255, 255), rim - 3));
+    p.strokePath(shape, QPen(vgrad(0, 200, s.light, s.base), rim - 5));
     // Soft inner shade under the top rim gives the card some depth.
     p.fillRect(QRectF(0, 14, 313, 16), vgrad(18, 30, QColor(s.deep.red(), s.deep.green(), s.deep.blue(), 40),
                                              QColor(s.deep.red(), s.deep.green(), s.deep.blue(), 0)));
@@ -228,8 +234,10 @@ QImage questionPanel(int id, bool complete)
     p.restore();
     p.strokePath(shape, QPen(s.deep, 1.6));
     // Little badge in the free top corner shows whose question it is.
-    const QPointF bc(id == 1 ? 289 : 313 - 289, 32);
-    const QRectF br(bc.x() - 12, bc.y() - 13, 24, 26);
+    const QPointF bc(id == 1 ? panelshape::kBadgeCentre.x : panelshape::kWidth - panelshape::kBadgeCentre.x,
+                     panelshape::kBadgeCentre.y);
+    const QRectF br(bc.x() - panelshape::kBadgeWidth / 2, bc.y() - panelshape::kBadgeHeight / 2,
+                    panelshape::kBadgeWidth, panelshape::kBadgeHeight);
     drawHexPiece(p, br, id == 1 ? Piece::P1 : Piece::P2);
     if (!complete)
         p.fillPath(hexPath(br, 1), QColor(255, 255, 255, 70));

@@ -3,6 +3,7 @@
 #include "deck.h"
 #include "fonts.h"
 #include "questionlayout.h"
+#include "questiontext.h"
 #include "textcodec.h"
 #include "textfit.h"
 
@@ -20,7 +21,7 @@ namespace {
 // Names of typical length stand in for the players' names when an answer is measured.
 const QString kName1 = QStringLiteral("Tamvel I.");
 const QString kName2 = QStringLiteral("Tamvel II.");
-// The turn display leaves the window font at 11 pt; answers are drawn regular, the question bold.
+// Answers are drawn regular in 11 pt; the question is set as the panel sets it.
 constexpr double kGamePoints = 11;
 constexpr int kShownChars = 40;
 
@@ -154,8 +155,7 @@ QString englishAdvice(const QString& text) {
 class Checker {
 public:
     Checker(CheckReport& report, Language intended)
-        : r_(report), intended_(intended), regular_(fonts::windowFont(kGamePoints, false)),
-          bold_(fonts::windowFont(kGamePoints, true)) {}
+        : r_(report), intended_(intended), regular_(fonts::windowFont(kGamePoints, false)) {}
 
     void add(int line, Severity s, const QString& message) { r_.findings.push_back({line, s, message}); }
 
@@ -271,28 +271,47 @@ private:
         }
     }
 
-    // Laid out as the game does, over the visible rows of the panel; left edges do not change the fit.
+    // Set as the game sets it. Both panels are mirror images, so one tells for both.
     void checkQuestionFits(int line, const QString& text) {
-        const auto measure = [this](const QString& s) { return bold_.horizontalAdvance(s); };
-        QString rest = text;
-        for (int n = 0; n < questionlayout::kVisibleLines && !rest.isEmpty(); ++n) {
-            const questionlayout::Line& row = questionlayout::lineTable[static_cast<std::size_t>(n)];
-            const textfit::JustifiedLine placed = textfit::justify(rest, row.width, row.left1, measure);
-            for (const textfit::PlacedWord& w : placed.words) {
-                const double width = measure(w.word);
-                if (width > row.width)
-                    add(line, Severity::Error,
-                        QStringLiteral("the word %1 is %2 px wide, wider than line %3 of the question panel "
-                                       "(%4 px); it runs over the edge")
-                            .arg(quoted(w.word), px(width), QString::number(n + 1), px(row.width)));
-            }
-            rest = placed.rest;
+        const Player side = Player::fox();
+        const textfit::SetText set = questiontext::set(text, side, questiontext::Sizes::Regular);
+        const double smallest = questionlayout::kQuestionPoints.back();
+        if (set.fits) {
+            if (set.points == smallest)
+                add(line, Severity::Warning,
+                    QStringLiteral("the question fits the panel only in the smallest size, %1 pt (%2 lines); "
+                                   "a shorter one would read larger")
+                        .arg(QString::number(smallest), QString::number(set.lines.size())));
+            return;
         }
-        if (!rest.isEmpty())
+        const textfit::SetText squeezed = questiontext::set(text, side);
+        const QString shown =
+            squeezed.fits ? QStringLiteral("the game squeezes it into %1 pt").arg(squeezed.points)
+            : squeezed.endLeftOut
+                ? QStringLiteral("even in %1 pt the game shows only its beginning").arg(squeezed.points)
+                : QStringLiteral("even in %1 pt the game breaks a word").arg(squeezed.points);
+        // A word wider than any line is named: shortening elsewhere would not help.
+        const textfit::FontMeasure font = questiontext::boldAt(smallest);
+        const textfit::TextArea area = questionlayout::textArea(side);
+        double widest = 0;
+        for (double top = area.top; top + font.lineHeight <= area.bottom; top += font.lineSpacing) {
+            const textfit::LineSpan span = area.spanOf(top, top + font.lineHeight);
+            widest = std::max(widest, span.right - span.left);
+        }
+        for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+            if (font.width(word) <= widest) continue;
             add(line, Severity::Error,
                 QStringLiteral(
-                    "the question does not fit the %1 lines of the question panel; never shown: %2")
-                    .arg(QString::number(questionlayout::kVisibleLines), quoted(rest)));
+                    "the word %1 is %2 px wide in %3 pt, wider than the widest line of the question "
+                    "panel (%4 px); %5 — shorten it")
+                    .arg(quoted(word), px(font.width(word)), QString::number(smallest),
+                         QString::number(std::floor(widest)), shown));
+            return;
+        }
+        add(line, Severity::Error,
+            QStringLiteral("the question does not fit the panel even in the smallest size, %1 pt; %2 — "
+                           "shorten it")
+                .arg(QString::number(smallest), shown));
     }
 
     void checkAnswerFits(int line, int k, const QString& answer) {
@@ -385,7 +404,6 @@ private:
     CheckReport& r_;
     Language intended_;
     QFontMetricsF regular_;
-    QFontMetricsF bold_;
     QHash<QString, int> firstLine_;
 };
 
