@@ -330,6 +330,34 @@ private slots:
         QCOMPARE(cleared.copy(563, 287, 202, 49), beneath.copy(563, 287, 202, 49));
     }
 
+    // A name too long for an answer box shrinks the answer and ends it in "…": its ink stays inside the
+    // box, on one line and on two.
+    void aLongNameInAnAnswerStaysInsideItsBox_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("one line") << QStringLiteral("%1% wins");
+        QTest::newRow("two lines") << QStringLiteral("the winner is|%1%");
+    }
+    void aLongNameInAnAnswerStaysInsideItsBox() {
+        QFETCH(QString, answer);
+        LoadedGame g;
+        g.window->settings().name1Box().setText(QStringLiteral("Maximilián Hrabě z Lichtenštejna ").repeated(3));
+        openPanel(g, 2);
+        const QRect box(100, 180, 200, 47);
+        setAnswer(g, 1, QString());
+        const QImage empty = g.window->frame(1);
+        setAnswer(g, 1, answer);
+        const QImage shown = g.window->frame(1);
+        const QRgb plain = rgb(25);
+        QVERIFY(hasInk(shown.copy(box), QRect(0, 0, 200, 47), plain));
+        for (int y = box.top() - 10; y < box.bottom() + 10; ++y)
+            for (int x = 0; x < 800; ++x)
+                if (!box.contains(x, y) && shown.pixel(x, y) != empty.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("ink outside the box at %1, %2").arg(x).arg(y)));
+        // The ends of the box stay clear: the text was fitted, not cut at the edge.
+        QVERIFY(!hasInk(shown.copy(box), QRect(0, 0, 3, 47), plain));
+        QVERIFY(!hasInk(shown.copy(box), QRect(197, 0, 3, 47), plain));
+    }
+
     void namePlaceholdersAndTheLineBreakMark() {
         LoadedGame g;
         g.window->settings().name1Box().setText(QStringLiteral("Eva"));
