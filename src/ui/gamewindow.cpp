@@ -506,8 +506,19 @@ void GameWindow::returnToMenu() {
 }
 
 void GameWindow::startGame() {
+    // Names are changed in the settings, between games: the score belongs to the names it was won under.
+    match_.followPlayerNames(settings_.name1(), settings_.name2());
     match_.startGame();
     boardView_.startGame([this] { beginTurn(); });
+}
+
+void GameWindow::playAgain() {
+    sounds_.playEffect(QStringLiteral("select"));
+    // The match keeps the loser on turn; no opening, as the board is already shown.
+    match_.startGame();
+    boardView_.reset();
+    refresh();
+    beginTurn();
 }
 
 void GameWindow::dealFor(Cell cell) {
@@ -629,6 +640,8 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         return boardView_.handleKey(key);
     case Screen::Question:
         return questionPanel_.handleKey(key);
+    case Screen::Winner:
+        return boardView_.handleWinnerKey(key);
     default:
         return false;
     }
@@ -653,6 +666,8 @@ void GameWindow::handlePointer(const Pointer& p) {
         back_.handlePointer(p);
         break;
     case Screen::Winner:
+        boardView_.handleWinnerPointer(p);
+        break;
     case Screen::Splash:
         break;
     }

@@ -92,6 +92,7 @@ public:
     void showHelp() override { help_.show(); }
     // Starts a game, deals for a chosen cell, and ends a game: the transitions that several screens use.
     void startGame() override;
+    void playAgain() override;
     void dealFor(Cell cell) override;
     // The answer in a slot (0: the time ran out) captures the chosen cell; the win test follows the
     // capture animation.

@@ -52,6 +52,8 @@ public:
     // A Yes/No question (Yes the default); the answer clock stands still while it is open.
     virtual bool askYesNo(const QString& prompt) = 0;
     virtual void startGame() = 0;
+    // From the winner screen: a fresh board at once, the loser of the last game on turn.
+    virtual void playAgain() = 0;
     virtual void dealFor(Cell cell) = 0;
     virtual void resolveAnswer(int slot) = 0;
     // The dealt question shows and its clock runs: the computer, when on turn, starts thinking.
