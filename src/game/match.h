@@ -13,7 +13,7 @@
 #include <cstdint>
 
 // Splash: the start-up picture until the game has loaded.
-enum class Screen { Splash, Board, Question, Winner, Menu, Help, Settings };
+enum class Screen { Splash, Board, Question, Winner, Menu, Help, Settings, Setup };
 
 struct Cell {
     int col = 0, row = 0;
@@ -71,6 +71,7 @@ public:
     void showMenu() { screen_ = Screen::Menu; }
     void showHelp() { screen_ = Screen::Help; }
     void showSettings() { screen_ = Screen::Settings; }
+    void showSetup() { screen_ = Screen::Setup; }
 
     // Every cell free, the board shown; the player on turn stays as the last game left it.
     void startGame();

@@ -92,6 +92,17 @@ void Canvas::drawImage(const QRectF& target, const QImage& image) {
     painter_.drawImage(target, image);
 }
 
+void Canvas::roundedBox(const QRectF& r, double radius, const QColor& fill, const QColor& border,
+                        double borderWidth) {
+    painter_.save();
+    painter_.setTransform(base_);
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setPen(border.isValid() ? QPen(border, borderWidth) : QPen(Qt::NoPen));
+    painter_.setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+    painter_.drawRoundedRect(r, radius, radius);
+    painter_.restore();
+}
+
 void Canvas::setClip(const QRectF& r) {
     clipped_ = true;
     clip_ = r;
@@ -138,4 +149,9 @@ void Canvas::print(const QString& text) {
     // The position is the text's top-left corner; drawText wants the baseline.
     painter_.drawText(QPointF(textX_, textY_ + fm.ascent()), text);
     textX_ += static_cast<float>(fm.horizontalAdvance(text));
+}
+
+void Canvas::printCentred(const QString& text, const QRectF& box) {
+    setTextPosition(box.center().x() - textWidth(text) / 2, box.center().y() - textHeight() / 2);
+    print(text);
 }

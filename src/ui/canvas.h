@@ -35,6 +35,9 @@ public:
     // A 1 px outline covering w + 1 by h + 1 pixels.
     void outline(QRgb argb, double x, double y, double w, double h);
     void drawImage(const QRectF& target, const QImage& image);
+    // A box with rounded corners, smooth at any scale; no border when its colour is invalid.
+    void roundedBox(const QRectF& r, double radius, const QColor& fill, const QColor& border = {},
+                    double borderWidth = 1);
     // Later drawing stays inside the rectangle until the clip is cleared.
     void setClip(const QRectF& r);
     void clearClip();
@@ -49,6 +52,8 @@ public:
     double textPoints() const { return textPoints_; }
     bool isTextBold() const { return textBold_; }
     void print(const QString& text);
+    // One line centred in a box, across and down.
+    void printCentred(const QString& text, const QRectF& box);
     double textWidth(const QString& text) const;
     double textHeight() const;
     QFont textFont() const;

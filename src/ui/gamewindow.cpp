@@ -81,7 +81,7 @@ GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget
       profile_(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), false),
       sounds_(platform, programFolder), animation_(platform, *this),
       computer_(QRandomGenerator::global()->generate64()), menu_(*this), help_(*this), settings_(*this),
-      boardView_(*this), questionPanel_(*this), back_(*this) {
+      setup_(*this), boardView_(*this), questionPanel_(*this), back_(*this) {
     setWindowTitle(QStringLiteral("TamvelKvíz"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(800, 600);
@@ -159,12 +159,19 @@ void GameWindow::paintScreen(Canvas& c) const {
         settings_.paint(c);
         back_.paint(c);
         break;
+    case Screen::Setup:
+        setup_.paint(c);
+        back_.paint(c);
+        break;
     case Screen::Board:
     case Screen::Question:
     case Screen::Winner:
         if (boardView_.isOpening()) {
-            // The game's background opens over the menu.
-            menu_.paint(c);
+            // The game's background opens over the screen it was started from.
+            if (openedFrom_ == Screen::Setup)
+                setup_.paint(c);
+            else
+                menu_.paint(c);
             boardView_.paintOpening(c);
             break;
         }
@@ -376,16 +383,10 @@ bool GameWindow::load() {
     }
     const QString file = QDir::toNativeSeparators(qPath);
     const LoadReport loaded = deck_.loadFile(questions.bytes);
-    for (const auto& issue : loaded.skipped)
-        std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(file), issue.line,
-                     qPrintable(issue.reason));
-    for (int line : loaded.decoding.fallbackLines)
-        std::fprintf(stderr, "%s:%d: not valid UTF-8, read as Windows-1250\n", qPrintable(file), line);
     seen_ = profile_.readSeenQuestions();
     deck_.putUnseenFirst(seen_.isSeen());
-    const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
-    const auto fallback = static_cast<qsizetype>(loaded.decoding.fallbackLines.size());
     if (deck_.isEmpty()) {
+        const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
         // The game still runs, but every question would be blank: say why.
         platform_.showWarning(
             this,
@@ -398,29 +399,11 @@ bool GameWindow::load() {
                                     "tamvelkviz-check.")
                          .arg(file)
                          .arg(skipped));
-    } else if (skipped > 0 || fallback > 0) {
-        QStringList parts;
-        if (skipped > 0)
-            parts << (czech_
-                          ? QStringLiteral("• vynechané řádky (nejsou ve tvaru "
-                                           "otázka\\správně\\špatně\\špatně\\špatně): %1")
-                          : QStringLiteral("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1"))
-                         .arg(skipped);
-        if (fallback > 0)
-            parts << (czech_ ? QStringLiteral(
-                                   "• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1")
-                             : QStringLiteral("• lines not in UTF-8, read as Windows-1250: %1"))
-                         .arg(fallback);
-        platform_.showWarning(
-            this, czech_
-                      ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
-                                       "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
-                            .arg(file, parts.join(u'\n'))
-                      : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
-                                       "The game goes on. The program tamvelkviz-check lists these lines "
-                                       "with their numbers.")
-                            .arg(file, parts.join(u'\n')));
     }
+    // A deck without a question has said why already.
+    reportQuestionLines(file, loaded, !deck_.isEmpty());
+    setInDeck_ = qPath;
+    reportedSets_.insert(qPath);
 
     pictures_.open(folder_ + QStringLiteral("/graphics"));
     reportPictureProblems(pictures_.problems());
@@ -428,6 +411,36 @@ bool GameWindow::load() {
     returnToMenu();
     rnd::randomize();
     return true;
+}
+
+void GameWindow::reportQuestionLines(const QString& file, const LoadReport& loaded, bool showDialog) {
+    for (const auto& issue : loaded.skipped)
+        std::fprintf(stderr, "%s:%d: line skipped: %s\n", qPrintable(file), issue.line,
+                     qPrintable(issue.reason));
+    for (int line : loaded.decoding.fallbackLines)
+        std::fprintf(stderr, "%s:%d: not valid UTF-8, read as Windows-1250\n", qPrintable(file), line);
+    const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
+    const auto fallback = static_cast<qsizetype>(loaded.decoding.fallbackLines.size());
+    if (!showDialog || (skipped == 0 && fallback == 0)) return;
+    QStringList parts;
+    if (skipped > 0)
+        parts << (czech_ ? QStringLiteral("• vynechané řádky (nejsou ve tvaru "
+                                          "otázka\\správně\\špatně\\špatně\\špatně): %1")
+                         : QStringLiteral("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1"))
+                     .arg(skipped);
+    if (fallback > 0)
+        parts << (czech_
+                      ? QStringLiteral("• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1")
+                      : QStringLiteral("• lines not in UTF-8, read as Windows-1250: %1"))
+                     .arg(fallback);
+    platform_.showWarning(
+        this, czech_ ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
+                                      "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
+                           .arg(file, parts.join(u'\n'))
+                     : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
+                                      "The game goes on. The program tamvelkviz-check lists these lines "
+                                      "with their numbers.")
+                           .arg(file, parts.join(u'\n')));
 }
 
 void GameWindow::reportPictureProblems(const QStringList& problems) {
@@ -505,9 +518,47 @@ void GameWindow::returnToMenu() {
     refresh();
 }
 
+void GameWindow::showSetup() {
+    if (!choice_) choice_ = profile_.readPlayChoice();
+    setup_.show(profile_.findQuestionSets(), *choice_);
+    match_.showSetup();
+    refresh();
+}
+
+QString GameWindow::useQuestionSet(const QuestionSet& set) {
+    if (set.path == setInDeck_) return {};
+    const QuestionSetLoad load = loadQuestionSet(set, deck_);
+    if (!load.isRead) return load.isMissing ? load.error : fileReadFailureCause(set.path, load.error, czech_);
+    setInDeck_ = set.path;
+    deck_.putUnseenFirst(seen_.isSeen());
+    const bool firstTime = !reportedSets_.contains(set.path);
+    reportedSets_.insert(set.path);
+    reportQuestionLines(QDir::toNativeSeparators(set.path), load.report, firstTime);
+    return {};
+}
+
+void GameWindow::rememberChoice(const PlayChoice& choice) {
+    if (choice_ == choice) return;
+    choice_ = choice;
+    // Losing it only means the default choice next time, so it is not shown.
+    const QString cause = profile_.savePlayChoice(choice);
+    if (!cause.isEmpty())
+        std::fprintf(stderr, "%s: not saved: %s\n",
+                     qPrintable(QDir::toNativeSeparators(profile_.choiceFile())), qPrintable(cause));
+}
+
+void GameWindow::playChoice(const PlayChoice& choice) {
+    rememberChoice(choice);
+    deck_.select(choice.filter);
+    // A new selection deals from its front: the questions seen meanwhile go behind.
+    deck_.putUnseenFirst(seen_.isSeen());
+    startGame();
+}
+
 void GameWindow::startGame() {
     // Names are changed in the settings, between games: the score belongs to the names it was won under.
     match_.followPlayerNames(settings_.name1(), settings_.name2());
+    openedFrom_ = match_.screen();
     match_.startGame();
     boardView_.startGame([this] { beginTurn(); });
 }
@@ -575,15 +626,17 @@ void GameWindow::leaveHelpOrSettings() {
     sounds_.playEffect(QStringLiteral("select"));
     // Leaving the settings keeps them even if the program never reaches its normal end.
     if (match_.screen() == Screen::Settings) saveSettings();
+    if (match_.screen() == Screen::Setup) rememberChoice(setup_.choice());
     returnToMenu();
 }
 
 bool GameWindow::event(QEvent* e) {
     // Tab moves the light over the menu's items rather than the focus over hidden controls.
-    if (e->type() == QEvent::KeyPress && match_.screen() == Screen::Menu) {
+    const bool drawnControls = match_.screen() == Screen::Menu || match_.screen() == Screen::Setup;
+    if (e->type() == QEvent::KeyPress && drawnControls) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
-            menu_.handleKey(k->key());
+            handleKey(k->key(), k->modifiers());
             return true;
         }
     }
@@ -618,6 +671,7 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
             break;
         case Screen::Help:
         case Screen::Settings:
+        case Screen::Setup:
             leaveHelpOrSettings();
             break;
         case Screen::Board:
@@ -636,6 +690,8 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
     switch (match_.screen()) {
     case Screen::Menu:
         return menu_.handleKey(key);
+    case Screen::Setup:
+        return setup_.handleKey(key);
     case Screen::Board:
         return boardView_.handleKey(key);
     case Screen::Question:
@@ -664,6 +720,10 @@ void GameWindow::handlePointer(const Pointer& p) {
     case Screen::Help:
     case Screen::Settings:
         back_.handlePointer(p);
+        break;
+    case Screen::Setup:
+        back_.handlePointer(p);
+        if (match_.screen() == Screen::Setup) setup_.handlePointer(p); // unless the back control left
         break;
     case Screen::Winner:
         boardView_.handleWinnerPointer(p);

@@ -16,9 +16,12 @@
 #include "screenhost.h"
 #include "seenquestions.h"
 #include "settingsscreen.h"
+#include "setupscreen.h"
 #include "sounds.h"
 
+#include <QSet>
 #include <QWidget>
+#include <optional>
 
 class Platform;
 
@@ -46,6 +49,9 @@ public:
     QString seenQuestionsFile() const { return profile_.seenQuestionsFile(); }
     // The zoom step the player chose, kept in its own file in the config folder.
     QString zoomFile() const { return profile_.zoomFile(); }
+    // The player's own question sets, and the choice of what to play.
+    QString userSetsFolder() const { return profile_.userSetsFolder(); }
+    QString choiceFile() const { return profile_.choiceFile(); }
     int zoomChoice() const { return zoom_; }
     // Reads the stored zoom step and shows the window at it (or at the largest that fits the screen).
     void applyStoredZoom();
@@ -66,7 +72,7 @@ public:
     const QImage& shownFrame() const { return frame_; }
     Match& match() override { return match_; }
     const Match& match() const { return match_; }
-    const Deck& deck() const { return deck_; }
+    const Deck& deck() const override { return deck_; }
     Sounds& sounds() override { return sounds_; }
     Animation& animation() override { return animation_; }
     QWidget& widget() override { return *this; }
@@ -80,6 +86,7 @@ public:
     MenuScreen& menu() { return menu_; }
     HelpScreen& help() { return help_; }
     SettingsScreen& settings() { return settings_; }
+    SetupScreen& setup() { return setup_; }
     BoardView& boardView() { return boardView_; }
     QuestionPanel& questionPanel() { return questionPanel_; }
     BackControl& backControl() { return back_; }
@@ -93,6 +100,10 @@ public:
     // Starts a game, deals for a chosen cell, and ends a game: the transitions that several screens use.
     void startGame() override;
     void playAgain() override;
+    void showSetup() override;
+    // Deals from what the setup chose, remembered for the next time, and starts the game.
+    void playChoice(const PlayChoice& choice) override;
+    QString useQuestionSet(const QuestionSet& set) override;
     void dealFor(Cell cell) override;
     // The answer in a slot (0: the time ran out) captures the chosen cell; the win test follows the
     // capture animation.
@@ -130,6 +141,8 @@ private:
     void readSettings();
     void reportDamagedSettings(const QString& path, const QList<int>& items);
     bool readQuestions();
+    void reportQuestionLines(const QString& file, const LoadReport& loaded, bool showDialog);
+    void rememberChoice(const PlayChoice& choice);
     void reportPictureProblems(const QStringList& problems);
     void writeLanguageMarker();
     void rememberDealt(const Question& q);
@@ -157,6 +170,11 @@ private:
     MenuScreen menu_;
     HelpScreen help_;
     SettingsScreen settings_;
+    SetupScreen setup_;
+    std::optional<PlayChoice> choice_; // read when the setup first opens
+    QString setInDeck_;                // the path of the set the deck holds
+    QSet<QString> reportedSets_;       // whose bad lines were shown
+    Screen openedFrom_ = Screen::Menu; // what the game's background opens over
     BoardView boardView_;
     QuestionPanel questionPanel_;
     BackControl back_;

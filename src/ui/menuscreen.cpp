@@ -95,7 +95,7 @@ void MenuScreen::activate(int item) {
         host_.showSettings();
         break;
     case NewGame:
-        host_.startGame();
+        host_.showSetup();
         break;
     case Help:
         host_.showHelp();

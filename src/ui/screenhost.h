@@ -6,12 +6,15 @@
 #include <QString>
 
 class Animation;
+class Deck;
 class Match;
 class Player;
 class Platform;
 class QWidget;
 class Sounds;
 struct Cell;
+struct PlayChoice;
+struct QuestionSet;
 
 // A pointer event as the screens read it, in game coordinates. A press reports the pressed button and
 // modifiers 1; a move reports the buttons held and the keyboard modifiers (1 Shift, 2 Ctrl, 4 Alt), so
@@ -54,6 +57,14 @@ public:
     virtual void startGame() = 0;
     // From the winner screen: a fresh board at once, the loser of the last game on turn.
     virtual void playAgain() = 0;
+    // New game: the setup of what to play, then a game with that choice.
+    virtual void showSetup() = 0;
+    virtual void playChoice(const PlayChoice& choice) = 0;
+    // The questions of the set in use, to count what a choice holds.
+    virtual const Deck& deck() const = 0;
+    // Reads a set into the deck unless it is already there, its bad lines reported the first time;
+    // returns why it cannot be read (the deck then stays as it was), or nothing.
+    virtual QString useQuestionSet(const QuestionSet& set) = 0;
     virtual void dealFor(Cell cell) = 0;
     virtual void resolveAnswer(int slot) = 0;
     // The dealt question shows and its clock runs: the computer, when on turn, starts thinking.

@@ -133,6 +133,7 @@ private slots:
         w.returnToMenu();
         g.platform->holdPauses = true;
         g.press(kNewGame.x(), kNewGame.y());
+        g.key(Qt::Key_Return); // the setup: play
         QCOMPARE(w.match().screen(), Screen::Board);
         QVERIFY(w.animation().isPlaying());
         g.key(Qt::Key_Down); // would light the first free cell
@@ -197,6 +198,22 @@ private slots:
         };
         QVERIFY(same("the menu"));
         g.press(400, 450);
+        QVERIFY(same("the setup"));
+        // The fixture's questions have no topic: one chip, Other.
+        const SetupScreen::Item* chip = w.setup().find(SetupScreen::Kind::Topic, int(Topic::Other));
+        QVERIFY(chip);
+        const QPoint onChip = chip->area.center().toPoint();
+        g.moveTo(onChip.x(), onChip.y());
+        QVERIFY(same("a chip lit"));
+        g.press(onChip.x(), onChip.y());
+        QVERIFY(same("the topic off, Start disabled"));
+        g.key(Qt::Key_Space);
+        QVERIFY(same("the topic on again"));
+        g.key(Qt::Key_Tab);
+        QVERIFY(same("the focus moved"));
+        g.moveTo(60, 560);
+        QVERIFY(same("the chip unlit"));
+        g.key(Qt::Key_Return);
         QVERIFY(same("the opening"));
         for (int round = 0; round < 12 && w.match().screen() == Screen::Board; ++round) {
             const Cell cell = freeBottomCell(w.match()) == Cell{} ? Cell{3, 3} : freeBottomCell(w.match());
@@ -231,6 +248,7 @@ private slots:
         g.platform.realPauses = true;
         PaintCounter counter(w, w.animation());
         g.click(kNewGame);
+        g.key(Qt::Key_Return); // the setup: play
         QVERIFY(w.animation().isPlaying());
         QCoreApplication::postEvent(w.windowHandle(), new QExposeEvent(QRegion(0, 0, 800, 600)));
         QTRY_VERIFY(counter.paintsWhilePlaying > 0);

@@ -109,6 +109,7 @@ private slots:
     void aNewScalePaintsTheSameState() {
         LoadedGame g;
         g.press(400, 460); // New game
+        g.key(Qt::Key_Return); // the setup: play
         QCOMPARE(g.window->match().screen(), Screen::Board);
         g.moveTo(400, 160);
         g.press(400, 160);
@@ -147,6 +148,7 @@ private slots:
     void aClockTickPaintsOnlyTheHandsCorner() {
         LoadedGame g;
         g.press(400, 460);
+        g.key(Qt::Key_Return); // the setup: play
         g.press(400, 160);
         QCOMPARE(g.window->match().screen(), Screen::Question);
         g.platform->refreshedArea = {};

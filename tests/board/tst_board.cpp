@@ -75,6 +75,12 @@ const QStringList kFoxOneShortWithAStray{"1", "1.", "1..", "..1.", "1....", "1..
 // The owl's bottom row but for (3, 6), with the top cell: the bottom corners reach the other sides.
 const QStringList kOwlOneShort{"2", "..", "...", "....", ".....", "......", "222.222"};
 
+// New game from the menu, through its setup as last time.
+void newGameFromTheMenu(LoadedGame& g) {
+    g.press(400, 450);
+    g.key(Qt::Key_Return);
+}
+
 // A position set up on the board shown, then its last capture played through the pointer.
 void winFromTheBoard(LoadedGame& g, const QStringList& rows, Player onTurn, int col, int row, bool right) {
     setBoard(*g.window, rows);
@@ -485,7 +491,8 @@ private slots:
         LoadedGame g;
         std::mt19937 random(7);
         for (int game = 0; game < 6; ++game) {
-            g.press(400, 450); // new game from the menu
+            g.press(400, 450);     // new game from the menu
+            g.key(Qt::Key_Return); // the setup: as last time
             QCOMPARE(g.window->match().screen(), Screen::Board);
             int captures = 0;
             while (g.window->match().screen() == Screen::Board && captures < 28) {
@@ -606,7 +613,7 @@ private slots:
 
 void TestBoard::onlyTheWinningGroupIsRingedAndTheWinnerStandsOut() {
     LoadedGame g;
-    g.press(400, 450); // new game: the owl begins
+    newGameFromTheMenu(g); // the owl begins
     QCOMPARE(g.window->match().playerOnTurn(), Player::owl());
     // The owl's wrong answer hands (1, 3) to the fox, which joins its left edge.
     winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
@@ -634,7 +641,7 @@ void TestBoard::aKeyPlaysAgainWithTheLoserBeginning() {
     QFETCH(int, key);
     LoadedGame g;
     g.window->settings().toggleSound();
-    g.press(400, 450);
+    newGameFromTheMenu(g);
     setBoard(*g.window, kFoxOneShortWithAStray);
     g.press(centreOf(1, 3).x(), centreOf(1, 3).y());
     const int wrong = g.window->match().question().rightSlot % 4 + 1;
@@ -665,7 +672,7 @@ void TestBoard::aKeyPlaysAgainWithTheLoserBeginning() {
 
 void TestBoard::escapeOnTheWinnerScreenStillReturnsToTheMenu() {
     LoadedGame g;
-    g.press(400, 450);
+    newGameFromTheMenu(g);
     winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
     g.key(Qt::Key_Escape);
     QCOMPARE(g.window->match().screen(), Screen::Menu);
@@ -688,7 +695,7 @@ void TestBoard::theRestOfTheWinnerScreenIgnoresThePointer_data() {
 void TestBoard::theRestOfTheWinnerScreenIgnoresThePointer() {
     QFETCH(QPoint, at);
     LoadedGame g;
-    g.press(400, 450);
+    newGameFromTheMenu(g);
     winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
     g.moveTo(20, 590);
     const QImage before = g.window->frame(1);
@@ -709,7 +716,7 @@ void TestBoard::thePlayAgainButtonLightsUnderThePointerAndAClickPlaysAgain() {
     QFETCH(bool, czech);
     LoadedGame g;
     if (czech) g.press(620, 160); // the language item
-    g.press(400, 450);
+    newGameFromTheMenu(g);
     winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
     const int look = czech ? 2 : 0;
     g.moveTo(20, 590);
@@ -734,7 +741,7 @@ void TestBoard::theScoreCountsTheGamesSinceTheStartAndShowsInTheNameBar() {
     LoadedGame g;
     g.window->settings().name1Box().setText(QStringLiteral("Ada"));
     g.window->settings().name2Box().setText(QStringLiteral("Bob"));
-    g.press(400, 450);
+    newGameFromTheMenu(g);
     const Match& m = g.window->match();
     QVERIFY(!nameInkBetween(g.window->frame(1), 360, 440)); // no score before a game is won
 
@@ -772,12 +779,12 @@ void TestBoard::theScoreCountsTheGamesSinceTheStartAndShowsInTheNameBar() {
     g.platform->answers = {true};
     g.key(Qt::Key_Escape);
     QCOMPARE(m.screen(), Screen::Menu);
-    g.press(400, 450);
+    newGameFromTheMenu(g);
     QCOMPARE(m.score().winsOf(Player::owl()), 2);
     g.platform->answers = {true};
     g.key(Qt::Key_Escape);
     g.window->settings().name2Box().setText(QStringLiteral("Cyril"));
-    g.press(400, 450);
+    newGameFromTheMenu(g);
     QCOMPARE(m.score().winsOf(Player::owl()), 0);
     QCOMPARE(m.score().winsOf(Player::fox()), 0);
     QVERIFY(!nameInkBetween(g.window->frame(1), 360, 440));

@@ -112,6 +112,7 @@ private slots:
         w.settings().applyPlayers(setup);
         w.computerTurn().setFixedAnswerDelay(60000); // the computer's answer waits for the test
         g.press(400, 450);
+        g.key(Qt::Key_Return); // the setup: as last time
         QCOMPARE(w.match().playerOnTurn(), Player::owl());
         // The owl's left edge but for the bottom corner: a right answer there wins.
         Grid board = w.match().cells();

@@ -100,6 +100,7 @@ private slots:
 
         // The pointer reaches the game at its own coordinates.
         g.click(kNewGame);
+        g.key(Qt::Key_Return); // the setup: play
         QCOMPARE(g.window->match().screen(), Screen::Board);
 
         g.key(Qt::Key_Minus, Qt::ControlModifier);

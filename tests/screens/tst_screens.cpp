@@ -172,7 +172,7 @@ private slots:
         QTest::addColumn<int>("item");
         QTest::addColumn<Screen>("screen");
         QTest::newRow("settings") << 1 << Screen::Settings;
-        QTest::newRow("new game") << 2 << Screen::Board;
+        QTest::newRow("new game") << 2 << Screen::Setup;
         QTest::newRow("help") << 3 << Screen::Help;
         QTest::newRow("language") << 4 << Screen::Menu;
     }

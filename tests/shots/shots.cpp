@@ -122,8 +122,10 @@ int main(int argc, char** argv) {
     for (int language = 0; language < 2; ++language) {
         if (argc == 4) {
             // Each still state reached once, with nothing drawn over and taken away before it.
-            label = QStringLiteral("opening");
+            label = QStringLiteral("setup");
             click({400, 450});
+            label = QStringLiteral("opening");
+            click(w.setup().find(SetupScreen::Kind::Start)->area.center().toPoint());
             label = QStringLiteral("board");
             move(centreOf(3, 3));
             label = QStringLiteral("question");
@@ -147,8 +149,10 @@ int main(int argc, char** argv) {
             click({150, 450});
             move({40, 40});
             click({40, 40});
-            label = QStringLiteral("opening");
+            label = QStringLiteral("setup");
             click({400, 450});
+            label = QStringLiteral("opening");
+            click(w.setup().find(SetupScreen::Kind::Start)->area.center().toPoint());
             label = QStringLiteral("board");
             for (QPoint p : {centreOf(3, 3), centreOf(2, 4), QPoint(50, 550)})
                 move(p);

@@ -174,6 +174,7 @@ echo "run 8: window keys during animations: F11 while the cell zooms, SIGTERM du
 zoom 100
 start
 click 400 450 # new game
+xdotool key Return # the setup: play
 sleep 0.8
 click 432 328 # the middle cell: its zoom plays for about 1.4 s
 xdotool key F11
