@@ -27,7 +27,8 @@ QColor czechCaptionColour() {
 }
 
 QColor playAgainLookColour(int look) {
-    return QColor::fromHsv(15 + 90 * look, 255, 200);
+    // The first look in the slot's own colour, as every picture's top-left pixel is.
+    return look == 0 ? colourOf(PlayAgainSheet) : QColor::fromHsv(15 + 90 * look, 255, 200);
 }
 
 QString ProgramFolder::defaultQuestions() {
