@@ -41,6 +41,8 @@ public:
         if (board.at(col, row) != cellNone) flood(col, row, board.at(col, row));
         return sides_;
     }
+    // The cells the last run reached, in the order it reached them.
+    const std::vector<Pos>& group() const { return group_; }
 
 private:
     void flood(int x, int y, std::uint8_t v) {
@@ -50,12 +52,14 @@ private:
         if (m == sideBottom) sides_[2] = true;
         if (m != v) return;
         marked_.set(x, y, 0);
+        group_.push_back({x, y});
         for (const Pos& p : neighbours(x, y))
             flood(p.col, p.row, v);
     }
 
     Grid marked_;
     std::array<bool, 3> sides_{};
+    std::vector<Pos> group_;
 };
 } // namespace
 
@@ -68,6 +72,28 @@ bool wins(const Grid& board, int col, int row) {
     if (v != cellPlayer1 && v != cellPlayer2) return false;
     const auto sides = sidesReached(board, col, row);
     return sides[0] && sides[1] && sides[2];
+}
+
+std::vector<Pos> winningGroup(const Grid& board, CellState owner) {
+    if (owner != cellPlayer1 && owner != cellPlayer2) return {};
+    // Each group is searched once, from its first cell in reading order.
+    Grid inWinningGroup, searched;
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col) {
+            if (board.at(col, row) != owner || searched.at(col, row) != 0) continue;
+            SideSearch search;
+            const auto sides = search.run(board, col, row);
+            const bool winning = sides[0] && sides[1] && sides[2];
+            for (const Pos& p : search.group()) {
+                searched.set(p.col, p.row, 1);
+                if (winning) inWinningGroup.set(p.col, p.row, 1);
+            }
+        }
+    std::vector<Pos> cells;
+    for (int row = 0; row < kRows; ++row)
+        for (int col = firstCol(row); col <= lastCol(row); ++col)
+            if (inWinningGroup.at(col, row) != 0) cells.push_back({col, row});
+    return cells;
 }
 
 } // namespace board

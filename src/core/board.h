@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace board {
 
@@ -89,5 +90,9 @@ std::array<bool, 3> sidesReached(const Grid& board, int col, int row);
 
 // Whether the group of the cell (col, row) touches all three sides.
 bool wins(const Grid& board, int col, int row);
+
+// The cells of owner's groups that touch all three sides, row by row from the top: what the winner
+// screen rings. Cells of owner outside such a group are left out; empty when owner has not won.
+std::vector<Pos> winningGroup(const Grid& board, CellState owner);
 
 } // namespace board

@@ -69,6 +69,8 @@ bool Match::checkWinner(Cell lastCaptured) {
     if (!wins(cells_, lastCaptured.col, lastCaptured.row)) return false;
     winner_ = Player::owning(cells_.at(lastCaptured.col, lastCaptured.row));
     screen_ = Screen::Winner;
-    if (winner_) emit gameWon(*winner_);
+    if (!winner_) return true;
+    score_.addWin(*winner_);
+    emit gameWon(*winner_);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "board.h"
 #include "deck.h"
 #include "player.h"
+#include "score.h"
 
 #include <QObject>
 #include <QTimer>
@@ -46,6 +47,12 @@ public:
     const Question& question() const { return question_; }
     float timeLeft() const { return timeLeft_; }
     std::optional<Player> winner() const { return winner_; } // on the winner screen
+    // The wins of each player since the program started; a win counts as the winner screen shows.
+    const Score& score() const { return score_; }
+    // The players' names as they are now: a changed name starts the score again.
+    void followPlayerNames(const QString& owlName, const QString& foxName) {
+        score_.followNames(owlName, foxName);
+    }
 
     // Sets up a position directly, as tests and benchmarks need: the board, the player on turn, the
     // screen, and the question phase of a chosen cell with its question.
@@ -111,6 +118,7 @@ private:
     Question question_;
     float timeLeft_ = 0;
     std::optional<Player> winner_;
+    Score score_;
     QTimer clock_;
     bool clockRunning_ = false;
     bool clockPaused_ = false;

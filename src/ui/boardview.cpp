@@ -30,6 +30,8 @@ constexpr Area kLeftPortrait{6, 40, 147, 139}, kRightPortrait{648, 40, 147, 139}
 constexpr Area kNameStrip{153, 96, 495, 28};
 // Each name has half the strip between the first name's start (153) and the second's end (647).
 constexpr double kNameWidth = 240, kSmallestNamePoints = 9.75;
+// The score sits either side of the bar's middle ornament, a little apart from the names.
+constexpr double kBarMiddle = 400, kScoreGap = 10, kScoreMargin = 12;
 constexpr double kWinnerNameWidth = 245, kSmallestWinnerPoints = 12;
 constexpr int kOpeningPause = 20, kZoomPause = 50;
 
@@ -59,6 +61,7 @@ void BoardView::reset() {
     phase_ = Phase::Board;
     zoomFrame_ = -1;
     winnerCardShown_ = false;
+    playAgainLit_ = false;
     forgetHover();
 }
 
@@ -122,23 +125,45 @@ void BoardView::keepNamesInFront(Canvas& c, const QRectF& area) const {
 }
 
 void BoardView::paintNames(Canvas& c) const {
-    // The name of the player on turn is bold: the owl's on the left, the fox's on the right.
-    c.setTextBold(turnShown().isOwl());
     c.setTextColour(QColor(0, 80, 0));
+    double owlRoom = kNameWidth, foxRoom = kNameWidth;
+    // Once a game is won, each side's wins stand beside the bar's middle, the owl's left of it and
+    // the fox's right of it; the names give way to them.
+    const Score& score = host_.match().score();
+    if (score.winsOf(Player::owl()) + score.winsOf(Player::fox()) > 0) {
+        c.setTextBold(true);
+        c.setTextSize(14);
+        const QString owlWins = QString::number(score.winsOf(Player::owl()));
+        const QString foxWins = QString::number(score.winsOf(Player::fox()));
+        const double owlWidth = c.textWidth(owlWins), foxWidth = c.textWidth(foxWins);
+        c.setTextPosition(kBarMiddle - kScoreGap - owlWidth, 98);
+        c.print(owlWins);
+        c.setTextPosition(kBarMiddle + kScoreGap, 98);
+        c.print(foxWins);
+        owlRoom = kBarMiddle - kScoreGap - owlWidth - kScoreMargin - 153;
+        foxRoom = 647 - (kBarMiddle + kScoreGap + foxWidth + kScoreMargin);
+    }
+    // The name of the player on turn is bold: the owl's on the left, the fox's on the right.
+    const bool owlBold = turnShown().isOwl();
+    c.setTextBold(owlBold);
     c.setTextPosition(153, 98);
     c.setTextSize(14);
-    c.print(c.fitText(host_.nameOf(Player::owl()), kNameWidth, kSmallestNamePoints));
-    c.setTextBold(!c.isTextBold());
+    c.print(c.fitText(host_.nameOf(Player::owl()), owlRoom, kSmallestNamePoints));
+    c.setTextBold(!owlBold);
     c.setTextSize(14);
-    const QString foxName = c.fitText(host_.nameOf(Player::fox()), kNameWidth, kSmallestNamePoints);
+    const QString foxName = c.fitText(host_.nameOf(Player::fox()), foxRoom, kSmallestNamePoints);
     const double width = c.textWidth(foxName);
     c.setTextPosition(static_cast<float>(647 - width), 98);
     c.print(foxName);
 }
 
 Player BoardView::turnShown() const {
-    // The turn passes on the board once the capture is over.
-    return phase_ == Phase::Capture ? capture_.answering : host_.match().playerOnTurn();
+    // The turn passes on the board once the capture is over. On the winner screen nobody is on turn:
+    // the winner stands out, not the loser who will begin the next game.
+    if (phase_ == Phase::Capture) return capture_.answering;
+    const Match& m = host_.match();
+    if (m.screen() == Screen::Winner && m.winner()) return *m.winner();
+    return m.playerOnTurn();
 }
 
 void BoardView::paintFront(Canvas& c) const {
@@ -178,6 +203,7 @@ void BoardView::startGame(std::function<void()> then) {
     forgetHover();
     zoomFrame_ = -1;
     winnerCardShown_ = false;
+    playAgainLit_ = false;
     phase_ = Phase::Opening;
     // The background opens from the board's centre over the menu.
     std::vector<Animation::Step> frames;
@@ -262,6 +288,7 @@ void BoardView::animateCapture(const Capture& c, int chosenSlot, std::function<v
 
 void BoardView::showWinner() {
     winnerCardShown_ = false;
+    playAgainLit_ = false;
     // The winning pieces ringed, a pause, then the winner's card.
     host_.animation().play({{[this] {
                                  phase_ = Phase::Winner;
@@ -271,20 +298,19 @@ void BoardView::showWinner() {
                              kWinnerPause}},
                            [this] {
                                winnerCardShown_ = true;
-                               host_.refresh(QRectF(268, 300, 265, 206));
+                               host_.refresh(QRectF(268, 300, 265, 206) | QRectF(playagain::kArea));
                            });
 }
 
 void BoardView::paintWinner(Canvas& c) const {
     const Player winner = host_.match().winner().value_or(Player::fox());
-    const Grid& cells = host_.match().cells();
-    for (int row = 0; row < kRows; ++row)
-        for (int col = firstCol(row); col <= lastCol(row); ++col)
-            if (cells.at(col, row) == winner.pieces()) {
-                const RectF r = cellRect(col, row);
-                c.draw(WinnerRing, r.left - 16, r.top - 16, 96, 102);
-            }
+    // Only the group that won is ringed; the winner's other cells stay plain.
+    for (const Pos& cell : winningGroup(host_.match().cells(), winner.pieces())) {
+        const RectF r = cellRect(cell.col, cell.row);
+        c.draw(WinnerRing, r.left - 16, r.top - 16, 96, 102);
+    }
     if (!winnerCardShown_) return;
+    paintPlayAgain(c);
     c.draw(winner.isFox() ? Player1WinnerCard : Player2WinnerCard, 268, 300, 265, 206);
     c.drawPart(WinnerCaptions, 282, 329, 237, 71, 0, host_.isCzech() ? 71 : 0, 237, 71);
     c.setTextBold(true);
@@ -303,6 +329,33 @@ void BoardView::paintWinner(Canvas& c) const {
     c.setTextColour(QColor(255, 255, 255));
     c.setTextPosition(static_cast<float>(400 - width / 2), static_cast<float>(415 + drop));
     c.print(name);
+}
+
+void BoardView::paintPlayAgain(Canvas& c) const {
+    // The sheet holds four looks one under another: English plain and lit, then Czech plain and lit.
+    const QRect a = playagain::kArea;
+    const int look = (host_.isCzech() ? 2 : 0) + (playAgainLit_ ? 1 : 0);
+    c.drawPart(PlayAgainSheet, a.x(), a.y(), a.width(), a.height(), 0, look * a.height(), a.width(),
+               a.height());
+}
+
+void BoardView::lightPlayAgain(bool lit) {
+    if (lit == playAgainLit_) return;
+    playAgainLit_ = lit;
+    host_.refresh(QRectF(playagain::kArea));
+}
+
+void BoardView::handleWinnerPointer(const Pointer& p) {
+    if (!isPlayAgainShown()) return;
+    const bool over = playagain::isHit(p.x, p.y);
+    lightPlayAgain(over);
+    if (over && p.clicks()) host_.playAgain();
+}
+
+bool BoardView::handleWinnerKey(int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
+    if (isPlayAgainShown()) host_.playAgain();
+    return true;
 }
 
 void BoardView::handlePointer(const Pointer& p) {

@@ -22,6 +22,14 @@ constexpr bool isHit(int x, int y) {
 }
 } // namespace closecontrol
 
+// The button under the winner's card that starts the next game at once.
+namespace playagain {
+constexpr QRect kArea{300, 512, 200, 46};
+constexpr bool isHit(int x, int y) {
+    return x >= kArea.left() && x <= kArea.right() && y >= kArea.top() && y <= kArea.bottom();
+}
+} // namespace playagain
+
 class BoardView {
 public:
     explicit BoardView(ScreenHost& host) : host_(host) {}
@@ -35,8 +43,10 @@ public:
     // The cell goes to its new owner: its big piece shrinks onto it while the options go one by one
     // (clearOption); then runs once the board shows alone again.
     void animateCapture(const Capture& c, int chosenSlot, std::function<void()> then);
-    // The winning group ringed, then after a pause the winner's card.
+    // The winning group ringed, then after a pause the winner's card and the play-again button.
     void showWinner();
+    bool isPlayAgainShown() const { return phase_ == Phase::Winner && winnerCardShown_; }
+    bool isPlayAgainLit() const { return playAgainLit_; }
     // Back to the plain board, as a new screen shows.
     void reset();
 
@@ -48,6 +58,10 @@ public:
     void handlePointer(const Pointer& p);
     // Arrows move the highlight over the free cells, Enter and Space choose the highlighted one.
     bool handleKey(int key);
+    // On the winner screen only the play-again button answers: it lights under the pointer, and a
+    // click on it, Enter or Space play again.
+    void handleWinnerPointer(const Pointer& p);
+    bool handleWinnerKey(int key);
 
     Cell hoveredCell() const { return hovered_; } // {0, 0} for none (no cell of the triangle is there)
     void forgetHover() {
@@ -67,6 +81,8 @@ private:
     void keepNamesInFront(Canvas& c, const QRectF& area) const;
     void paintCells(Canvas& c) const;
     void paintWinner(Canvas& c) const;
+    void paintPlayAgain(Canvas& c) const;
+    void lightPlayAgain(bool lit);
     QRectF captureArea() const;
     void highlight(Cell cell);
 
@@ -78,6 +94,7 @@ private:
     int chosenSlot_ = 0;
     double captureGrowth_ = 0, captureStep_ = 0, captureSize_ = 0;
     bool winnerCardShown_ = false;
+    bool playAgainLit_ = false;
     Cell hovered_;
     int hoverButtons_ = 0;
 };

@@ -81,8 +81,8 @@ GameWindow::GameWindow(Platform& platform, const QString& programFolder, QWidget
     : QWidget(parent), platform_(platform), folder_(programFolder),
       profile_(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), false),
       sounds_(platform, programFolder), animation_(platform, *this),
-      computer_(QRandomGenerator::global()->generate64()), menu_(*this), help_(*this), settings_(*this), setup_(*this),
-      boardView_(*this), questionPanel_(*this), back_(*this) {
+      computer_(QRandomGenerator::global()->generate64()), menu_(*this), help_(*this), settings_(*this),
+      setup_(*this), boardView_(*this), questionPanel_(*this), back_(*this) {
     setWindowTitle(QStringLiteral("TamvelKvíz"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(800, 600);
@@ -424,27 +424,25 @@ void GameWindow::reportQuestionLines(const QString& file, const LoadReport& load
     const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
     const auto fallback = static_cast<qsizetype>(loaded.decoding.fallbackLines.size());
     if (!showDialog || (skipped == 0 && fallback == 0)) return;
-        QStringList parts;
-        if (skipped > 0)
-            parts << (czech_
-                          ? QStringLiteral("• vynechané řádky (nejsou ve tvaru "
-                                           "otázka\\správně\\špatně\\špatně\\špatně): %1")
-                          : QStringLiteral("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1"))
-                         .arg(skipped);
-        if (fallback > 0)
-            parts << (czech_ ? QStringLiteral(
-                                   "• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1")
-                             : QStringLiteral("• lines not in UTF-8, read as Windows-1250: %1"))
-                         .arg(fallback);
-        platform_.showWarning(
-            this, czech_
-                      ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
-                                       "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
-                            .arg(file, parts.join(u'\n'))
-                      : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
-                                       "The game goes on. The program tamvelkviz-check lists these lines "
-                                       "with their numbers.")
-                            .arg(file, parts.join(u'\n')));
+    QStringList parts;
+    if (skipped > 0)
+        parts << (czech_ ? QStringLiteral("• vynechané řádky (nejsou ve tvaru "
+                                          "otázka\\správně\\špatně\\špatně\\špatně): %1")
+                         : QStringLiteral("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1"))
+                     .arg(skipped);
+    if (fallback > 0)
+        parts << (czech_
+                      ? QStringLiteral("• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1")
+                      : QStringLiteral("• lines not in UTF-8, read as Windows-1250: %1"))
+                     .arg(fallback);
+    platform_.showWarning(
+        this, czech_ ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
+                                      "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
+                           .arg(file, parts.join(u'\n'))
+                     : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
+                                      "The game goes on. The program tamvelkviz-check lists these lines "
+                                      "with their numbers.")
+                           .arg(file, parts.join(u'\n')));
 }
 
 void GameWindow::reportPictureProblems(const QStringList& problems) {
@@ -548,8 +546,8 @@ void GameWindow::rememberChoice(const PlayChoice& choice) {
     // Losing it only means the default choice next time, so it is not shown.
     const QString cause = profile_.savePlayChoice(choice);
     if (!cause.isEmpty())
-        std::fprintf(stderr, "%s: not saved: %s\n", qPrintable(QDir::toNativeSeparators(profile_.choiceFile())),
-                     qPrintable(cause));
+        std::fprintf(stderr, "%s: not saved: %s\n",
+                     qPrintable(QDir::toNativeSeparators(profile_.choiceFile())), qPrintable(cause));
 }
 
 void GameWindow::playChoice(const PlayChoice& choice) {
@@ -561,9 +559,20 @@ void GameWindow::playChoice(const PlayChoice& choice) {
 }
 
 void GameWindow::startGame() {
+    // Names are changed in the settings, between games: the score belongs to the names it was won under.
+    match_.followPlayerNames(settings_.name1(), settings_.name2());
     openedFrom_ = match_.screen();
     match_.startGame();
     boardView_.startGame([this] { beginTurn(); });
+}
+
+void GameWindow::playAgain() {
+    sounds_.playEffect(QStringLiteral("select"));
+    // The match keeps the loser on turn; no opening, as the board is already shown.
+    match_.startGame();
+    boardView_.reset();
+    refresh();
+    beginTurn();
 }
 
 void GameWindow::dealFor(Cell cell) {
@@ -702,6 +711,8 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         return boardView_.handleKey(key);
     case Screen::Question:
         return questionPanel_.handleKey(key);
+    case Screen::Winner:
+        return boardView_.handleWinnerKey(key);
     default:
         return false;
     }
@@ -730,6 +741,8 @@ void GameWindow::handlePointer(const Pointer& p) {
         if (match_.screen() == Screen::Setup) setup_.handlePointer(p); // unless the back control left
         break;
     case Screen::Winner:
+        boardView_.handleWinnerPointer(p);
+        break;
     case Screen::Splash:
         break;
     }

@@ -20,8 +20,8 @@
 #include "sounds.h"
 
 #include <QSet>
-#include <optional>
 #include <QWidget>
+#include <optional>
 
 class Platform;
 
@@ -99,6 +99,7 @@ public:
     void showHelp() override { help_.show(); }
     // Starts a game, deals for a chosen cell, and ends a game: the transitions that several screens use.
     void startGame() override;
+    void playAgain() override;
     void showSetup() override;
     // Deals from what the setup chose, remembered for the next time, and starts the game.
     void playChoice(const PlayChoice& choice) override;

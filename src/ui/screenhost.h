@@ -55,6 +55,8 @@ public:
     // A Yes/No question (Yes the default); the answer clock stands still while it is open.
     virtual bool askYesNo(const QString& prompt) = 0;
     virtual void startGame() = 0;
+    // From the winner screen: a fresh board at once, the loser of the last game on turn.
+    virtual void playAgain() = 0;
     // New game: the setup of what to play, then a game with that choice.
     virtual void showSetup() = 0;
     virtual void playChoice(const PlayChoice& choice) = 0;

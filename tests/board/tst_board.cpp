@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 #include <random>
 
 using namespace board;
@@ -50,6 +51,50 @@ void questionOf(GameWindow& w, int p, int col, int row, int rightSlot = 2) {
     w.match().setUpQuestion(Cell{col, row}, q);
     w.questionPanel().open();
     w.match().stopClock(); // the test moves the clock itself
+}
+
+QPoint centreOf(int col, int row) {
+    const RectF r = cellRect(col, row);
+    return {static_cast<int>(r.left + 32), static_cast<int>(r.top + 35)};
+}
+
+// The player on turn chooses a cell and answers right or wrong, all through the pointer; the animations
+// pass at once.
+void chooseAndAnswer(LoadedGame& g, int col, int row, bool right) {
+    const QPoint cell = centreOf(col, row);
+    g.press(cell.x(), cell.y());
+    const Match& m = g.window->match();
+    QCOMPARE(m.screen(), Screen::Question);
+    const int slot = right ? m.question().rightSlot : m.question().rightSlot % 4 + 1;
+    const QPoint option = QuestionPanel::optionRect(m.playerOnTurn(), slot).center().toPoint();
+    g.press(option.x(), option.y());
+}
+
+// The fox's left edge but for (1, 3), and a fox cell (3, 3) that no cell of the edge touches.
+const QStringList kFoxOneShortWithAStray{"1", "1.", "1..", "..1.", "1....", "1.....", "1......"};
+// The owl's bottom row but for (3, 6), with the top cell: the bottom corners reach the other sides.
+const QStringList kOwlOneShort{"2", "..", "...", "....", ".....", "......", "222.222"};
+
+// New game from the menu, through its setup as last time.
+void newGameFromTheMenu(LoadedGame& g) {
+    g.press(400, 450);
+    g.key(Qt::Key_Return);
+}
+
+// A position set up on the board shown, then its last capture played through the pointer.
+void winFromTheBoard(LoadedGame& g, const QStringList& rows, Player onTurn, int col, int row, bool right) {
+    setBoard(*g.window, rows);
+    g.window->match().setUp(g.window->match().cells(), onTurn);
+    g.window->refresh();
+    chooseAndAnswer(g, col, row, right);
+}
+
+// Whether the bar holds ink of the names' colour between x0 and x1.
+bool nameInkBetween(const QImage& frame, int x0, int x1) {
+    for (int y = 96; y < 122; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (QColor(frame.pixel(x, y)) == QColor(0, 80, 0)) return true;
+    return false;
 }
 
 struct OptionBox {
@@ -446,7 +491,7 @@ private slots:
         LoadedGame g;
         std::mt19937 random(7);
         for (int game = 0; game < 6; ++game) {
-            g.press(400, 450); // new game from the menu
+            g.press(400, 450);     // new game from the menu
             g.key(Qt::Key_Return); // the setup: as last time
             QCOMPARE(g.window->match().screen(), Screen::Board);
             int captures = 0;
@@ -545,6 +590,16 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2").arg(whiteLeft).arg(whiteRight)));
     }
 
+    void onlyTheWinningGroupIsRingedAndTheWinnerStandsOut();
+    void aKeyPlaysAgainWithTheLoserBeginning_data();
+    void aKeyPlaysAgainWithTheLoserBeginning();
+    void escapeOnTheWinnerScreenStillReturnsToTheMenu();
+    void theRestOfTheWinnerScreenIgnoresThePointer_data();
+    void theRestOfTheWinnerScreenIgnoresThePointer();
+    void thePlayAgainButtonLightsUnderThePointerAndAClickPlaysAgain_data();
+    void thePlayAgainButtonLightsUnderThePointerAndAClickPlaysAgain();
+    void theScoreCountsTheGamesSinceTheStartAndShowsInTheNameBar();
+
     void theOpponentWinsThroughAWrongAnswer() {
         LoadedGame g;
         questionOf(*g.window, 1, 6, 6, 2); // the answer in slot 3 is wrong
@@ -555,6 +610,185 @@ private slots:
         QCOMPARE(g.pixel(300, 480), rgb(15));
     }
 };
+
+void TestBoard::onlyTheWinningGroupIsRingedAndTheWinnerStandsOut() {
+    LoadedGame g;
+    newGameFromTheMenu(g); // the owl begins
+    QCOMPARE(g.window->match().playerOnTurn(), Player::owl());
+    // The owl's wrong answer hands (1, 3) to the fox, which joins its left edge.
+    winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
+    QCOMPARE(g.window->match().screen(), Screen::Winner);
+    QCOMPARE(g.window->match().winner(), Player::fox());
+    // The top cell's ring reaches over the name bar; the stray cell (3, 3) has none above its right
+    // shoulder, where the free cell (4, 2) shows.
+    QCOMPARE(g.pixel(353, 113), rgb(WinnerRing));
+    QCOMPARE(g.pixel(470, 283), rgb(FreeCell));
+    QCOMPARE(g.window->match().cells().at(3, 3), cellPlayer1);
+    // The winner's portrait glows, not the loser's, though the loser begins the next game.
+    QCOMPARE(g.window->match().playerOnTurn(), Player::owl());
+    QCOMPARE(g.pixel(700, 100), rgb(OnTurnFrame));
+    QVERIFY(g.pixel(80, 45) != rgb(OnTurnFrame));
+    QCOMPARE(g.pixel(400, 535), fixture::playAgainLookColour(0).rgb());
+}
+
+void TestBoard::aKeyPlaysAgainWithTheLoserBeginning_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+void TestBoard::aKeyPlaysAgainWithTheLoserBeginning() {
+    QFETCH(int, key);
+    LoadedGame g;
+    g.window->settings().toggleSound();
+    newGameFromTheMenu(g);
+    setBoard(*g.window, kFoxOneShortWithAStray);
+    g.press(centreOf(1, 3).x(), centreOf(1, 3).y());
+    const int wrong = g.window->match().question().rightSlot % 4 + 1;
+    const QPoint option = QuestionPanel::optionRect(Player::owl(), wrong).center().toPoint();
+    g.platform->holdPauses = true;
+    g.press(option.x(), option.y());
+    // Up to the pause before the card: a key then is dropped, not kept for the card.
+    while (g.window->match().screen() != Screen::Winner && g.platform->runPause()) {
+    }
+    QCOMPARE(g.window->match().screen(), Screen::Winner);
+    QVERIFY(g.window->animation().isPlaying());
+    g.key(static_cast<Qt::Key>(key));
+    QCOMPARE(g.window->match().screen(), Screen::Winner);
+    g.platform->runAllPauses();
+    QVERIFY(!g.window->animation().isPlaying());
+    g.platform->clear();
+    g.key(static_cast<Qt::Key>(key));
+    QCOMPARE(g.window->match().screen(), Screen::Board);
+    QCOMPARE(g.window->match().playerOnTurn(), Player::owl());
+    QVERIFY(g.window->match().cells() == freeGrid());
+    QCOMPARE(g.platform->sounds, QStringList{QStringLiteral("select.wav")});
+    QVERIFY(g.platform->pending.empty()); // no opening: the board is there at once
+    // The board as a new game shows it: the owl framed, no ring, no card, no button.
+    QCOMPARE(g.pixel(80, 100), rgb(OnTurnFrame));
+    QCOMPARE(g.pixel(353, 113), rgb(Background));
+    QCOMPARE(g.pixel(400, 535), rgb(BoardPlate));
+}
+
+void TestBoard::escapeOnTheWinnerScreenStillReturnsToTheMenu() {
+    LoadedGame g;
+    newGameFromTheMenu(g);
+    winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
+    g.key(Qt::Key_Escape);
+    QCOMPARE(g.window->match().screen(), Screen::Menu);
+    QVERIFY(g.platform->prompts.isEmpty());
+}
+
+void TestBoard::theRestOfTheWinnerScreenIgnoresThePointer_data() {
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("the card") << QPoint(400, 400);
+    QTest::newRow("a free cell") << centreOf(6, 6);
+    QTest::newRow("a ringed cell") << centreOf(0, 6);
+    QTest::newRow("the winner's portrait") << QPoint(700, 100);
+    QTest::newRow("the loser's portrait") << QPoint(80, 100);
+    QTest::newRow("the name bar") << QPoint(400, 110);
+    QTest::newRow("left of the button") << QPoint(299, 535);
+    QTest::newRow("right of the button") << QPoint(500, 535);
+    QTest::newRow("above the button") << QPoint(400, 511);
+    QTest::newRow("below the button") << QPoint(400, 558);
+}
+void TestBoard::theRestOfTheWinnerScreenIgnoresThePointer() {
+    QFETCH(QPoint, at);
+    LoadedGame g;
+    newGameFromTheMenu(g);
+    winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
+    g.moveTo(20, 590);
+    const QImage before = g.window->frame(1);
+    g.platform->clear();
+    g.moveTo(at.x(), at.y());
+    g.press(at.x(), at.y());
+    QCOMPARE(g.window->match().screen(), Screen::Winner);
+    QCOMPARE(g.window->frame(1), before);
+    QVERIFY(g.platform->sounds.isEmpty());
+}
+
+void TestBoard::thePlayAgainButtonLightsUnderThePointerAndAClickPlaysAgain_data() {
+    QTest::addColumn<bool>("czech");
+    QTest::newRow("English") << false;
+    QTest::newRow("Czech") << true;
+}
+void TestBoard::thePlayAgainButtonLightsUnderThePointerAndAClickPlaysAgain() {
+    QFETCH(bool, czech);
+    LoadedGame g;
+    if (czech) g.press(620, 160); // the language item
+    newGameFromTheMenu(g);
+    winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
+    const int look = czech ? 2 : 0;
+    g.moveTo(20, 590);
+    QCOMPARE(g.pixel(400, 535), fixture::playAgainLookColour(look).rgb());
+    g.moveTo(301, 513);
+    QCOMPARE(g.pixel(400, 535), fixture::playAgainLookColour(look + 1).rgb());
+    g.moveTo(400, 570);
+    QCOMPARE(g.pixel(400, 535), fixture::playAgainLookColour(look).rgb());
+    // A right button only lights it.
+    g.press(400, 535, Qt::RightButton);
+    QCOMPARE(g.window->match().screen(), Screen::Winner);
+    QCOMPARE(g.pixel(400, 535), fixture::playAgainLookColour(look + 1).rgb());
+    g.press(400, 535);
+    QCOMPARE(g.window->match().screen(), Screen::Board);
+    QCOMPARE(g.window->match().playerOnTurn(), Player::owl());
+    QVERIFY(g.window->match().cells() == freeGrid());
+}
+
+// Three games in a row, each played again from the winner screen: the wins add up on each side, and
+// the loser of each game begins the next.
+void TestBoard::theScoreCountsTheGamesSinceTheStartAndShowsInTheNameBar() {
+    LoadedGame g;
+    g.window->settings().name1Box().setText(QStringLiteral("Ada"));
+    g.window->settings().name2Box().setText(QStringLiteral("Bob"));
+    newGameFromTheMenu(g);
+    const Match& m = g.window->match();
+    QVERIFY(!nameInkBetween(g.window->frame(1), 360, 440)); // no score before a game is won
+
+    // The owl answers wrong: the fox wins, and the owl begins again.
+    QCOMPARE(m.playerOnTurn(), Player::owl());
+    winFromTheBoard(g, kFoxOneShortWithAStray, Player::owl(), 1, 3, false);
+    QCOMPARE(m.winner(), Player::fox());
+    QCOMPARE(m.score().winsOf(Player::owl()), 0);
+    QCOMPARE(m.score().winsOf(Player::fox()), 1);
+    const QImage firstWin = g.window->frame(1);
+    QVERIFY(nameInkBetween(firstWin, 370, 400) && nameInkBetween(firstWin, 400, 430));
+    g.key(Qt::Key_Return);
+    QCOMPARE(m.playerOnTurn(), Player::owl());
+    QCOMPARE(m.score().winsOf(Player::fox()), 1); // kept into the next game
+
+    // The owl answers right and wins: the fox begins.
+    winFromTheBoard(g, kOwlOneShort, Player::owl(), 3, 6, true);
+    QCOMPARE(m.winner(), Player::owl());
+    QCOMPARE(m.score().winsOf(Player::owl()), 1);
+    QCOMPARE(m.score().winsOf(Player::fox()), 1);
+    g.press(400, 535);
+    QCOMPARE(m.playerOnTurn(), Player::fox());
+
+    // The fox answers wrong: the owl wins again, and the fox begins.
+    winFromTheBoard(g, kOwlOneShort, Player::fox(), 3, 6, false);
+    QCOMPARE(m.winner(), Player::owl());
+    QCOMPARE(m.score().winsOf(Player::owl()), 2);
+    QCOMPARE(m.score().winsOf(Player::fox()), 1);
+    g.key(Qt::Key_Space);
+    QCOMPARE(m.screen(), Screen::Board);
+    QCOMPARE(m.playerOnTurn(), Player::fox());
+    QVERIFY(nameInkBetween(g.window->frame(1), 370, 430));
+
+    // Through the menu with the same names the score stays; a new name starts it again.
+    g.platform->answers = {true};
+    g.key(Qt::Key_Escape);
+    QCOMPARE(m.screen(), Screen::Menu);
+    newGameFromTheMenu(g);
+    QCOMPARE(m.score().winsOf(Player::owl()), 2);
+    g.platform->answers = {true};
+    g.key(Qt::Key_Escape);
+    g.window->settings().name2Box().setText(QStringLiteral("Cyril"));
+    newGameFromTheMenu(g);
+    QCOMPARE(m.score().winsOf(Player::owl()), 0);
+    QCOMPARE(m.score().winsOf(Player::fox()), 0);
+    QVERIFY(!nameInkBetween(g.window->frame(1), 360, 440));
+}
 
 QTEST_MAIN(TestBoard)
 #include "tst_board.moc"

@@ -103,6 +103,39 @@ private slots:
         QVERIFY(w.computerTurn().answerTimer().isActive());
     }
 
+    // The person wins; the computer, having lost, begins the next game as soon as it is asked for.
+    void playingAgainAfterTheComputerLostStartsItsTurn() {
+        LoadedGame g;
+        GameWindow& w = *g.window;
+        PlayerSetup setup;
+        setup.setComputer(Player::fox().number(), computer::Level::Easy);
+        w.settings().applyPlayers(setup);
+        w.computerTurn().setFixedAnswerDelay(60000); // the computer's answer waits for the test
+        g.press(400, 450);
+        g.key(Qt::Key_Return); // the setup: as last time
+        QCOMPARE(w.match().playerOnTurn(), Player::owl());
+        // The owl's left edge but for the bottom corner: a right answer there wins.
+        Grid board = w.match().cells();
+        for (int row = 0; row < kRows - 1; ++row)
+            board.set(firstCol(row), row, cellPlayer2);
+        w.match().setUp(board, Player::owl());
+        g.press(centreOf({0, 6}).x(), centreOf({0, 6}).y());
+        const QPoint right =
+            QuestionPanel::optionRect(Player::owl(), w.match().question().rightSlot).center().toPoint();
+        g.press(right.x(), right.y());
+        QCOMPARE(w.match().screen(), Screen::Winner);
+        QCOMPARE(w.match().winner(), Player::owl());
+        QVERIFY(w.cursor().shape() == Qt::ArrowCursor); // the winner screen is the person's
+        g.key(Qt::Key_Return);
+        QCOMPARE(w.match().screen(), Screen::Board);
+        QCOMPARE(w.match().playerOnTurn(), Player::fox());
+        QVERIFY(w.cursor().shape() == Qt::BusyCursor);
+        // Nobody else chooses: the computer's search must have begun with the new board.
+        QTRY_COMPARE(w.match().screen(), Screen::Question);
+        QCOMPARE(w.match().playerOnTurn(), Player::fox());
+        QVERIFY(w.computerTurn().isAnswerPending());
+    }
+
     void theSwitchesCycleThroughTheLevelsAndAreKept() {
         LoadedGame g;
         GameWindow& w = *g.window;

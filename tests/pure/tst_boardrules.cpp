@@ -30,6 +30,22 @@ bool parseBoard(const QByteArray& ascii, Grid& g, Pos& marked) {
     return true;
 }
 
+// The same picture, where 'W' is a cell of player 1 and 'V' one of player 2 that the winning group must
+// hold: the board into g, those cells into expected in reading order.
+bool parseWinningBoard(const QByteArray& ascii, Grid& g, std::vector<Pos>& expected) {
+    QByteArray plain = ascii;
+    plain.replace('W', '1').replace('V', '2');
+    Pos unused{};
+    if (!parseBoard(plain, g, unused)) return false;
+    QStringList rows;
+    for (const QString& l : QString::fromLatin1(ascii).split(u'\n'))
+        if (!l.trimmed().isEmpty()) rows << QString(l).remove(u' ');
+    for (int r = 0; r < kRows; ++r)
+        for (int i = 0; i <= r; ++i)
+            if (rows[r][i] == u'W' || rows[r][i] == u'V') expected.push_back({firstCol(r) + i, r});
+    return true;
+}
+
 } // namespace
 
 class BoardModelTest : public QObject {
@@ -49,6 +65,9 @@ private slots:
     void winSearch_data();
     void winSearch();
     void everyFullBoardHasExactlyOneWinner();
+    void winningGroup_data();
+    void winningGroup();
+    void theWinningGroupOfEveryFullBoardHoldsTheCellsThatWin();
 };
 
 void BoardModelTest::rowsSpanTheTriangle_data() {
@@ -326,6 +345,100 @@ void BoardModelTest::everyFullBoardHasExactlyOneWinner() {
         if (won[0]) ++playerOneWins;
     }
     QVERIFY(playerOneWins > 0 && playerOneWins < 2000);
+}
+
+void BoardModelTest::winningGroup_data() {
+    QTest::addColumn<QByteArray>("board");
+    QTest::addColumn<int>("owner");
+
+    QTest::newRow("an isolated cell beside the group stays out") << QByteArray(R"(
+              W
+             W .
+            W . .
+           W . 1 .
+          W . . . .
+         W . . . . .
+        W . . . . . .
+    )") << 2;
+    QTest::newRow("a group touching two sides stays out") << QByteArray(R"(
+              .
+             . .
+            V V V
+           . . V .
+          . . V . 2
+         . . V . 2 2
+        . . V . . 2 2
+    )") << 3;
+    QTest::newRow("a branch that reaches no side belongs to the group") << QByteArray(R"(
+              .
+             . .
+            . . .
+           W W W W
+          . W W . .
+         . . W . . .
+        . . W . . . .
+    )") << 2;
+    QTest::newRow("two groups joined by a cell are one") << QByteArray(R"(
+              W
+             W .
+            W . .
+           W . . .
+          W . . . .
+         W . . . . .
+        W W W W W W .
+    )") << 2;
+    QTest::newRow("no group touching three sides gives nothing") << QByteArray(R"(
+              1
+             1 1
+            . . .
+           . . . 1
+          . . . . 1
+         1 . . . . .
+        1 1 1 . 1 1 1
+    )") << 2;
+    QTest::newRow("the opponent's winning group is not the owner's") << QByteArray(R"(
+              2
+             2 .
+            2 . .
+           2 . . .
+          2 . . . .
+         2 . . 1 . .
+        2 2 2 2 2 2 2
+    )") << 2;
+}
+
+void BoardModelTest::winningGroup() {
+    QFETCH(QByteArray, board);
+    QFETCH(int, owner);
+    Grid g;
+    std::vector<Pos> expected;
+    QVERIFY(parseWinningBoard(board, g, expected));
+    const std::vector<Pos> group = board::winningGroup(g, static_cast<CellState>(owner));
+    QCOMPARE(group.size(), expected.size());
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        QCOMPARE(group[i].col, expected[i].col);
+        QCOMPARE(group[i].row, expected[i].row);
+    }
+}
+
+// On any full board, the winning group is exactly the cells from which the win search finds a win.
+void BoardModelTest::theWinningGroupOfEveryFullBoardHoldsTheCellsThatWin() {
+    std::mt19937 gen(54321);
+    std::bernoulli_distribution coin(0.5);
+    for (int n = 0; n < 500; ++n) {
+        Grid g;
+        for (int r = 0; r < kRows; ++r)
+            for (int c = firstCol(r); c <= lastCol(r); ++c)
+                g.set(c, r, coin(gen) ? cellPlayer1 : cellPlayer2);
+        for (const CellState owner : {cellPlayer1, cellPlayer2}) {
+            Grid inGroup;
+            for (const Pos& p : board::winningGroup(g, owner))
+                inGroup.set(p.col, p.row, 1);
+            for (int r = 0; r < kRows; ++r)
+                for (int c = firstCol(r); c <= lastCol(r); ++c)
+                    QCOMPARE(inGroup.at(c, r) == 1, g.at(c, r) == owner && wins(g, c, r));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(BoardModelTest)

@@ -139,6 +139,60 @@ private slots:
         QVERIFY(!other.winner());
     }
 
+    void eachWinCountsForItsPlayerAcrossGames() {
+        Match m;
+        m.followPlayerNames(QStringLiteral("Ada"), QStringLiteral("Bára"));
+        const auto winBy = [&m](Player p) {
+            m.startGame();
+            Grid g = m.cells();
+            for (int r = 0; r < kRows; ++r)
+                g.set(firstCol(r), r, p.pieces());
+            m.setUp(g, p.opponent());
+            return m.checkWinner({firstCol(6), 6});
+        };
+        QCOMPARE(m.score().winsOf(Player::owl()), 0);
+        QCOMPARE(m.score().winsOf(Player::fox()), 0);
+        QVERIFY(winBy(Player::owl()));
+        QVERIFY(winBy(Player::fox()));
+        QVERIFY(winBy(Player::owl()));
+        QCOMPARE(m.score().winsOf(Player::owl()), 2);
+        QCOMPARE(m.score().winsOf(Player::fox()), 1);
+        // A capture that wins nothing counts nothing.
+        m.startGame();
+        QVERIFY(!m.checkWinner({3, 3}));
+        QCOMPARE(m.score().winsOf(Player::owl()) + m.score().winsOf(Player::fox()), 3);
+    }
+
+    void theScoreStartsAgainWhenANameChangesOnly_data() {
+        QTest::addColumn<QString>("owlName");
+        QTest::addColumn<QString>("foxName");
+        QTest::addColumn<int>("owlWins");
+        QTest::newRow("the same names keep it") << QStringLiteral("Ada") << QStringLiteral("Bára") << 1;
+        QTest::newRow("a new name for the owl") << QStringLiteral("Eva") << QStringLiteral("Bára") << 0;
+        QTest::newRow("a new name for the fox") << QStringLiteral("Ada") << QStringLiteral("Cyril") << 0;
+        QTest::newRow("the names swapped") << QStringLiteral("Bára") << QStringLiteral("Ada") << 0;
+    }
+    void theScoreStartsAgainWhenANameChangesOnly() {
+        QFETCH(QString, owlName);
+        QFETCH(QString, foxName);
+        QFETCH(int, owlWins);
+        Match m;
+        m.followPlayerNames(QStringLiteral("Ada"), QStringLiteral("Bára"));
+        m.startGame();
+        Grid g = m.cells();
+        for (int c = 0; c <= 6; ++c)
+            g.set(c, 6, cellPlayer2);
+        g.set(3, 0, cellPlayer2);
+        for (int r = 1; r < 6; ++r)
+            g.set(firstCol(r), r, cellPlayer2);
+        m.setUp(g, Player::fox());
+        QVERIFY(m.checkWinner({0, 6}));
+        QCOMPARE(m.score().winsOf(Player::owl()), 1);
+        m.followPlayerNames(owlName, foxName);
+        QCOMPARE(m.score().winsOf(Player::owl()), owlWins);
+        QCOMPARE(m.score().winsOf(Player::fox()), 0);
+    }
+
     void theClockTicksAtItsPeriodUntilStopped() {
         Match m;
         QSignalSpy ticks(&m, &Match::clockTicked);

@@ -26,6 +26,11 @@ QColor czechCaptionColour() {
     return QColor(10, 200, 120);
 }
 
+QColor playAgainLookColour(int look) {
+    // The first look in the slot's own colour, as every picture's top-left pixel is.
+    return look == 0 ? colourOf(PlayAgainSheet) : QColor::fromHsv(15 + 90 * look, 255, 200);
+}
+
 QString ProgramFolder::defaultQuestions() {
     return QStringLiteral("What is red?\\Blood\\Grass\\Sky\\Snow\n"
                           "Co je zelené?\\Tráva\\Krev\\Nebe\\Sníh\n"
@@ -68,6 +73,13 @@ ProgramFolder::ProgramFolder(const QString& questions, const QStringList& omit) 
             for (int y = 71; y < 142; ++y)
                 for (int x = 0; x < 237; ++x)
                     pic.setPixelColor(x, y, czechCaptionColour());
+        }
+        if (i == PlayAgainSheet) {
+            const int band = p.height / 4;
+            for (int look = 0; look < 4; ++look)
+                for (int y = 0; y < band; ++y)
+                    for (int x = 0; x < p.width; ++x)
+                        pic.setPixelColor(x, look * band + y, playAgainLookColour(look));
         }
         // PNG data whatever the name says, so colours stay exact; the loader sniffs the format.
         pic.save(root.filePath(QStringLiteral("graphics/") + p.fileName()), "PNG");

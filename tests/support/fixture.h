@@ -32,6 +32,9 @@ inline QRgb rgb(int index) {
 }
 // gratulace.png holds the English caption in its upper strip (colourOf(13)) and the Czech one in this colour.
 QColor czechCaptionColour();
+// znovu.png holds the play-again button's four looks one under another, each in its own colour:
+// 0 English plain (the slot's colour), 1 English lit, 2 Czech plain, 3 Czech lit.
+QColor playAgainLookColour(int look);
 
 // The shipped sub-pictures of uvod.jpg are told apart by their own colours.
 class ProgramFolder {

@@ -81,6 +81,7 @@ bool drawSet(const QStringList& args, int scale, bool previews, QTextStream& err
     g[QStringLiteral("help.jpg")] = helpBackground();
     g[QStringLiteral("sipka.png")] = backHighlight();
     g[QStringLiteral("exit.png")] = exitButton();
+    g[QStringLiteral("znovu.png")] = playAgainSheet();
     g[QStringLiteral("preload.jpg")] = preloadImage();
     // The game loads, and the build ships, exactly the listed files: a picture left out here, or one
     // drawn at another size, fails the build rather than the game.

@@ -693,6 +693,89 @@ QImage winnerCard(int id) {
     return img;
 }
 
+namespace {
+// A circular arrow: the next round.
+void drawReplayArrow(QPainter& p, QPointF c, qreal r, QColor color) {
+    const QRectF ring(c.x() - r * 0.62, c.y() - r * 0.62, r * 1.24, r * 1.24);
+    QPainterPath arc;
+    arc.arcMoveTo(ring, 120);
+    arc.arcTo(ring, 120, 270);
+    const QPointF end = arc.currentPosition();
+    // The head points on along the arc, which runs anticlockwise on the screen.
+    const qreal a = (120 + 270) * M_PI / 180;
+    const QPointF along(-std::sin(a), -std::cos(a)), out(std::cos(a), -std::sin(a));
+    QPolygonF head({end + along * (r * 0.5), end + out * (r * 0.42) - along * (r * 0.12),
+                    end - out * (r * 0.42) - along * (r * 0.12)});
+    QPainterPathStroker st;
+    st.setWidth(r * 0.3);
+    st.setCapStyle(Qt::FlatCap);
+    QPainterPath shape = st.createStroke(arc);
+    QPainterPath tip;
+    tip.addPolygon(head);
+    tip.closeSubpath();
+    shape = (shape + tip).simplified();
+    p.fillPath(shape.translated(0, r * 0.1), QColor(0, 0, 30, 110));
+    p.strokePath(shape,
+                 QPen(color.darker(300), std::max(1.0, r * 0.1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(shape, vgrad(c.y() - r, c.y() + r, Qt::white, color));
+}
+
+void drawPlayAgainButton(QPainter& p, bool czech, bool hi) {
+    const QRectF body(6, 5, 188, 36);
+    QPainterPath path;
+    path.addRoundedRect(body, 18, 18);
+    if (hi) glow(p, path, 5, QColor(255, 220, 80, 255), 2);
+    softShadow(p, path, QPointF(0, 3), 3, QColor(0, 0, 20, 190));
+    if (hi)
+        p.fillPath(path, vgrad3(body.top(), body.bottom(), QColor(186, 166, 255), QColor(122, 92, 255),
+                                QColor(70, 40, 200)));
+    else
+        p.fillPath(path, vgrad3(body.top(), body.bottom(), QColor(126, 98, 255), QColor(76, 48, 214),
+                                QColor(40, 20, 140)));
+    p.save();
+    p.setClipPath(path);
+    QPainterPath gloss;
+    gloss.addRoundedRect(QRectF(body.left() + 8, body.top() + 2, body.width() - 16, body.height() * 0.44), 10,
+                         10);
+    p.fillPath(gloss, vgrad(body.top(), body.top() + body.height() * 0.46,
+                            QColor(255, 255, 255, hi ? 150 : 110), QColor(255, 255, 255, 12)));
+    p.restore();
+    p.strokePath(path, QPen(QColor(14, 6, 50), 3.5));
+    p.strokePath(path,
+                 QPen(vgrad(body.top(), body.bottom(), hi ? QColor(255, 255, 230) : QColor(255, 232, 150),
+                            hi ? QColor(255, 200, 40) : QColor(196, 124, 30)),
+                      2));
+    const QPointF ic(body.left() + 20, body.center().y());
+    const qreal ir = 13;
+    p.setPen(QPen(QColor(20, 10, 70), 1.2));
+    p.setBrush(vgrad(ic.y() - ir, ic.y() + ir, QColor(255, 255, 255),
+                     hi ? QColor(255, 240, 170) : QColor(200, 206, 255)));
+    p.drawEllipse(ic, ir, ir);
+    drawReplayArrow(p, ic, ir * 0.95, QColor(40, 160, 70));
+    if (hi) sparkle(p, body.topRight() + QPointF(-14, 4), 7, QColor(255, 255, 230, 240));
+    const QString label = czech ? QString::fromUtf8("Hr\u00e1t znovu") : QStringLiteral("Play again");
+    const QPointF tc((ic.x() + ir + body.right() - 4) / 2, body.center().y());
+    const QPainterPath t = textPath(label, uiFont(17, true), tc);
+    fancyText(p, t, hi ? QColor(255, 250, 190) : QColor(255, 255, 255), QColor(20, 8, 70), 3,
+              QColor(0, 0, 20, 170), 2, false);
+}
+} // namespace
+
+QImage playAgainSheet() {
+    QImage img = canvas(200, 184);
+    QPainter p(&img);
+    prepare(p);
+    for (int look = 0; look < 4; ++look) {
+        p.save();
+        // Each look keeps to its own band: the glow of one must not reach into the next.
+        p.setClipRect(QRectF(0, 46 * look, 200, 46));
+        p.translate(0, 46 * look);
+        drawPlayAgainButton(p, look >= 2, look % 2 == 1);
+        p.restore();
+    }
+    return img;
+}
+
 void paintAppIcon(QPainter& p, int size) {
     prepare(p);
     QPainterPath bg;

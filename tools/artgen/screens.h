@@ -24,6 +24,7 @@ QImage backHighlight();  // sipka.png
 QImage splash();
 QImage congratsCaption();  // gratulace.png
 QImage winnerCard(int id); // p1/gratulace.png, p2/gratulace.png
+QImage playAgainSheet();   // znovu.png: the button under the winner card, English plain and lit, Czech plain and lit
 QImage appIcon(int size);
 // The icon drawn on any painter: a picture of size x size, or the scalable icon.
 void paintAppIcon(QPainter& p, int size);
