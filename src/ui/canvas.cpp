@@ -59,6 +59,25 @@ void Canvas::drawPart(int slot, double x, double y, double w, double h, double s
     painter_.drawImage(QRectF(x, y, w, h), pic, QRectF(sx * r, sy * r, sw * r, sh * r));
 }
 
+void Canvas::drawLayers(int slot, int layers, double x, double y) {
+    const QSizeF size = pictureSize(slot);
+    const QTransform device = painter_.deviceTransform();
+    const double s = device.m11();
+    if (device.type() == QTransform::TxScale && std::abs(device.m22() - s) < 1e-9 &&
+        std::abs(s - std::round(s)) > 1e-6) {
+        // As drawPart's scaled copy: the layers are put together once for the scale.
+        const QImage& builtUp = pictures_.builtUpFor(slot, layers, s);
+        if (!builtUp.isNull()) {
+            painter_.setTransform(QTransform::fromScale(1 / s, 1 / s));
+            painter_.drawImage(QPoint(qRound(x * s), qRound(y * s)), builtUp);
+            painter_.setTransform(base_);
+            return;
+        }
+    }
+    for (int k = 0; k < layers; ++k)
+        draw(slot, x, y, size.width(), size.height());
+}
+
 void Canvas::drawTurned(int slot, double cx, double cy, double degrees, double x, double y, double w,
                         double h) {
     const QImage& pic = pictures_.picture(slot);

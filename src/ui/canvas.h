@@ -28,6 +28,8 @@ public:
     // Part of a picture, the source in the picture's game pixels.
     void drawPart(int slot, double x, double y, double w, double h, double sx, double sy, double sw,
                   double sh);
+    // A picture drawn a number of times over itself at its own size, as a frame that builds up.
+    void drawLayers(int slot, int layers, double x, double y);
     // A picture turned about (cx, cy) by degrees, its rectangle given relative to that point.
     void drawTurned(int slot, double cx, double cy, double degrees, double x, double y, double w, double h);
     // The same rectangle of the background picture.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <cstdio>
 #include <utility>
 
@@ -66,6 +67,8 @@ void Pictures::close() {
         pic = QImage();
     for (auto& pic : scaled_)
         pic = QImage();
+    for (auto& pic : builtUp_)
+        pic = QImage();
     decoded_.fill(true); // nothing more to decode
 }
 
@@ -81,6 +84,8 @@ void Pictures::loadPictures() {
     for (auto& pic : pictures_)
         pic = QImage();
     for (auto& pic : scaled_)
+        pic = QImage();
+    for (auto& pic : builtUp_)
         pic = QImage();
     scaledAt_ = 0;
     decoded_.fill(false);
@@ -114,6 +119,8 @@ const QImage& Pictures::scaledFor(int slot, double scale) const {
     if (scale != scaledAt_) {
         for (auto& pic : scaled_)
             pic = QImage(); // one scale at a time
+        for (auto& pic : builtUp_)
+            pic = QImage();
         scaledAt_ = scale;
     }
     QImage& kept = scaled_[static_cast<std::size_t>(slot)];
@@ -188,4 +195,20 @@ bool Pictures::checkPicture(const QString& path) {
             note(path, QStringLiteral("cut off"));
     }
     return true;
+}
+
+const QImage& Pictures::builtUpFor(int slot, int layers, double scale) const {
+    const QImage& one = scaledFor(slot, scale); // also drops the copies of another scale
+    if (one.isNull()) return one;
+    const auto i = static_cast<std::size_t>(slot);
+    QImage& kept = builtUp_[i];
+    if (kept.isNull() || builtUpLayers_[i] != layers) {
+        kept = QImage(one.size(), QImage::Format_ARGB32_Premultiplied);
+        kept.fill(Qt::transparent);
+        QPainter p(&kept);
+        for (int k = 0; k < layers; ++k)
+            p.drawImage(0, 0, one);
+        builtUpLayers_[i] = layers;
+    }
+    return kept;
 }

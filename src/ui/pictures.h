@@ -38,6 +38,9 @@ public:
     // A large picture scaled once to its size on a device at a scale between whole numbers, so that
     // painting it there is a plain copy; empty for the pictures not kept so.
     const QImage& scaledFor(int slot, double scale) const;
+    // The same scaled picture drawn over itself a number of times, as a frame that builds up is
+    // drawn: one copy then costs what every layer did. Empty where scaledFor is.
+    const QImage& builtUpFor(int slot, int layers, double scale) const;
 
 private:
     struct Source {
@@ -53,6 +56,8 @@ private:
     mutable std::array<QImage, kPictureCount> pictures_;
     mutable std::array<bool, kPictureCount> decoded_{};
     mutable std::array<QImage, kPictureCount> scaled_;
+    mutable std::array<QImage, kPictureCount> builtUp_; // of builtUpLayers_ layers each
+    mutable std::array<int, kPictureCount> builtUpLayers_{};
     mutable double scaledAt_ = 0;
     QImage splash_;
     QString folder_;

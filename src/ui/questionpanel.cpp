@@ -139,7 +139,13 @@ void QuestionPanel::paint(Canvas& c) const {
         paintFrames(c, openingFrame_ + 1);
         return;
     }
-    paintFrames(c, 8);
+    // The frame, built up over the opening's eight steps, lies clear of the options: the order the
+    // opening drew them in makes no difference, and the eight layers go on as one.
+    for (int slot = 1; slot <= 4; ++slot)
+        if (options_[static_cast<std::size_t>(slot)] != OptionState::Cleared)
+            paintOption(c, slot, OptionState::Normal);
+    c.drawLayers(side_.isFox() ? LeftPanelFrame : RightPanelFrame, 8, questionlayout::panelX(side_),
+                 questionlayout::kPanelY);
     c.draw(side_.isFox() ? LeftPanel : RightPanel, questionlayout::panelX(side_), questionlayout::kPanelY,
            panelshape::kWidth, panelshape::kHeight);
     paintQuestion(c);

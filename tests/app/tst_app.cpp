@@ -83,6 +83,57 @@ private slots:
             QCOMPARE(g.pixel(x, 599), fixture::colourOf(18).rgb());
     }
 
+    // A frame that builds up in layers looks the same whether the layers are drawn one by one or put
+    // together once for a scale between whole numbers, and lands in the same place.
+    void layersPutTogetherLookLikeLayersDrawnOneByOne_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("full screen 1.6") << 1.6;
+        QTest::newRow("3840 x 2160") << 3.6;
+    }
+    void layersPutTogetherLookLikeLayersDrawnOneByOne() {
+        QFETCH(double, scale);
+        LoadedGame g;
+        Pictures& pictures = g.window->pictures();
+        pictures.useScale(scale);
+        // A soft, half-transparent glow over a patterned background.
+        QImage glow(313, 202, QImage::Format_ARGB32_Premultiplied);
+        glow.fill(Qt::transparent);
+        for (int y = 10; y < 190; ++y)
+            for (int x = 10; x < 300; ++x)
+                glow.setPixelColor(x, y, QColor(255, 200, 40, (x + y) % 60));
+        pictures.picture(LeftPanelFrame) = glow;
+        QImage grid(800, 600, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                grid.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+        pictures.picture(Background) = grid;
+        const auto paintWith = [&](bool together) {
+            return fixture::painted(pictures, scale, [&](Canvas& c) {
+                c.draw(Background, 0, 0, 800, 600);
+                if (together) {
+                    c.drawLayers(LeftPanelFrame, 8, 22, 198);
+                } else {
+                    for (int k = 0; k < 8; ++k)
+                        c.draw(LeftPanelFrame, 22, 198, 313, 202);
+                }
+            });
+        };
+        const QImage one = paintWith(false), together = paintWith(true);
+        QCOMPARE(together.size(), one.size());
+        int worst = 0;
+        for (int y = 0; y < one.height(); ++y)
+            for (int x = 0; x < one.width(); ++x) {
+                const QColor a = one.pixelColor(x, y), b = together.pixelColor(x, y);
+                worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                  std::abs(a.blue() - b.blue())});
+            }
+        // Eight blends rounded one by one, or once: a few levels apart at most, never a shift.
+        QVERIFY2(worst <= 5, qPrintable(QStringLiteral("a channel differs by %1").arg(worst)));
+        // Something was drawn: the glow changed the background.
+        QVERIFY(one != fixture::painted(pictures, scale, [](Canvas& c) { c.draw(Background, 0, 0, 800, 600); }));
+    }
+
     void aPartOfAPictureLandsPixelExact() {
         LoadedGame g;
         QImage grid(800, 600, QImage::Format_ARGB32_Premultiplied);
