@@ -2,6 +2,149 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="en">
 <context>
+    <name>GameWindow</name>
+    <message>
+        <source>the folder %1 cannot be created (permission denied)</source>
+        <translation>složku %1 nelze vytvořit (přístup odepřen)</translation>
+    </message>
+    <message>
+        <source>a folder stands in its place</source>
+        <translation>na místě souboru je složka</translation>
+    </message>
+    <message>
+        <source>permission denied: the folder is not writable</source>
+        <translation>přístup odepřen: do složky nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>permission denied: the file is read-only</source>
+        <translation>přístup odepřen: soubor je jen ke čtení</translation>
+    </message>
+    <message>
+        <source>permission denied: the file is not readable</source>
+        <translation>přístup odepřen: soubor nelze číst</translation>
+    </message>
+    <message>
+        <source>The settings cannot be read from %1: %2
+The game starts with the default settings.</source>
+        <translation>Nastavení nelze načíst ze souboru %1: %2
+Hra začne s výchozím nastavením.</translation>
+    </message>
+    <message>
+        <source>1st player name</source>
+        <translation>jméno 1. hráče</translation>
+    </message>
+    <message>
+        <source>2nd player name</source>
+        <translation>jméno 2. hráče</translation>
+    </message>
+    <message>
+        <source>base of the time limit</source>
+        <translation>základ časového limitu</translation>
+    </message>
+    <message>
+        <source>sound effects</source>
+        <translation>zvukové efekty</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>hudba</translation>
+    </message>
+    <message>
+        <source>full screen</source>
+        <translation>přes celou obrazovku</translation>
+    </message>
+    <message>
+        <source>• line %1: %2</source>
+        <translation>• řádek %1: %2</translation>
+    </message>
+    <message>
+        <source>Some lines of the settings file %1 are damaged:
+%2
+These settings take their default values; the others stand.</source>
+        <translation>Některé řádky souboru s nastavením %1 jsou poškozené:
+%2
+Tato nastavení mají výchozí hodnotu; ostatní platí.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: %2</source>
+        <translation>Nastavení se nepodařilo uložit do %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>není to obyčejný soubor</translation>
+    </message>
+    <message>
+        <source>The question file %1 cannot be read: %2
+TamvelKvíz cannot start without it.</source>
+        <translation>Soubor s otázkami %1 nelze načíst: %2
+TamvelKvíz bez něj nemůže začít.</translation>
+    </message>
+    <message>
+        <source>The question file %1 holds no usable question (lines skipped: %2).
+Questions will be blank; mend the file, for example with tamvelkviz-check.</source>
+        <translation>V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).
+Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.</translation>
+    </message>
+    <message>
+        <source>• lines skipped (not question\right\wrong\wrong\wrong): %1</source>
+        <translation>• vynechané řádky (nejsou ve tvaru otázka\správně\špatně\špatně\špatně): %1</translation>
+    </message>
+    <message>
+        <source>• lines not in UTF-8, read as Windows-1250: %1</source>
+        <translation>• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1</translation>
+    </message>
+    <message>
+        <source>Some lines of the question file %1 need attention:
+%2
+The game goes on. The program tamvelkviz-check lists these lines with their numbers.</source>
+        <translation>Některé řádky souboru s otázkami %1 vyžadují pozornost:
+%2
+Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.</translation>
+    </message>
+    <message>
+        <source>• and %1 more</source>
+        <translation>• a %1 dalších</translation>
+    </message>
+    <message>
+        <source>Some of the game's pictures in %1 cannot be used:
+%2
+The game goes on without them.</source>
+        <translation>Některé obrázky hry ve složce %1 nelze použít:
+%2
+Hra pokračuje bez nich.</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1</source>
+        <translation>Nelze smazat %1</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Nelze vytvořit %1: %2</translation>
+    </message>
+    <message>
+        <source>Do you want to end the game and return to the main menu?</source>
+        <translation>Přejete si přerušit hru a vrátit se do hlavního menu?</translation>
+    </message>
+</context>
+<context>
+    <name>MenuScreen</name>
+    <message>
+        <source>Are you sure you want to quit TamvelKvíz?</source>
+        <translation>Skutečně si přejete ukončit TamvelKvíz?</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
+    </message>
+</context>
+<context>
     <name>QuestionPanel</name>
     <message>
         <source>Time's up!</source>

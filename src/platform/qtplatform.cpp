@@ -112,12 +112,12 @@ int QtPlatform::runDialog(QMessageBox& box) {
     return result;
 }
 
-bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool czech) {
+bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool /*czech: the translations say it*/) {
     const auto box = makeDialog(parent, QMessageBox::Question, prompt, QMessageBox::Yes | QMessageBox::No);
     box->setDefaultButton(QMessageBox::Yes);
     box->setEscapeButton(QMessageBox::No);
-    box->button(QMessageBox::Yes)->setText(czech ? QStringLiteral("&Ano") : QStringLiteral("&Yes"));
-    box->button(QMessageBox::No)->setText(czech ? QStringLiteral("&Ne") : QStringLiteral("&No"));
+    box->button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtPlatform", "&Yes"));
+    box->button(QMessageBox::No)->setText(QCoreApplication::translate("QtPlatform", "&No"));
     return runDialog(*box) == QMessageBox::Yes;
 }
 

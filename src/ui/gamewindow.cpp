@@ -34,13 +34,14 @@ int modifierBits(Qt::KeyboardModifiers m) {
            (m & Qt::AltModifier ? 4 : 0);
 }
 
-QString permissionDenied(bool czech) {
-    return czech ? QStringLiteral("přístup odepřen") : QStringLiteral("permission denied");
+// A text in the interface language for the player, or in English for stderr.
+QString say(bool forPlayer, const char* text) {
+    return forPlayer ? GameWindow::tr(text) : QString::fromUtf8(text);
 }
 
 // Qt reports a folder that could not be created as "No such file or directory" and a read-only file in
 // English only: say what the player can mend.
-QString fileWriteFailureCause(const QString& path, const QString& qtError, bool czech) {
+QString fileWriteFailureCause(const QString& path, const QString& qtError, bool forPlayer) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir()) {
@@ -49,30 +50,21 @@ QString fileWriteFailureCause(const QString& path, const QString& qtError, bool 
             existing = QFileInfo(existing.absolutePath());
         if (existing.isDir() && existing.isWritable()) return qtError;
         const QString name = QDir::toNativeSeparators(folder.absoluteFilePath());
-        return czech ? QStringLiteral("složku %1 nelze vytvořit (%2)").arg(name, permissionDenied(true))
-                     : QStringLiteral("the folder %1 cannot be created (%2)")
-                           .arg(name, permissionDenied(false));
+        return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "the folder %1 cannot be created (permission denied)"))
+            .arg(name);
     }
-    if (file.isDir())
-        return czech ? QStringLiteral("na místě souboru je složka")
-                     : QStringLiteral("a folder stands in its place");
+    if (file.isDir()) return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "a folder stands in its place"));
     if (!folder.isWritable())
-        return czech ? QStringLiteral("%1: do složky nelze zapisovat").arg(permissionDenied(true))
-                     : QStringLiteral("%1: the folder is not writable").arg(permissionDenied(false));
+        return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "permission denied: the folder is not writable"));
     if (file.exists() && !file.isWritable())
-        return czech ? QStringLiteral("%1: soubor je jen ke čtení").arg(permissionDenied(true))
-                     : QStringLiteral("%1: the file is read-only").arg(permissionDenied(false));
+        return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "permission denied: the file is read-only"));
     return qtError;
 }
 
-QString fileReadFailureCause(const QString& path, const QString& qtError, bool czech) {
+QString fileReadFailureCause(const QString& path, const QString& qtError) {
     const QFileInfo file(path);
-    if (file.isDir())
-        return czech ? QStringLiteral("na místě souboru je složka")
-                     : QStringLiteral("a folder stands in its place");
-    if (!file.isReadable())
-        return czech ? QStringLiteral("%1: soubor nelze číst").arg(permissionDenied(true))
-                     : QStringLiteral("%1: the file is not readable").arg(permissionDenied(false));
+    if (file.isDir()) return GameWindow::tr("a folder stands in its place");
+    if (!file.isReadable()) return GameWindow::tr("permission denied: the file is not readable");
     return qtError;
 }
 } // namespace
@@ -282,12 +274,9 @@ void GameWindow::readSettings() {
         if (!s.damagedItems.isEmpty()) reportDamagedSettings(path, s.damagedItems);
     } else if (file.hasFailed()) {
         const QString name = QDir::toNativeSeparators(path);
-        platform_.showError(this, czech_ ? QStringLiteral("Nastavení nelze načíst ze souboru %1: %2\n"
-                                                          "Hra začne s výchozím nastavením.")
-                                               .arg(name, fileReadFailureCause(path, file.error, true))
-                                         : QStringLiteral("The settings cannot be read from %1: %2\n"
-                                                          "The game starts with the default settings.")
-                                               .arg(name, fileReadFailureCause(path, file.error, false)));
+        platform_.showError(this, tr("The settings cannot be read from %1: %2\n"
+                                     "The game starts with the default settings.")
+                                      .arg(name, fileReadFailureCause(path, file.error)));
     }
     settings_.apply(s);
     settingsAsRead_ = settings_.itemsToSave();
@@ -296,25 +285,16 @@ void GameWindow::readSettings() {
 }
 
 void GameWindow::reportDamagedSettings(const QString& path, const QList<int>& items) {
-    static const char* const kEnglish[] = {"1st player name", "2nd player name", "base of the time limit",
-                                           "sound effects",   "music",           "full screen"};
-    static const char* const kCzech[] = {"jméno 1. hráče", "jméno 2. hráče", "základ časového limitu",
-                                         "zvukové efekty", "hudba",          "přes celou obrazovku"};
+    static const char* const kItems[] = {QT_TR_NOOP("1st player name"), QT_TR_NOOP("2nd player name"),
+                                         QT_TR_NOOP("base of the time limit"), QT_TR_NOOP("sound effects"),
+                                         QT_TR_NOOP("music"), QT_TR_NOOP("full screen")};
     QStringList lines;
     for (int item : items)
-        if (item >= 0 && item < 6)
-            lines
-                << (czech_
-                        ? QStringLiteral("• řádek %1: %2").arg(item + 1).arg(QString::fromUtf8(kCzech[item]))
-                        : QStringLiteral("• line %1: %2").arg(item + 1).arg(QLatin1String(kEnglish[item])));
+        if (item >= 0 && item < 6) lines << tr("• line %1: %2").arg(item + 1).arg(tr(kItems[item]));
     const QString file = QDir::toNativeSeparators(path);
-    platform_.showWarning(
-        this, czech_ ? QStringLiteral("Některé řádky souboru s nastavením %1 jsou poškozené:\n%2\n"
-                                      "Tato nastavení mají výchozí hodnotu; ostatní platí.")
-                           .arg(file, lines.join(u'\n'))
-                     : QStringLiteral("Some lines of the settings file %1 are damaged:\n%2\n"
-                                      "These settings take their default values; the others stand.")
-                           .arg(file, lines.join(u'\n')));
+    platform_.showWarning(this, tr("Some lines of the settings file %1 are damaged:\n%2\n"
+                                   "These settings take their default values; the others stand.")
+                                    .arg(file, lines.join(u'\n')));
 }
 
 bool GameWindow::saveSettings() {
@@ -342,10 +322,8 @@ bool GameWindow::saveSettings() {
                      qPrintable(fileWriteFailureCause(path, error, false)));
         return false;
     }
-    platform_.showError(this, czech_ ? QStringLiteral("Nastavení se nepodařilo uložit do %1: %2")
-                                           .arg(file, fileWriteFailureCause(path, error, true))
-                                     : QStringLiteral("The settings could not be saved to %1: %2")
-                                           .arg(file, fileWriteFailureCause(path, error, false)));
+    platform_.showError(this, tr("The settings could not be saved to %1: %2")
+                                  .arg(file, fileWriteFailureCause(path, error, true)));
     return false;
 }
 
@@ -372,15 +350,9 @@ bool GameWindow::load() {
         const QString cause = questions.status == filestore::ReadResult::Status::Missing
                                   ? QStringLiteral("No such file or directory")
                               : QFileInfo(qPath).isDir() || QFileInfo(qPath).isFile() ? questions.error
-                              : czech_ ? QStringLiteral("není to obyčejný soubor")
-                                       : QStringLiteral("it is not a regular file");
-        platform_.showError(
-            this,
-            czech_ ? QStringLiteral("Soubor s otázkami %1 nelze načíst: %2\nTamvelKvíz bez něj nemůže začít.")
-                         .arg(QDir::toNativeSeparators(qPath), cause)
-                   : QStringLiteral(
-                         "The question file %1 cannot be read: %2\nTamvelKvíz cannot start without it.")
-                         .arg(QDir::toNativeSeparators(qPath), cause));
+                                                                      : tr("it is not a regular file");
+        platform_.showError(this, tr("The question file %1 cannot be read: %2\nTamvelKvíz cannot start without it.")
+                                      .arg(QDir::toNativeSeparators(qPath), cause));
         return false;
     }
     const QString file = QDir::toNativeSeparators(qPath);
@@ -390,17 +362,11 @@ bool GameWindow::load() {
     if (deck_.isEmpty()) {
         const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
         // The game still runs, but every question would be blank: say why.
-        platform_.showWarning(
-            this,
-            czech_ ? QStringLiteral("V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).\n"
-                                    "Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.")
-                         .arg(file)
-                         .arg(skipped)
-                   : QStringLiteral("The question file %1 holds no usable question (lines skipped: %2).\n"
-                                    "Questions will be blank; mend the file, for example with "
-                                    "tamvelkviz-check.")
-                         .arg(file)
-                         .arg(skipped));
+        platform_.showWarning(this, tr("The question file %1 holds no usable question (lines skipped: %2).\n"
+                                       "Questions will be blank; mend the file, for example with "
+                                       "tamvelkviz-check.")
+                                        .arg(file)
+                                        .arg(skipped));
     }
     // A deck without a question has said why already.
     reportQuestionLines(file, loaded, !deck_.isEmpty());
@@ -426,23 +392,12 @@ void GameWindow::reportQuestionLines(const QString& file, const LoadReport& load
     if (!showDialog || (skipped == 0 && fallback == 0)) return;
     QStringList parts;
     if (skipped > 0)
-        parts << (czech_ ? QStringLiteral("• vynechané řádky (nejsou ve tvaru "
-                                          "otázka\\správně\\špatně\\špatně\\špatně): %1")
-                         : QStringLiteral("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1"))
-                     .arg(skipped);
-    if (fallback > 0)
-        parts << (czech_
-                      ? QStringLiteral("• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1")
-                      : QStringLiteral("• lines not in UTF-8, read as Windows-1250: %1"))
-                     .arg(fallback);
-    platform_.showWarning(
-        this, czech_ ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
-                                      "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
-                           .arg(file, parts.join(u'\n'))
-                     : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
-                                      "The game goes on. The program tamvelkviz-check lists these lines "
-                                      "with their numbers.")
-                           .arg(file, parts.join(u'\n')));
+        parts << tr("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1").arg(skipped);
+    if (fallback > 0) parts << tr("• lines not in UTF-8, read as Windows-1250: %1").arg(fallback);
+    platform_.showWarning(this, tr("Some lines of the question file %1 need attention:\n%2\n"
+                                   "The game goes on. The program tamvelkviz-check lists these lines "
+                                   "with their numbers.")
+                                    .arg(file, parts.join(u'\n')));
 }
 
 void GameWindow::reportPictureProblems(const QStringList& problems) {
@@ -452,17 +407,12 @@ void GameWindow::reportPictureProblems(const QStringList& problems) {
     for (qsizetype i = 0; i < std::min(problems.size(), kListed); ++i)
         lines << QStringLiteral("• ") + QDir::toNativeSeparators(problems[i]);
     if (problems.size() > kListed)
-        lines << (czech_ ? QStringLiteral("• a %1 dalších").arg(problems.size() - kListed)
-                         : QStringLiteral("• and %1 more").arg(problems.size() - kListed));
+        lines << tr("• and %1 more").arg(problems.size() - kListed);
     for (const QString& p : problems)
         std::fprintf(stderr, "%s: %s\n", qPrintable(QDir::toNativeSeparators(folder_)), qPrintable(p));
-    platform_.showWarning(this, czech_
-                                    ? QStringLiteral("Některé obrázky hry ve složce %1 nelze použít:\n%2\n"
-                                                     "Hra pokračuje bez nich.")
-                                          .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n'))
-                                    : QStringLiteral("Some of the game's pictures in %1 cannot be used:\n%2\n"
-                                                     "The game goes on without them.")
-                                          .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n')));
+    platform_.showWarning(this, tr("Some of the game's pictures in %1 cannot be used:\n%2\n"
+                                   "The game goes on without them.")
+                                    .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n')));
 }
 
 void GameWindow::unload() {
@@ -490,13 +440,11 @@ void GameWindow::writeLanguageMarker() {
     const QString marker = profile_.languageMarker();
     if (!czech_) {
         if (QFileInfo(marker).isFile() && !QFile::remove(marker))
-            platform_.showError(this,
-                                QStringLiteral("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
+            platform_.showError(this, tr("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
     } else {
         QFile f(marker);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            platform_.showError(this, QStringLiteral("Nelze vytvořit %1: %2")
-                                          .arg(QDir::toNativeSeparators(marker), f.errorString()));
+            platform_.showError(this, tr("Cannot create %1: %2").arg(QDir::toNativeSeparators(marker), f.errorString()));
     }
 }
 
@@ -531,7 +479,7 @@ void GameWindow::showSetup() {
 QString GameWindow::useQuestionSet(const QuestionSet& set) {
     if (set.path == setInDeck_) return {};
     const QuestionSetLoad load = loadQuestionSet(set, deck_);
-    if (!load.isRead) return load.isMissing ? load.error : fileReadFailureCause(set.path, load.error, czech_);
+    if (!load.isRead) return load.isMissing ? load.error : fileReadFailureCause(set.path, load.error);
     setInDeck_ = set.path;
     deck_.putUnseenFirst(seen_.isSeen());
     const bool firstTime = !reportedSets_.contains(set.path);
@@ -612,8 +560,7 @@ bool GameWindow::askYesNo(const QString& prompt) {
 bool GameWindow::askToEndGame() {
     const bool yes =
         match_.screen() == Screen::Winner ||
-        askYesNo(czech_ ? QStringLiteral("Přejete si přerušit hru a vrátit se do hlavního menu?")
-                        : QStringLiteral("Do you want to end the game and return to the main menu?"));
+        askYesNo(tr("Do you want to end the game and return to the main menu?"));
     if (!yes) return false;
     returnToMenu();
     match_.stopClock();

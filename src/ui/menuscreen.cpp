@@ -69,10 +69,7 @@ int MenuScreen::itemAt(int x, int y) {
 }
 
 bool MenuScreen::askToQuit() {
-    const bool czech = host_.isCzech();
-    if (!host_.askYesNo(czech ? QStringLiteral("Skutečně si přejete ukončit TamvelKvíz?")
-                              : QStringLiteral("Are you sure you want to quit TamvelKvíz?")))
-        return false;
+    if (!host_.askYesNo(tr("Are you sure you want to quit TamvelKvíz?"))) return false;
     // Closing ends this window's own event: let the event finish first.
     QMetaObject::invokeMethod(&host_.widget(), &QWidget::close, Qt::QueuedConnection);
     return true;

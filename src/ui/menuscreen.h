@@ -1,6 +1,7 @@
 // The main menu: Settings, New game, Help and the language item, lit under the pointer.
 #pragma once
 
+#include <QCoreApplication>
 #include <QRectF>
 
 class Canvas;
@@ -8,6 +9,8 @@ class ScreenHost;
 struct Pointer;
 
 class MenuScreen {
+    Q_DECLARE_TR_FUNCTIONS(MenuScreen)
+
 public:
     enum Item { None = 0, Settings = 1, NewGame = 2, Help = 3, Language = 4 };
 
