@@ -162,6 +162,21 @@ void Canvas::print(const QString& text) {
     if (text.isEmpty()) return;
     const QFont f = textFont();
     const QFontMetricsF fm(f);
+    // Qt keeps glyphs up to 64 device pixels; larger text (a question in full screen on a large monitor)
+    // would be filled from outlines at every paint, so its picture is kept instead.
+    constexpr double kLargestKeptGlyph = 64;
+    const QTransform device = painter_.deviceTransform();
+    const double s = device.m11();
+    if (device.type() == QTransform::TxScale && std::abs(device.m22() - s) < 1e-9 &&
+        f.pixelSize() * s >= kLargestKeptGlyph) {
+        const QImage picture = pictures_.textPicture(text, f, textColour_, s);
+        constexpr int m = Pictures::kTextMargin;
+        painter_.setTransform(QTransform::fromScale(1 / s, 1 / s));
+        painter_.drawImage(QPoint(qRound(textX_ * s) - m, qRound(textY_ * s) - m), picture);
+        painter_.setTransform(base_);
+        textX_ += static_cast<float>(fm.horizontalAdvance(text));
+        return;
+    }
     painter_.setTransform(base_);
     painter_.setFont(f);
     painter_.setPen(textColour_);

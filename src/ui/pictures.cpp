@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -69,6 +71,7 @@ void Pictures::close() {
         pic = QImage();
     for (auto& pic : builtUp_)
         pic = QImage();
+    texts_.clear();
     decoded_.fill(true); // nothing more to decode
 }
 
@@ -211,4 +214,29 @@ const QImage& Pictures::builtUpFor(int slot, int layers, double scale) const {
         builtUpLayers_[i] = layers;
     }
     return kept;
+}
+
+QImage Pictures::textPicture(const QString& text, const QFont& font, const QColor& colour,
+                             double scale) const {
+    const QString key = text + QChar(0) + font.key() + QChar(0) + colour.name(QColor::HexArgb) + QChar(0) +
+                        QString::number(scale, 'g', 12);
+    const auto found = texts_.constFind(key);
+    if (found != texts_.constEnd()) return *found;
+    // Questions come and go: an old line is cheap to draw again.
+    if (texts_.size() > 256) texts_.clear();
+    const QFontMetricsF fm(font);
+    const int w = static_cast<int>(std::ceil(fm.horizontalAdvance(text) * scale)) + 2 * kTextMargin;
+    const int h = static_cast<int>(std::ceil(fm.height() * scale)) + 2 * kTextMargin;
+    QImage picture(w, h, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        p.translate(kTextMargin, kTextMargin);
+        p.scale(scale, scale);
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QPointF(0, fm.ascent()), text);
+    }
+    texts_.insert(key, picture);
+    return picture;
 }

@@ -4,6 +4,8 @@
 
 #include "picturelist.h"
 
+#include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -41,6 +43,11 @@ public:
     // The same scaled picture drawn over itself a number of times, as a frame that builds up is
     // drawn: one copy then costs what every layer did. Empty where scaledFor is.
     const QImage& builtUpFor(int slot, int layers, double scale) const;
+    // A line of text as a device at the scale shows it, kept for the next paint: text that large is
+    // drawn from outlines each time, which costs more than a whole board. The picture has `margin`
+    // device pixels round the text's box, whose top-left corner is at (0, 0) in game pixels.
+    QImage textPicture(const QString& text, const QFont& font, const QColor& colour, double scale) const;
+    static constexpr int kTextMargin = 4;
 
 private:
     struct Source {
@@ -59,6 +66,8 @@ private:
     mutable std::array<QImage, kPictureCount> builtUp_; // of builtUpLayers_ layers each
     mutable std::array<int, kPictureCount> builtUpLayers_{};
     mutable double scaledAt_ = 0;
+    mutable QHash<QString, QImage> texts_; // by text, font, colour and scale
+
     QImage splash_;
     QString folder_;
     mutable QStringList problems_;

@@ -2,6 +2,7 @@
 #include "canvas.h"
 #include "fakeplatform.h"
 #include "filelimits.h"
+#include "fonts.h"
 #include "fixture.h"
 #include "gamewindow.h"
 #include "random.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QProcess>
 #include <QScopeGuard>
@@ -132,6 +134,50 @@ private slots:
         QVERIFY2(worst <= 5, qPrintable(QStringLiteral("a channel differs by %1").arg(worst)));
         // Something was drawn: the glow changed the background.
         QVERIFY(one != fixture::painted(pictures, scale, [](Canvas& c) { c.draw(Background, 0, 0, 800, 600); }));
+    }
+
+    // Text too large for Qt's glyph cache (a question on a 3840 x 2160 screen) is drawn from a kept
+    // picture: it lands where text drawn directly lands, and a second paint uses the same picture.
+    void largeTextFromItsKeptPictureLandsWhereDrawnTextDoes() {
+        LoadedGame g;
+        const double scale = 3.6;
+        const QString text = QStringLiteral("Kam odlétají čápi?");
+        const auto inkBox = [](const QImage& image) {
+            QRect box;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QImage kept = fixture::painted(g.window->pictures(), scale, [&](Canvas& c) {
+            c.setTextSize(15);
+            c.setTextBold(true);
+            c.setTextPosition(100.3, 200.7);
+            c.print(text);
+            QCOMPARE(c.textX(), 100.3f + static_cast<float>(c.textWidth(text)));
+        });
+        QImage direct = Canvas::blankFrame(scale);
+        {
+            QPainter p(&direct);
+            const QFont f = fonts::windowFont(15, true);
+            p.setFont(f);
+            p.setPen(Qt::black);
+            p.drawText(QPointF(100.3, 200.7 + QFontMetricsF(f).ascent()), text);
+        }
+        const QRect a = inkBox(kept), b = inkBox(direct);
+        QVERIFY(!b.isEmpty());
+        QVERIFY2(std::abs(a.left() - b.left()) <= 1 && std::abs(a.top() - b.top()) <= 1 &&
+                     std::abs(a.right() - b.right()) <= 1 && std::abs(a.bottom() - b.bottom()) <= 1,
+                 qPrintable(QStringLiteral("kept %1,%2 %3x%4, drawn %5,%6 %7x%8")
+                                .arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height())
+                                .arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height())));
+        const QImage again = fixture::painted(g.window->pictures(), scale, [&](Canvas& c) {
+            c.setTextSize(15);
+            c.setTextBold(true);
+            c.setTextPosition(100.3, 200.7);
+            c.print(text);
+        });
+        QCOMPARE(again, kept);
     }
 
     void aPartOfAPictureLandsPixelExact() {
