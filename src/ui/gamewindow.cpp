@@ -16,10 +16,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -193,6 +195,26 @@ QImage GameWindow::frame(double scale) {
 void GameWindow::paint(QPainter& p) {
     Canvas c(p, pictures_);
     paintScreen(c);
+    if (closeLit_) {
+        // A warm ring around the control, as the menu's items light up.
+        const QPointF centre = QRectF(closecontrol::kArea).center();
+        QRadialGradient glow(centre, 19);
+        glow.setColorAt(0, QColor(255, 255, 255, 60));
+        glow.setColorAt(0.62, QColor(255, 255, 255, 40));
+        glow.setColorAt(0.7, QColor(255, 220, 90, 230));
+        glow.setColorAt(1, QColor(255, 200, 60, 0));
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(glow);
+        p.drawEllipse(centre, 19, 19);
+        p.restore();
+    }
+    if (dialogs_.empty()) return;
+    for (const CoveredControl& covered : covered_)
+        if (covered.control) c.drawImage(QRectF(covered.control->geometry()), covered.look);
+    for (const auto& dialog : dialogs_)
+        dialog->paint(c);
 }
 
 void GameWindow::paintEvent(QPaintEvent* e) {
@@ -281,12 +303,12 @@ void GameWindow::readSettings() {
         if (!s.damagedItems.isEmpty()) reportDamagedSettings(path, s.damagedItems);
     } else if (file.hasFailed()) {
         const QString name = QDir::toNativeSeparators(path);
-        platform_.showError(this, czech_ ? QStringLiteral("Nastavení nelze načíst ze souboru %1: %2\n"
-                                                          "Hra začne s výchozím nastavením.")
-                                               .arg(name, fileReadFailureCause(path, file.error, true))
-                                         : QStringLiteral("The settings cannot be read from %1: %2\n"
-                                                          "The game starts with the default settings.")
-                                               .arg(name, fileReadFailureCause(path, file.error, false)));
+        showNotice(DialogKind::Error, czech_ ? QStringLiteral("Nastavení nelze načíst ze souboru %1: %2\n"
+                                                              "Hra začne s výchozím nastavením.")
+                                                   .arg(name, fileReadFailureCause(path, file.error, true))
+                                             : QStringLiteral("The settings cannot be read from %1: %2\n"
+                                                              "The game starts with the default settings.")
+                                                   .arg(name, fileReadFailureCause(path, file.error, false)));
     }
     settings_.apply(s);
     settingsAsRead_ = settings_.itemsToSave();
@@ -307,13 +329,13 @@ void GameWindow::reportDamagedSettings(const QString& path, const QList<int>& it
                         ? QStringLiteral("• řádek %1: %2").arg(item + 1).arg(QString::fromUtf8(kCzech[item]))
                         : QStringLiteral("• line %1: %2").arg(item + 1).arg(QLatin1String(kEnglish[item])));
     const QString file = QDir::toNativeSeparators(path);
-    platform_.showWarning(
-        this, czech_ ? QStringLiteral("Některé řádky souboru s nastavením %1 jsou poškozené:\n%2\n"
-                                      "Tato nastavení mají výchozí hodnotu; ostatní platí.")
-                           .arg(file, lines.join(u'\n'))
-                     : QStringLiteral("Some lines of the settings file %1 are damaged:\n%2\n"
-                                      "These settings take their default values; the others stand.")
-                           .arg(file, lines.join(u'\n')));
+    showNotice(DialogKind::Warning,
+               czech_ ? QStringLiteral("Některé řádky souboru s nastavením %1 jsou poškozené:\n%2\n"
+                                       "Tato nastavení mají výchozí hodnotu; ostatní platí.")
+                            .arg(file, lines.join(u'\n'))
+                      : QStringLiteral("Some lines of the settings file %1 are damaged:\n%2\n"
+                                       "These settings take their default values; the others stand.")
+                            .arg(file, lines.join(u'\n')));
 }
 
 bool GameWindow::saveSettings() {
@@ -341,10 +363,10 @@ bool GameWindow::saveSettings() {
                      qPrintable(fileWriteFailureCause(path, error, false)));
         return false;
     }
-    platform_.showError(this, czech_ ? QStringLiteral("Nastavení se nepodařilo uložit do %1: %2")
-                                           .arg(file, fileWriteFailureCause(path, error, true))
-                                     : QStringLiteral("The settings could not be saved to %1: %2")
-                                           .arg(file, fileWriteFailureCause(path, error, false)));
+    showNotice(DialogKind::Error, czech_ ? QStringLiteral("Nastavení se nepodařilo uložit do %1: %2")
+                                               .arg(file, fileWriteFailureCause(path, error, true))
+                                         : QStringLiteral("The settings could not be saved to %1: %2")
+                                               .arg(file, fileWriteFailureCause(path, error, false)));
     return false;
 }
 
@@ -362,6 +384,8 @@ bool GameWindow::load() {
     rnd::randomize();
     czech_ = QFileInfo(profile_.languageMarker()).isFile();
     readSettings();
+    // The window may be closed under a notice of the start-up: the program then ends.
+    if (unloaded_) return true;
 
     const QString qPath = profile_.questionFile();
     const filestore::ReadResult questions = filestore::readRegularFile(qPath);
@@ -388,8 +412,8 @@ bool GameWindow::load() {
     if (deck_.isEmpty()) {
         const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
         // The game still runs, but every question would be blank: say why.
-        platform_.showWarning(
-            this,
+        showNotice(
+            DialogKind::Warning,
             czech_ ? QStringLiteral("V souboru %1 není žádná použitelná otázka (vynechané řádky: %2).\n"
                                     "Otázky budou prázdné; opravte soubor, např. programem tamvelkviz-check.")
                          .arg(file)
@@ -402,11 +426,13 @@ bool GameWindow::load() {
     }
     // A deck without a question has said why already.
     reportQuestionLines(file, loaded, !deck_.isEmpty());
+    if (unloaded_) return true;
     setInDeck_ = qPath;
     reportedSets_.insert(qPath);
 
     pictures_.open(folder_ + QStringLiteral("/graphics"));
     reportPictureProblems(pictures_.problems());
+    if (unloaded_) return true;
     writeLanguageMarker();
     returnToMenu();
     rnd::randomize();
@@ -434,15 +460,15 @@ void GameWindow::reportQuestionLines(const QString& file, const LoadReport& load
                                    "• řádky, které nejsou v UTF-8 a byly přečteny jako Windows-1250: %1")
                              : QStringLiteral("• lines not in UTF-8, read as Windows-1250: %1"))
                          .arg(fallback);
-        platform_.showWarning(
-            this, czech_
-                      ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
-                                       "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
-                            .arg(file, parts.join(u'\n'))
-                      : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
-                                       "The game goes on. The program tamvelkviz-check lists these lines "
-                                       "with their numbers.")
-                            .arg(file, parts.join(u'\n')));
+        showNotice(
+            DialogKind::Warning,
+            czech_ ? QStringLiteral("Některé řádky souboru s otázkami %1 vyžadují pozornost:\n%2\n"
+                                    "Hra pokračuje. Program tamvelkviz-check tyto řádky vypíše i s čísly.")
+                         .arg(file, parts.join(u'\n'))
+                   : QStringLiteral("Some lines of the question file %1 need attention:\n%2\n"
+                                    "The game goes on. The program tamvelkviz-check lists these lines "
+                                    "with their numbers.")
+                         .arg(file, parts.join(u'\n')));
 }
 
 void GameWindow::reportPictureProblems(const QStringList& problems) {
@@ -456,18 +482,25 @@ void GameWindow::reportPictureProblems(const QStringList& problems) {
                          : QStringLiteral("• and %1 more").arg(problems.size() - kListed));
     for (const QString& p : problems)
         std::fprintf(stderr, "%s: %s\n", qPrintable(QDir::toNativeSeparators(folder_)), qPrintable(p));
-    platform_.showWarning(this, czech_
-                                    ? QStringLiteral("Některé obrázky hry ve složce %1 nelze použít:\n%2\n"
-                                                     "Hra pokračuje bez nich.")
-                                          .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n'))
-                                    : QStringLiteral("Some of the game's pictures in %1 cannot be used:\n%2\n"
-                                                     "The game goes on without them.")
-                                          .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n')));
+    const QString message =
+        czech_ ? QStringLiteral("Některé obrázky hry ve složce %1 nelze použít:\n%2\nHra pokračuje bez nich.")
+                     .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n'))
+               : QStringLiteral("Some of the game's pictures in %1 cannot be used:\n%2\n"
+                                "The game goes on without them.")
+                     .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n'));
+    // Without its picture folder the game has no screen of its own to show a dialog over.
+    if (QFileInfo(folder_ + QStringLiteral("/graphics")).isDir())
+        showNotice(DialogKind::Warning, message);
+    else
+        platform_.showWarning(this, message);
 }
 
 void GameWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    // An open dialog's wait ends; its caller sees No and the program ends.
+    for (const auto& dialog : dialogs_)
+        dialog->dismiss();
     animation_.cancel();
     computer_.cancel();
     match_.stopClock();
@@ -490,13 +523,13 @@ void GameWindow::writeLanguageMarker() {
     const QString marker = profile_.languageMarker();
     if (!czech_) {
         if (QFileInfo(marker).isFile() && !QFile::remove(marker))
-            platform_.showError(this,
-                                QStringLiteral("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
+            showNotice(DialogKind::Error,
+                       QStringLiteral("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
     } else {
         QFile f(marker);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            platform_.showError(this, QStringLiteral("Nelze vytvořit %1: %2")
-                                          .arg(QDir::toNativeSeparators(marker), f.errorString()));
+            showNotice(DialogKind::Error, QStringLiteral("Nelze vytvořit %1: %2")
+                                              .arg(QDir::toNativeSeparators(marker), f.errorString()));
     }
 }
 
@@ -588,12 +621,58 @@ bool GameWindow::askYesNo(const QString& prompt) {
     // Time spent reading the question is not time to answer: the clock goes on from where it stood.
     match_.pauseClock();
     computer_.pause();
-    const bool yes = platform_.askYesNo(this, prompt, czech_);
+    const bool yes = runDialog(DialogKind::Question, prompt);
     if (!unloaded_) { // a Yes stops them, or ends the program
         match_.resumeClock();
         computer_.resume();
     }
     return yes;
+}
+
+bool GameWindow::runDialog(DialogKind kind, const QString& text) {
+    DialogAnswer answer;
+    if (dialogs_.empty()) {
+        coverControls();
+        closeLit_ = false;
+        setCursor(Qt::ArrowCursor); // the computer's busy pointer is not the dialog's
+    }
+    dialogs_.push_back(std::make_unique<GameDialog>(kind, text, czech_, answer));
+    refresh();
+    platform_.waitForAnswer(*this, kind, text, answer);
+    // Waits end innermost first, so this dialog is the last one. Without an answer the program ends.
+    dialogs_.pop_back();
+    if (dialogs_.empty()) {
+        uncoverControls();
+        showWhoseTurn();
+    }
+    refresh();
+    return answer.isYes();
+}
+
+void GameWindow::coverControls() {
+    const double scale = frame_.isNull() ? 1 : frame_.devicePixelRatio();
+    focusBeforeDialog_ = focusWidget();
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control || !control->isVisible() || !rect().intersects(control->geometry())) continue;
+        // Drawn at the scale the window is shown at, so the picture is as sharp as the control.
+        QImage look(QSize(qCeil(control->width() * scale), qCeil(control->height() * scale)),
+                    QImage::Format_ARGB32_Premultiplied);
+        look.setDevicePixelRatio(scale);
+        look.fill(Qt::transparent);
+        control->render(&look);
+        covered_.push_back({control, look});
+        control->hide();
+    }
+    setFocus(); // the dialog's keys come to the window, never to a name box
+}
+
+void GameWindow::uncoverControls() {
+    for (const CoveredControl& covered : covered_)
+        if (covered.control) covered.control->show();
+    covered_.clear();
+    if (focusBeforeDialog_ && focusBeforeDialog_->isVisible()) focusBeforeDialog_->setFocus();
+    focusBeforeDialog_ = nullptr;
 }
 
 // The winner screen returns at once; a game in progress asks first.
@@ -606,6 +685,16 @@ bool GameWindow::askToEndGame() {
     returnToMenu();
     match_.stopClock();
     return true;
+}
+
+void GameWindow::lightCloseControl(const Pointer& p) {
+    const Screen s = match_.screen();
+    const bool shown =
+        s == Screen::Menu || s == Screen::Board || s == Screen::Question || s == Screen::Winner;
+    const bool lit = shown && closecontrol::isHit(p.x, p.y);
+    if (lit == closeLit_) return;
+    closeLit_ = lit;
+    refresh(QRectF(closecontrol::kArea).adjusted(-6, -6, 6, 6));
 }
 
 bool GameWindow::handleCloseControl(const Pointer& p) {
@@ -622,8 +711,10 @@ void GameWindow::leaveHelpOrSettings() {
 }
 
 bool GameWindow::event(QEvent* e) {
-    // Tab moves the light over the menu's items rather than the focus over hidden controls.
-    const bool drawnControls = match_.screen() == Screen::Menu || match_.screen() == Screen::Setup;
+    // Tab moves the light over drawn controls (the menu's items, a dialog's buttons) rather than the
+    // focus over hidden widgets, which would take the game's keys away; only the settings have
+    // boxes of their own to move between.
+    const bool drawnControls = !dialogs_.empty() || match_.screen() != Screen::Settings;
     if (e->type() == QEvent::KeyPress && drawnControls) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
@@ -639,13 +730,26 @@ void GameWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (unloaded_ || match_.screen() == Screen::Splash) return false;
+    const bool dialogOpen = !dialogs_.empty();
+    if (unloaded_ || (match_.screen() == Screen::Splash && !dialogOpen)) {
+        // Closing down, a failure to save may still be said: its dialog takes the keys.
+        if (dialogOpen) refresh(dialogs_.back()->handleKey(key));
+        return dialogOpen;
+    }
+    // The window's own keys act under a dialog too; a display switch waits until it closes.
     if (key == Qt::Key_F11) {
         settings_.toggleFullScreen();
         return true;
     }
     if (key == Qt::Key_Q && (modifiers & Qt::ControlModifier)) {
-        menu_.askToQuit();
+        if (!dialogOpen) {
+            menu_.askToQuit();
+            return true;
+        }
+        // Asked twice, or over another question: the game ends, the open dialogs answered No.
+        for (const auto& dialog : dialogs_)
+            dialog->dismiss();
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return true;
     }
     // Plus sits on the = key of many keyboards; full screen already fills the screen.
@@ -653,6 +757,12 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         key == Qt::Key_Plus || key == Qt::Key_Equal || key == Qt::Key_Minus || key == Qt::Key_0;
     if (zoomKey && (modifiers & Qt::ControlModifier)) {
         if (!settings_.isFullScreenOn()) stepZoom(key == Qt::Key_0 ? 0 : key == Qt::Key_Minus ? -1 : 1);
+        return true;
+    }
+    if (dialogOpen) {
+        // Every other key is the dialog's, or dropped.
+        const QRectF changed = dialogs_.back()->handleKey(key);
+        if (!changed.isEmpty()) refresh(changed);
         return true;
     }
     if (key == Qt::Key_Escape) {
@@ -683,6 +793,8 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         return menu_.handleKey(key);
     case Screen::Setup:
         return setup_.handleKey(key);
+    case Screen::Help:
+        return help_.handleKey(key);
     case Screen::Board:
         return boardView_.handleKey(key);
     case Screen::Question:
@@ -693,6 +805,13 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void GameWindow::handlePointer(const Pointer& p) {
+    if (!dialogs_.empty()) {
+        // Only the dialog's buttons answer; the screen under it waits.
+        const QRectF changed = dialogs_.back()->handlePointer(p);
+        if (!changed.isEmpty()) refresh(changed);
+        return;
+    }
+    lightCloseControl(p);
     if (handleCloseControl(p)) return;
     // A click during an animation (a double click on an answer, say) would choose on the next screen.
     if (animation_.isPlaying() || isComputerOnTurn()) return;
