@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     }
     if (window->isUnloaded()) return window->exitStatus(); // closed during the splash
     if (!window->load()) return 1;
+    if (window->isUnloaded()) return window->exitStatus(); // closed under a notice of the start-up
     running = true;
     const int status = QApplication::exec();
     if (!window->isUnloaded()) window->unload();

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="en">
 <context>
+    <name>GameDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>GameWindow</name>
     <message>
         <source>the folder %1 cannot be created (permission denied)</source>
@@ -131,17 +146,6 @@ Hra pokračuje bez nich.</translation>
     <message>
         <source>Are you sure you want to quit TamvelKvíz?</source>
         <translation>Skutečně si přejete ukončit TamvelKvíz?</translation>
-    </message>
-</context>
-<context>
-    <name>QtPlatform</name>
-    <message>
-        <source>&amp;Yes</source>
-        <translation>&amp;Ano</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>&amp;Ne</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 // Everything the game does outside its own painting goes through this seam, so tests can replace it:
-// the pauses of animations, asking for a repaint, message boxes, sound, music, the help page and the
-// display mode.
+// the pauses of animations, asking for a repaint, waiting on the game's own dialogs, the system's
+// message boxes, sound, music, the help page and the display mode.
 #pragma once
 
 #include <QRect>
@@ -12,6 +12,29 @@ class QObject;
 class QWidget;
 class QTextBrowser;
 
+enum class DialogKind { Question, Error, Warning };
+
+// The answer to a dialog the game draws over its own screen: the player's keys and clicks give it,
+// and the wait for it ends then.
+class DialogAnswer {
+public:
+    bool isGiven() const { return given_; }
+    bool isYes() const { return given_ && yes_; } // Yes, or OK on a notice
+    // Only the first answer counts.
+    void give(bool yes) {
+        if (given_) return;
+        given_ = true;
+        yes_ = yes;
+        if (onGiven_) onGiven_();
+    }
+    void setOnGiven(std::function<void()> onGiven) { onGiven_ = std::move(onGiven); }
+
+private:
+    bool given_ = false;
+    bool yes_ = false;
+    std::function<void()> onGiven_;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -22,12 +45,14 @@ public:
     // The game changed in an area of its 800 x 600 pixels: it is painted again when the event loop
     // next paints.
     virtual void refresh(QWidget& window, const QRect& area) = 0;
-    // Modal Yes/No question titled "TamvelKvíz", Yes the default, buttons in the interface language;
-    // true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& prompt, bool czech) = 0;
-    // A message that ends the run or reports a failure.
+    // The window shows a question or notice of its own over the game: the event loop runs, the
+    // window's input answering it, until the answer is given or the program ends (then none is).
+    // A display switch asked for meanwhile waits until the wait is over.
+    virtual void waitForAnswer(QWidget& window, DialogKind kind, const QString& text,
+                               DialogAnswer& answer) = 0;
+    // The system's message boxes, for what goes wrong before the game can draw anything: a message
+    // that ends the run, and one the player should know about while the game goes on.
     virtual void showError(QWidget* parent, const QString& message) = 0;
-    // Something the player should know about while the game goes on.
     virtual void showWarning(QWidget* parent, const QString& message) = 0;
 
     // Starts a sound effect at once, cutting off one still playing; a missing file plays nothing.

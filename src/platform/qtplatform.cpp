@@ -7,6 +7,7 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -105,20 +106,26 @@ std::unique_ptr<QMessageBox> QtPlatform::makeDialog(QWidget* over, QMessageBox::
 int QtPlatform::runDialog(QMessageBox& box) {
     ++dialogsOpen_;
     const int result = box.exec();
+    dialogClosed();
+    return result;
+}
+
+void QtPlatform::dialogClosed() {
     // A display switch asked for meanwhile waited, so the window under the dialog stayed put.
     if (--dialogsOpen_ == 0 && switchPending_)
         QMetaObject::invokeMethod(
             &switchContext_, [this] { runPendingSwitch(); }, Qt::QueuedConnection);
-    return result;
 }
 
-bool QtPlatform::askYesNo(QWidget* parent, const QString& prompt, bool /*czech: the translations say it*/) {
-    const auto box = makeDialog(parent, QMessageBox::Question, prompt, QMessageBox::Yes | QMessageBox::No);
-    box->setDefaultButton(QMessageBox::Yes);
-    box->setEscapeButton(QMessageBox::No);
-    box->button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtPlatform", "&Yes"));
-    box->button(QMessageBox::No)->setText(QCoreApplication::translate("QtPlatform", "&No"));
-    return runDialog(*box) == QMessageBox::Yes;
+void QtPlatform::waitForAnswer(QWidget&, DialogKind, const QString&, DialogAnswer& answer) {
+    if (answer.isGiven()) return;
+    // As QDialog::exec does; the program's end (QCoreApplication::exit) ends this loop too.
+    QEventLoop loop;
+    answer.setOnGiven([&loop] { loop.quit(); });
+    ++dialogsOpen_;
+    loop.exec();
+    answer.setOnGiven({});
+    dialogClosed();
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {

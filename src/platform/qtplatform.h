@@ -22,7 +22,7 @@ public:
 
     void after(int ms, QObject& context, std::function<void()> then) override;
     void refresh(QWidget& window, const QRect& area) override;
-    bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override;
+    void waitForAnswer(QWidget& window, DialogKind kind, const QString& text, DialogAnswer& answer) override;
     void showError(QWidget* parent, const QString& message) override;
     void showWarning(QWidget* parent, const QString& message) override;
     void playSound(const QString& wavPath) override;
@@ -45,6 +45,7 @@ private:
     std::unique_ptr<QMessageBox> makeDialog(QWidget* over, QMessageBox::Icon icon, const QString& text,
                                             QMessageBox::StandardButtons buttons) const;
     int runDialog(QMessageBox& box);
+    void dialogClosed();
     void scheduleDisplaySwitch(QWidget& window);
     void runPendingSwitch();
     void applyDisplayMode(QWidget& window);

@@ -3,6 +3,7 @@
 #include "fonts.h"
 
 #include <QFontMetricsF>
+#include <QLinearGradient>
 #include <cmath>
 
 Canvas::Canvas(QPainter& painter, const Pictures& pictures)
@@ -118,6 +119,20 @@ void Canvas::roundedBox(const QRectF& r, double radius, const QColor& fill, cons
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setPen(border.isValid() ? QPen(border, borderWidth) : QPen(Qt::NoPen));
     painter_.setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+    painter_.drawRoundedRect(r, radius, radius);
+    painter_.restore();
+}
+
+void Canvas::shadedBox(const QRectF& r, double radius, const QColor& top, const QColor& bottom,
+                       const QColor& border, double borderWidth) {
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    painter_.save();
+    painter_.setTransform(base_);
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setPen(QPen(border, borderWidth));
+    painter_.setBrush(fill);
     painter_.drawRoundedRect(r, radius, radius);
     painter_.restore();
 }

@@ -40,6 +40,9 @@ public:
     // A box with rounded corners, smooth at any scale; no border when its colour is invalid.
     void roundedBox(const QRectF& r, double radius, const QColor& fill, const QColor& border = {},
                     double borderWidth = 1);
+    // The same with a fill that runs from one colour at the top to another at the bottom.
+    void shadedBox(const QRectF& r, double radius, const QColor& top, const QColor& bottom,
+                   const QColor& border, double borderWidth);
     // Later drawing stays inside the rectangle until the clip is cleared.
     void setClip(const QRectF& r);
     void clearClip();

@@ -5,8 +5,8 @@
 #include "language.h"
 #include "platform.h"
 #include "random.h"
-#include "settingsfile.h"
 #include "settingscontrols.h"
+#include "settingsfile.h"
 #include "textcodec.h"
 #include "zoomsteps.h"
 
@@ -17,10 +17,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -50,12 +52,14 @@ QString fileWriteFailureCause(const QString& path, const QString& qtError, bool 
             existing = QFileInfo(existing.absolutePath());
         if (existing.isDir() && existing.isWritable()) return qtError;
         const QString name = QDir::toNativeSeparators(folder.absoluteFilePath());
-        return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "the folder %1 cannot be created (permission denied)"))
+        return say(forPlayer,
+                   QT_TRANSLATE_NOOP("GameWindow", "the folder %1 cannot be created (permission denied)"))
             .arg(name);
     }
     if (file.isDir()) return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "a folder stands in its place"));
     if (!folder.isWritable())
-        return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "permission denied: the folder is not writable"));
+        return say(forPlayer,
+                   QT_TRANSLATE_NOOP("GameWindow", "permission denied: the folder is not writable"));
     if (file.exists() && !file.isWritable())
         return say(forPlayer, QT_TRANSLATE_NOOP("GameWindow", "permission denied: the file is read-only"));
     return qtError;
@@ -94,8 +98,7 @@ QString GameWindow::nameOf(Player p) const {
     const auto level = settings_.players().computerLevel(p.number());
     const settingsfile::Settings defaults;
     const QString unnamed = p.isOwl() ? defaults.name1 : defaults.name2;
-    if (level && (name.trimmed().isEmpty() || name == unnamed))
-        return SettingsScreen::computerName(*level);
+    if (level && (name.trimmed().isEmpty() || name == unnamed)) return SettingsScreen::computerName(*level);
     return name;
 }
 
@@ -186,6 +189,26 @@ QImage GameWindow::frame(double scale) {
 void GameWindow::paint(QPainter& p) {
     Canvas c(p, pictures_);
     paintScreen(c);
+    if (closeLit_) {
+        // A warm ring around the control, as the menu's items light up.
+        const QPointF centre = QRectF(closecontrol::kArea).center();
+        QRadialGradient glow(centre, 19);
+        glow.setColorAt(0, QColor(255, 255, 255, 60));
+        glow.setColorAt(0.62, QColor(255, 255, 255, 40));
+        glow.setColorAt(0.7, QColor(255, 220, 90, 230));
+        glow.setColorAt(1, QColor(255, 200, 60, 0));
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(glow);
+        p.drawEllipse(centre, 19, 19);
+        p.restore();
+    }
+    if (dialogs_.empty()) return;
+    for (const CoveredControl& covered : covered_)
+        if (covered.control) c.drawImage(QRectF(covered.control->geometry()), covered.look);
+    for (const auto& dialog : dialogs_)
+        dialog->paint(c);
 }
 
 void GameWindow::paintEvent(QPaintEvent* e) {
@@ -274,9 +297,9 @@ void GameWindow::readSettings() {
         if (!s.damagedItems.isEmpty()) reportDamagedSettings(path, s.damagedItems);
     } else if (file.hasFailed()) {
         const QString name = QDir::toNativeSeparators(path);
-        platform_.showError(this, tr("The settings cannot be read from %1: %2\n"
-                                     "The game starts with the default settings.")
-                                      .arg(name, fileReadFailureCause(path, file.error)));
+        showNotice(DialogKind::Error, tr("The settings cannot be read from %1: %2\n"
+                                         "The game starts with the default settings.")
+                                          .arg(name, fileReadFailureCause(path, file.error)));
     }
     settings_.apply(s);
     settingsAsRead_ = settings_.itemsToSave();
@@ -285,16 +308,16 @@ void GameWindow::readSettings() {
 }
 
 void GameWindow::reportDamagedSettings(const QString& path, const QList<int>& items) {
-    static const char* const kItems[] = {QT_TR_NOOP("1st player name"), QT_TR_NOOP("2nd player name"),
-                                         QT_TR_NOOP("base of the time limit"), QT_TR_NOOP("sound effects"),
-                                         QT_TR_NOOP("music"), QT_TR_NOOP("full screen")};
+    static const char* const kItems[] = {
+        QT_TR_NOOP("1st player name"), QT_TR_NOOP("2nd player name"), QT_TR_NOOP("base of the time limit"),
+        QT_TR_NOOP("sound effects"),   QT_TR_NOOP("music"),           QT_TR_NOOP("full screen")};
     QStringList lines;
     for (int item : items)
         if (item >= 0 && item < 6) lines << tr("• line %1: %2").arg(item + 1).arg(tr(kItems[item]));
     const QString file = QDir::toNativeSeparators(path);
-    platform_.showWarning(this, tr("Some lines of the settings file %1 are damaged:\n%2\n"
-                                   "These settings take their default values; the others stand.")
-                                    .arg(file, lines.join(u'\n')));
+    showNotice(DialogKind::Warning, tr("Some lines of the settings file %1 are damaged:\n%2\n"
+                                       "These settings take their default values; the others stand.")
+                                        .arg(file, lines.join(u'\n')));
 }
 
 bool GameWindow::saveSettings() {
@@ -322,8 +345,9 @@ bool GameWindow::saveSettings() {
                      qPrintable(fileWriteFailureCause(path, error, false)));
         return false;
     }
-    platform_.showError(this, tr("The settings could not be saved to %1: %2")
-                                  .arg(file, fileWriteFailureCause(path, error, true)));
+    showNotice(
+        DialogKind::Error,
+        tr("The settings could not be saved to %1: %2").arg(file, fileWriteFailureCause(path, error, true)));
     return false;
 }
 
@@ -342,6 +366,8 @@ bool GameWindow::load() {
     czech_ = QFileInfo(profile_.languageMarker()).isFile();
     language::useCzech(czech_);
     readSettings();
+    // The window may be closed under a notice of the start-up: the program then ends.
+    if (unloaded_) return true;
 
     const QString qPath = profile_.questionFile();
     const filestore::ReadResult questions = filestore::readRegularFile(qPath);
@@ -349,10 +375,12 @@ bool GameWindow::load() {
         // A pipe or a device in its place would block start-up for ever.
         const QString cause = questions.status == filestore::ReadResult::Status::Missing
                                   ? QStringLiteral("No such file or directory")
-                              : QFileInfo(qPath).isDir() || QFileInfo(qPath).isFile() ? questions.error
-                                                                      : tr("it is not a regular file");
-        platform_.showError(this, tr("The question file %1 cannot be read: %2\nTamvelKvíz cannot start without it.")
-                                      .arg(QDir::toNativeSeparators(qPath), cause));
+                              : QFileInfo(qPath).isDir() || QFileInfo(qPath).isFile()
+                                  ? questions.error
+                                  : tr("it is not a regular file");
+        platform_.showError(this,
+                            tr("The question file %1 cannot be read: %2\nTamvelKvíz cannot start without it.")
+                                .arg(QDir::toNativeSeparators(qPath), cause));
         return false;
     }
     const QString file = QDir::toNativeSeparators(qPath);
@@ -362,19 +390,22 @@ bool GameWindow::load() {
     if (deck_.isEmpty()) {
         const auto skipped = static_cast<qsizetype>(loaded.skipped.size());
         // The game still runs, but every question would be blank: say why.
-        platform_.showWarning(this, tr("The question file %1 holds no usable question (lines skipped: %2).\n"
-                                       "Questions will be blank; mend the file, for example with "
-                                       "tamvelkviz-check.")
-                                        .arg(file)
-                                        .arg(skipped));
+        showNotice(DialogKind::Warning,
+                   tr("The question file %1 holds no usable question (lines skipped: %2).\n"
+                      "Questions will be blank; mend the file, for example with "
+                      "tamvelkviz-check.")
+                       .arg(file)
+                       .arg(skipped));
     }
     // A deck without a question has said why already.
     reportQuestionLines(file, loaded, !deck_.isEmpty());
+    if (unloaded_) return true;
     setInDeck_ = qPath;
     reportedSets_.insert(qPath);
 
     pictures_.open(folder_ + QStringLiteral("/graphics"));
     reportPictureProblems(pictures_.problems());
+    if (unloaded_) return true;
     writeLanguageMarker();
     returnToMenu();
     rnd::randomize();
@@ -394,10 +425,10 @@ void GameWindow::reportQuestionLines(const QString& file, const LoadReport& load
     if (skipped > 0)
         parts << tr("• lines skipped (not question\\right\\wrong\\wrong\\wrong): %1").arg(skipped);
     if (fallback > 0) parts << tr("• lines not in UTF-8, read as Windows-1250: %1").arg(fallback);
-    platform_.showWarning(this, tr("Some lines of the question file %1 need attention:\n%2\n"
-                                   "The game goes on. The program tamvelkviz-check lists these lines "
-                                   "with their numbers.")
-                                    .arg(file, parts.join(u'\n')));
+    showNotice(DialogKind::Warning, tr("Some lines of the question file %1 need attention:\n%2\n"
+                                       "The game goes on. The program tamvelkviz-check lists these lines "
+                                       "with their numbers.")
+                                        .arg(file, parts.join(u'\n')));
 }
 
 void GameWindow::reportPictureProblems(const QStringList& problems) {
@@ -406,18 +437,25 @@ void GameWindow::reportPictureProblems(const QStringList& problems) {
     QStringList lines;
     for (qsizetype i = 0; i < std::min(problems.size(), kListed); ++i)
         lines << QStringLiteral("• ") + QDir::toNativeSeparators(problems[i]);
-    if (problems.size() > kListed)
-        lines << tr("• and %1 more").arg(problems.size() - kListed);
+    if (problems.size() > kListed) lines << tr("• and %1 more").arg(problems.size() - kListed);
     for (const QString& p : problems)
         std::fprintf(stderr, "%s: %s\n", qPrintable(QDir::toNativeSeparators(folder_)), qPrintable(p));
-    platform_.showWarning(this, tr("Some of the game's pictures in %1 cannot be used:\n%2\n"
-                                   "The game goes on without them.")
-                                    .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n')));
+    const QString message = tr("Some of the game's pictures in %1 cannot be used:\n%2\n"
+                               "The game goes on without them.")
+                                .arg(QDir::toNativeSeparators(folder_), lines.join(u'\n'));
+    // Without its picture folder the game has no screen of its own to show a dialog over.
+    if (QFileInfo(folder_ + QStringLiteral("/graphics")).isDir())
+        showNotice(DialogKind::Warning, message);
+    else
+        platform_.showWarning(this, message);
 }
 
 void GameWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    // An open dialog's wait ends; its caller sees No and the program ends.
+    for (const auto& dialog : dialogs_)
+        dialog->dismiss();
     animation_.cancel();
     computer_.cancel();
     match_.stopClock();
@@ -440,11 +478,12 @@ void GameWindow::writeLanguageMarker() {
     const QString marker = profile_.languageMarker();
     if (!czech_) {
         if (QFileInfo(marker).isFile() && !QFile::remove(marker))
-            platform_.showError(this, tr("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
+            showNotice(DialogKind::Error, tr("Cannot delete %1").arg(QDir::toNativeSeparators(marker)));
     } else {
         QFile f(marker);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            platform_.showError(this, tr("Cannot create %1: %2").arg(QDir::toNativeSeparators(marker), f.errorString()));
+            showNotice(DialogKind::Error,
+                       tr("Cannot create %1: %2").arg(QDir::toNativeSeparators(marker), f.errorString()));
     }
 }
 
@@ -548,7 +587,7 @@ bool GameWindow::askYesNo(const QString& prompt) {
     // Time spent reading the question is not time to answer: the clock goes on from where it stood.
     match_.pauseClock();
     computer_.pause();
-    const bool yes = platform_.askYesNo(this, prompt, czech_);
+    const bool yes = runDialog(DialogKind::Question, prompt);
     if (!unloaded_) { // a Yes stops them, or ends the program
         match_.resumeClock();
         computer_.resume();
@@ -556,15 +595,70 @@ bool GameWindow::askYesNo(const QString& prompt) {
     return yes;
 }
 
+bool GameWindow::runDialog(DialogKind kind, const QString& text) {
+    DialogAnswer answer;
+    if (dialogs_.empty()) {
+        coverControls();
+        closeLit_ = false;
+        setCursor(Qt::ArrowCursor); // the computer's busy pointer is not the dialog's
+    }
+    dialogs_.push_back(std::make_unique<GameDialog>(kind, text, answer));
+    refresh();
+    platform_.waitForAnswer(*this, kind, text, answer);
+    // Waits end innermost first, so this dialog is the last one. Without an answer the program ends.
+    dialogs_.pop_back();
+    if (dialogs_.empty()) {
+        uncoverControls();
+        showWhoseTurn();
+    }
+    refresh();
+    return answer.isYes();
+}
+
+void GameWindow::coverControls() {
+    const double scale = frame_.isNull() ? 1 : frame_.devicePixelRatio();
+    focusBeforeDialog_ = focusWidget();
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control || !control->isVisible() || !rect().intersects(control->geometry())) continue;
+        // Drawn at the scale the window is shown at, so the picture is as sharp as the control.
+        QImage look(QSize(qCeil(control->width() * scale), qCeil(control->height() * scale)),
+                    QImage::Format_ARGB32_Premultiplied);
+        look.setDevicePixelRatio(scale);
+        look.fill(Qt::transparent);
+        control->render(&look);
+        covered_.push_back({control, look});
+        control->hide();
+    }
+    setFocus(); // the dialog's keys come to the window, never to a name box
+}
+
+void GameWindow::uncoverControls() {
+    for (const CoveredControl& covered : covered_)
+        if (covered.control) covered.control->show();
+    covered_.clear();
+    if (focusBeforeDialog_ && focusBeforeDialog_->isVisible()) focusBeforeDialog_->setFocus();
+    focusBeforeDialog_ = nullptr;
+}
+
 // The winner screen returns at once; a game in progress asks first.
 bool GameWindow::askToEndGame() {
-    const bool yes =
-        match_.screen() == Screen::Winner ||
-        askYesNo(tr("Do you want to end the game and return to the main menu?"));
+    const bool yes = match_.screen() == Screen::Winner ||
+                     askYesNo(tr("Do you want to end the game and return to the main menu?"));
     if (!yes) return false;
     returnToMenu();
     match_.stopClock();
     return true;
+}
+
+void GameWindow::lightCloseControl(const Pointer& p) {
+    const Screen s = match_.screen();
+    const bool shown =
+        s == Screen::Menu || s == Screen::Board || s == Screen::Question || s == Screen::Winner;
+    const bool lit = shown && closecontrol::isHit(p.x, p.y);
+    if (lit == closeLit_) return;
+    closeLit_ = lit;
+    refresh(QRectF(closecontrol::kArea).adjusted(-6, -6, 6, 6));
 }
 
 bool GameWindow::handleCloseControl(const Pointer& p) {
@@ -584,8 +678,10 @@ void GameWindow::leaveHelpOrSettings() {
 }
 
 bool GameWindow::event(QEvent* e) {
-    // Tab moves the light over the menu's items rather than the focus over hidden controls.
-    const bool drawnControls = match_.screen() == Screen::Menu || match_.screen() == Screen::Setup;
+    // Tab moves the light over drawn controls (the menu's items, a dialog's buttons) rather than the
+    // focus over hidden widgets, which would take the game's keys away; only the settings have
+    // boxes of their own to move between.
+    const bool drawnControls = !dialogs_.empty() || match_.screen() != Screen::Settings;
     if (e->type() == QEvent::KeyPress && drawnControls) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
@@ -610,13 +706,26 @@ void GameWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (unloaded_ || match_.screen() == Screen::Splash) return false;
+    const bool dialogOpen = !dialogs_.empty();
+    if (unloaded_ || (match_.screen() == Screen::Splash && !dialogOpen)) {
+        // Closing down, a failure to save may still be said: its dialog takes the keys.
+        if (dialogOpen) refresh(dialogs_.back()->handleKey(key));
+        return dialogOpen;
+    }
+    // The window's own keys act under a dialog too; a display switch waits until it closes.
     if (key == Qt::Key_F11) {
         settings_.toggleFullScreen();
         return true;
     }
     if (key == Qt::Key_Q && (modifiers & Qt::ControlModifier)) {
-        menu_.askToQuit();
+        if (!dialogOpen) {
+            menu_.askToQuit();
+            return true;
+        }
+        // Asked twice, or over another question: the game ends, the open dialogs answered No.
+        for (const auto& dialog : dialogs_)
+            dialog->dismiss();
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return true;
     }
     // Plus sits on the = key of many keyboards; full screen already fills the screen.
@@ -624,6 +733,12 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         key == Qt::Key_Plus || key == Qt::Key_Equal || key == Qt::Key_Minus || key == Qt::Key_0;
     if (zoomKey && (modifiers & Qt::ControlModifier)) {
         if (!settings_.isFullScreenOn()) stepZoom(key == Qt::Key_0 ? 0 : key == Qt::Key_Minus ? -1 : 1);
+        return true;
+    }
+    if (dialogOpen) {
+        // Every other key is the dialog's, or dropped.
+        const QRectF changed = dialogs_.back()->handleKey(key);
+        if (!changed.isEmpty()) refresh(changed);
         return true;
     }
     if (key == Qt::Key_Escape) {
@@ -654,6 +769,8 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
         return menu_.handleKey(key);
     case Screen::Setup:
         return setup_.handleKey(key);
+    case Screen::Help:
+        return help_.handleKey(key);
     case Screen::Board:
         return boardView_.handleKey(key);
     case Screen::Question:
@@ -666,6 +783,13 @@ bool GameWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void GameWindow::handlePointer(const Pointer& p) {
+    if (!dialogs_.empty()) {
+        // Only the dialog's buttons answer; the screen under it waits.
+        const QRectF changed = dialogs_.back()->handlePointer(p);
+        if (!changed.isEmpty()) refresh(changed);
+        return;
+    }
+    lightCloseControl(p);
     if (handleCloseControl(p)) return;
     // A click during an animation (a double click on an answer, say) would choose on the next screen.
     if (animation_.isPlaying() || isComputerOnTurn()) return;

@@ -7,6 +7,7 @@
 #include "boardview.h"
 #include "computerturn.h"
 #include "deck.h"
+#include "gamedialog.h"
 #include "helpscreen.h"
 #include "match.h"
 #include "menuscreen.h"
@@ -19,9 +20,12 @@
 #include "setupscreen.h"
 #include "sounds.h"
 
+#include <QPointer>
 #include <QSet>
 #include <QWidget>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class Platform;
 
@@ -60,7 +64,11 @@ public:
     bool isCzech() const override { return czech_; }
     void switchLanguage() override;
     bool saveSettings() override; // false after a failure, which was reported
+    // The question is drawn over the current screen; the event loop runs until it is answered.
     bool askYesNo(const QString& prompt) override;
+    // The game's own dialog in front, answered by the keys and the pointer, or none.
+    const GameDialog* openDialog() const { return dialogs_.empty() ? nullptr : dialogs_.back().get(); }
+    bool isCloseControlLit() const { return closeLit_; }
 
     Platform& platform() override { return platform_; }
     Pictures& pictures() { return pictures_; }
@@ -149,6 +157,14 @@ private:
     void rememberDealt(const Question& q);
     bool handleCloseControl(const Pointer& p);
     bool askToEndGame();
+    // Shows the game's own dialog over the current screen until it is answered: true for Yes or OK.
+    bool runDialog(DialogKind kind, const QString& text);
+    void showNotice(DialogKind kind, const QString& text) { runDialog(kind, text); }
+    // The child controls over the window's painting (the help pane, the name boxes) hide under a
+    // dialog, shown there as a picture of themselves, and come back after it.
+    void coverControls();
+    void uncoverControls();
+    void lightCloseControl(const Pointer& p);
 
     Platform& platform_;
     QString folder_;
@@ -179,4 +195,12 @@ private:
     BoardView boardView_;
     QuestionPanel questionPanel_;
     BackControl back_;
+    std::vector<std::unique_ptr<GameDialog>> dialogs_; // the last one in front, taking the input
+    struct CoveredControl {
+        QPointer<QWidget> control;
+        QImage look;
+    };
+    std::vector<CoveredControl> covered_;
+    QPointer<QWidget> focusBeforeDialog_;
+    bool closeLit_ = false;
 };

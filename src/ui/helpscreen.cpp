@@ -6,6 +6,7 @@
 #include "screenhost.h"
 #include "sounds.h"
 
+#include <QScrollBar>
 #include <QTextBrowser>
 
 namespace {
@@ -26,6 +27,33 @@ void HelpScreen::show() {
 
 void HelpScreen::paint(Canvas& c) const {
     c.draw(HelpBackground, 0, 0, 800, 600);
+}
+
+bool HelpScreen::handleKey(int key) {
+    QScrollBar* bar = pane_->verticalScrollBar();
+    switch (key) {
+    case Qt::Key_Up:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_Down:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_PageUp:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        return true;
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return true;
+    case Qt::Key_Home:
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        return true;
+    case Qt::Key_End:
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void HelpScreen::hidePane() {

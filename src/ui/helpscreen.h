@@ -13,6 +13,8 @@ public:
 
     void show();
     void paint(Canvas& c) const;
+    // The arrows, Page Up / Down, Home and End scroll the manual, wherever the keyboard focus is.
+    bool handleKey(int key);
     // Loads the page of the interface language and moves the pane out of sight.
     void hidePane();
     QTextBrowser& pane() { return *pane_; }

@@ -7,7 +7,9 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace board;
 using fixture::colourOf;
@@ -336,6 +338,69 @@ private slots:
         QFile saved(g.window->storeFolder() + QStringLiteral("/n.dat"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("a\r\nTamvel II.\r\n10000\r\n(o)\r\n(o)\r\n(  )\r\n"));
+    }
+
+    // Tab never sends the keyboard to a hidden control: the arrows, Enter and Space go on working.
+    void tabInAGameKeepsTheGameKeys() {
+        LoadedGame g;
+        GameWindow& w = *g.window;
+        g.press(400, 460);     // New game
+        g.key(Qt::Key_Return); // Start
+        QCOMPARE(w.match().screen(), Screen::Board);
+        g.key(Qt::Key_Tab);
+        g.key(Qt::Key_Backtab);
+        QVERIFY(w.hasFocus());
+        g.key(Qt::Key_Down);
+        QVERIFY(!(w.boardView().hoveredCell() == Cell{}));
+        g.key(Qt::Key_Tab);
+        g.key(Qt::Key_Space);
+        QCOMPARE(w.match().screen(), Screen::Question);
+        g.key(Qt::Key_Tab);
+        g.key(Qt::Key_Down);
+        QCOMPARE(w.questionPanel().hoveredSlot(), 1);
+    }
+
+    void theFirstDownLightsTheTopAnswerAndTheFirstUpTheLast_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("lit");
+        QTest::newRow("Down") << int(Qt::Key_Down) << 1;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 4;
+    }
+    void theFirstDownLightsTheTopAnswerAndTheFirstUpTheLast() {
+        QFETCH(int, key);
+        QFETCH(int, lit);
+        LoadedGame g;
+        questionOf(g, 1, 2);
+        QCOMPARE(g.window->questionPanel().hoveredSlot(), 0);
+        g.key(static_cast<Qt::Key>(key));
+        QCOMPARE(g.window->questionPanel().hoveredSlot(), lit);
+        QCOMPARE(g.window->questionPanel().optionState(lit), OptionState::Hovered);
+    }
+
+    void helpScrollsByKeyAtOnceAndEscapeStillLeaves() {
+        LoadedGame g;
+        GameWindow& w = *g.window;
+        g.press(650, 450); // Help
+        QCOMPARE(w.match().screen(), Screen::Help);
+        QString page;
+        for (int i = 1; i <= 200; ++i)
+            page += QStringLiteral("Line %1 of the manual\n").arg(i);
+        w.help().pane().setPlainText(page);
+        QScrollBar* bar = w.help().pane().verticalScrollBar();
+        QVERIFY(bar->maximum() > bar->pageStep());
+        g.key(Qt::Key_Down);
+        QCOMPARE(bar->value(), bar->singleStep());
+        g.key(Qt::Key_PageDown);
+        QCOMPARE(bar->value(), bar->singleStep() + bar->pageStep());
+        g.key(Qt::Key_PageUp);
+        g.key(Qt::Key_Up);
+        QCOMPARE(bar->value(), 0);
+        g.key(Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        g.key(Qt::Key_Home);
+        QCOMPARE(bar->value(), 0);
+        g.key(Qt::Key_Escape);
+        QCOMPARE(w.match().screen(), Screen::Menu);
     }
 };
 

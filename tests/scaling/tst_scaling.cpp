@@ -168,12 +168,12 @@ private slots:
         QCoreApplication::postEvent(shown, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
         bool dialogSeenOverTheView = false;
         QTimer::singleShot(100, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            dialogSeenOverTheView = box && fullScreenView(); // the switch waits until it closes
-            if (box) QTest::keyClick(box, Qt::Key_Escape);   // No
+            const bool open = g.window->openDialog() != nullptr;
+            dialogSeenOverTheView = open && fullScreenView();           // the switch waits until it closes
+            if (open) QTest::keyClick(g.shownWindow(), Qt::Key_Escape); // No
         });
         QTRY_COMPARE(g.platform.prompts.size(), 1);
-        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QTRY_VERIFY(!g.window->openDialog());
         QVERIFY(dialogSeenOverTheView);
         QTRY_VERIFY(!fullScreenView());
         QTRY_VERIFY(g.window->isVisible() && g.window->isWindow());

@@ -1,5 +1,5 @@
-// A recording platform for tests: animation pauses that pass at once (or when the test says), dialogs
-// answered from a script, everything logged.
+// A recording platform for tests: animation pauses that pass at once (or when the test says), the
+// game's dialogs answered by the test's input or from a script, everything logged.
 #pragma once
 
 #include "platform.h"
@@ -16,12 +16,18 @@ public:
     bool holdPauses = false;
     std::deque<std::function<void()>> pending;
     int refreshes = 0;
-    QStringList prompts;      // questions asked, in order
-    std::deque<bool> answers; // scripted answers; when empty, defaultAnswer
-    bool defaultAnswer = false;
-    std::function<void()> onAsk; // runs while a question is open, before it is answered
+    // The game's own dialogs, by kind, in order: questions, and notices of errors and warnings (these
+    // include the system's message boxes, which systemBoxes lists apart).
+    QStringList prompts;
     QStringList errors;
     QStringList warnings;
+    QStringList systemBoxes;
+    // Answers to questions the test's input left unanswered; when empty, defaultAnswer. Notices close.
+    std::deque<bool> answers;
+    bool defaultAnswer = false;
+    // Runs while a dialog is open, before the script answers it: a test can look at it, or answer it
+    // with real key and pointer events through the window.
+    std::function<void()> onAsk;
     QStringList sounds; // file names of the effects started, without folder
     QStringList music;  // "start <track file name>" or "stop"
     QStringList helpPages;
@@ -58,16 +64,25 @@ public:
         if (showArea) showArea(area);
         if (onRefresh) onRefresh();
     }
-    bool askYesNo(QWidget*, const QString& prompt, bool) override {
-        prompts << prompt;
+    void waitForAnswer(QWidget&, DialogKind kind, const QString& text, DialogAnswer& answer) override {
+        (kind == DialogKind::Question ? prompts : kind == DialogKind::Error ? errors : warnings) << text;
         if (onAsk) onAsk();
-        if (answers.empty()) return defaultAnswer;
-        const bool a = answers.front();
+        if (answer.isGiven()) return;
+        if (kind != DialogKind::Question || answers.empty()) {
+            answer.give(kind != DialogKind::Question || defaultAnswer);
+            return;
+        }
+        answer.give(answers.front());
         answers.pop_front();
-        return a;
     }
-    void showError(QWidget*, const QString& message) override { errors << message; }
-    void showWarning(QWidget*, const QString& message) override { warnings << message; }
+    void showError(QWidget*, const QString& message) override {
+        errors << message;
+        systemBoxes << message;
+    }
+    void showWarning(QWidget*, const QString& message) override {
+        warnings << message;
+        systemBoxes << message;
+    }
     void playSound(const QString& wavPath) override { sounds << wavPath.section(u'/', -1); }
     void startMusic(const QString& trackPath) override {
         music << QStringLiteral("start ") + trackPath.section(u'/', -1);
@@ -102,6 +117,7 @@ public:
         prompts.clear();
         errors.clear();
         warnings.clear();
+        systemBoxes.clear();
         sounds.clear();
         music.clear();
         helpPages.clear();

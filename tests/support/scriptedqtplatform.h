@@ -7,13 +7,17 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class ScriptedQtPlatform : public QtPlatform {
 public:
     std::deque<bool> answers; // scripted answers to Yes/No questions; No when empty
     QStringList prompts;
-    QStringList errors;
-    bool realDialogs = false; // the program's own dialogs, answered by the test through key events
+    QStringList errors; // notices of errors and warnings, the game's own and the system's
+    // The event loop runs under the game's dialogs as in the program, until the test's key or pointer
+    // events answer them.
+    bool realDialogs = false;
+    std::function<void()> onAsk; // runs as a dialog opens, before its wait begins
 
     bool realPauses = false; // the animations' pauses on real timers
 
@@ -23,13 +27,16 @@ public:
         else
             then();
     }
-    bool askYesNo(QWidget* parent, const QString& prompt, bool czech) override {
-        prompts << prompt;
-        if (realDialogs) return QtPlatform::askYesNo(parent, prompt, czech);
-        if (answers.empty()) return false;
-        const bool a = answers.front();
+    void waitForAnswer(QWidget& window, DialogKind kind, const QString& text, DialogAnswer& answer) override {
+        (kind == DialogKind::Question ? prompts : errors) << text;
+        if (onAsk) onAsk();
+        if (realDialogs) return QtPlatform::waitForAnswer(window, kind, text, answer);
+        if (kind != DialogKind::Question || answers.empty()) {
+            answer.give(kind != DialogKind::Question);
+            return;
+        }
+        answer.give(answers.front());
         answers.pop_front();
-        return a;
     }
     void showError(QWidget*, const QString& message) override { errors << message; }
     void showWarning(QWidget*, const QString& message) override { errors << message; }
