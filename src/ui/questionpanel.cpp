@@ -195,7 +195,10 @@ void QuestionPanel::paintOption(Canvas& c, int slot, OptionState state) const {
 }
 
 textfit::SetText QuestionPanel::questionText() const {
-    return questiontext::set(host_.match().question().text, side_);
+    const QString& text = host_.match().question().text;
+    if (!setQuestion_ || setQuestion_->text != text || setQuestion_->side != side_)
+        setQuestion_ = SetQuestion{text, side_, questiontext::set(text, side_)};
+    return setQuestion_->set;
 }
 
 void QuestionPanel::paintQuestion(Canvas& c) const {

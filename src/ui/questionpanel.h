@@ -10,6 +10,7 @@
 #include <QRectF>
 #include <QString>
 #include <array>
+#include <optional>
 
 class Canvas;
 class ScreenHost;
@@ -77,4 +78,11 @@ private:
     double handAngle_ = 0;
     bool timedOut_ = false;
     int hovered_ = 0;
+    // The question as last set: each clock tick paints the panel again, and setting it tries every size.
+    struct SetQuestion {
+        QString text;
+        Player side = Player::fox();
+        textfit::SetText set;
+    };
+    mutable std::optional<SetQuestion> setQuestion_;
 };
