@@ -87,16 +87,37 @@ void BoardView::paintBoard(Canvas& c) const {
 }
 
 void BoardView::paintCells(Canvas& c) const {
-    c.draw(BoardPlate, 129, 77, 542, 496);
-    // Free cells lie lowest, a highlighted cell over all of its neighbours and over its own free look.
     const Grid& cells = host_.match().cells();
-    for (int s = cellFree; s <= cellPlayer2; ++s)
+    const auto plateAndCells = [&cells](Canvas& on) {
+        on.draw(BoardPlate, 129, 77, 542, 496);
+        // Free cells lie lowest, a highlighted cell over all of its neighbours and over its own free look.
+        for (int s = cellFree; s <= cellPlayer2; ++s)
+            for (int row = 0; row < kRows; ++row)
+                for (int col = firstCol(row); col <= lastCol(row); ++col)
+                    if (cells.at(col, row) == s) {
+                        const RectF r = cellRect(col, row);
+                        on.draw(s, r.left, r.top, r.width, r.height);
+                    }
+    };
+    if (c.isBetweenWholeScales()) {
+        // In full screen the plate and its 28 cells are one kept picture until a cell changes hands.
+        QString key;
         for (int row = 0; row < kRows; ++row)
             for (int col = firstCol(row); col <= lastCol(row); ++col)
-                if (cells.at(col, row) == s) {
+                key += QChar(u'0' + cells.at(col, row));
+        static const QRectF area = [] {
+            QRectF all(129, 77, 542, 496);
+            for (int row = 0; row < kRows; ++row)
+                for (int col = firstCol(row); col <= lastCol(row); ++col) {
                     const RectF r = cellRect(col, row);
-                    c.draw(s, r.left, r.top, r.width, r.height);
+                    all |= QRectF(r.left, r.top, r.width, r.height);
                 }
+            return QRectF(all.toAlignedRect());
+        }();
+        c.drawKept(plateAndCells_, key, area, plateAndCells);
+    } else {
+        plateAndCells(c);
+    }
     if (!(hovered_ == Cell{}) && cells.at(hovered_.col, hovered_.row) == cellFree) {
         const RectF r = cellRect(hovered_.col, hovered_.row);
         c.draw(HoveredCell, r.left, r.top, r.width, r.height);

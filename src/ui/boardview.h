@@ -3,6 +3,7 @@
 // cell's zoom, the capture and the winner. It paints from the match and its own view state.
 #pragma once
 
+#include "canvas.h"
 #include "match.h"
 
 #include <QRect>
@@ -97,4 +98,5 @@ private:
     bool playAgainLit_ = false;
     Cell hovered_;
     int hoverButtons_ = 0;
+    mutable Canvas::KeptLayer plateAndCells_;
 };

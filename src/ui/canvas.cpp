@@ -12,6 +12,45 @@ Canvas::Canvas(QPainter& painter, const Pictures& pictures)
     painter_.setRenderHint(QPainter::SmoothPixmapTransform); // the zoom animations scale pictures
 }
 
+// Where a point in game pixels lands in whole device pixels: the device's own offset (a kept layer's
+// corner) stays whole.
+QPoint Canvas::onDevice(const QTransform& device, double x, double y) {
+    return {qRound(x * device.m11()) + qRound(device.dx()), qRound(y * device.m22()) + qRound(device.dy())};
+}
+
+bool Canvas::isBetweenWholeScales() const {
+    const QTransform device = painter_.deviceTransform();
+    const double s = device.m11();
+    return device.type() == QTransform::TxScale && std::abs(device.m22() - s) < 1e-9 &&
+           std::abs(s - std::round(s)) > 1e-6;
+}
+
+void Canvas::drawKept(KeptLayer& kept, const QString& key, const QRectF& area,
+                      const std::function<void(Canvas&)>& paint) {
+    const QTransform device = painter_.deviceTransform();
+    const double s = device.m11();
+    const QRect onLayer(qRound(area.x() * s), qRound(area.y() * s),
+                        qRound(area.right() * s) - qRound(area.x() * s),
+                        qRound(area.bottom() * s) - qRound(area.y() * s));
+    if (kept.key != key || kept.scale != s) {
+        QImage layer(onLayer.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        layer.setDevicePixelRatio(s);
+        {
+            QPainter p(&layer);
+            // The layer's corner is a whole device pixel of the frame, so pictures land on it as there.
+            p.translate(-onLayer.x() / s, -onLayer.y() / s);
+            Canvas c(p, pictures_);
+            paint(c);
+        }
+        layer.setDevicePixelRatio(1);
+        kept = {key, s, layer};
+    }
+    painter_.setTransform(QTransform::fromScale(1 / s, 1 / s));
+    painter_.drawImage(onLayer.topLeft() + QPoint(qRound(device.dx()), qRound(device.dy())), kept.image);
+    painter_.setTransform(base_);
+}
+
 QImage Canvas::blankFrame(double scale) {
     // A hair under a whole pixel rounds down: 800 x 1.25 is 1000, not 1001.
     QImage image(static_cast<int>(std::ceil(800 * scale - 1e-6)),
@@ -50,7 +89,7 @@ void Canvas::drawPart(int slot, double x, double y, double w, double h, double s
             const QRect from(qRound(sx * s), qRound(sy * s), qRound((sx + sw) * s) - qRound(sx * s),
                              qRound((sy + sh) * s) - qRound(sy * s));
             painter_.setTransform(QTransform::fromScale(1 / s, 1 / s));
-            painter_.drawImage(QPoint(qRound(x * s), qRound(y * s)), scaled, from);
+            painter_.drawImage(onDevice(device, x, y), scaled, from);
             painter_.setTransform(base_);
             return;
         }
@@ -70,7 +109,7 @@ void Canvas::drawLayers(int slot, int layers, double x, double y) {
         const QImage& builtUp = pictures_.builtUpFor(slot, layers, s);
         if (!builtUp.isNull()) {
             painter_.setTransform(QTransform::fromScale(1 / s, 1 / s));
-            painter_.drawImage(QPoint(qRound(x * s), qRound(y * s)), builtUp);
+            painter_.drawImage(onDevice(device, x, y), builtUp);
             painter_.setTransform(base_);
             return;
         }
@@ -187,7 +226,7 @@ void Canvas::print(const QString& text) {
         const QImage picture = pictures_.textPicture(text, f, textColour_, s);
         constexpr int m = Pictures::kTextMargin;
         painter_.setTransform(QTransform::fromScale(1 / s, 1 / s));
-        painter_.drawImage(QPoint(qRound(textX_ * s) - m, qRound(textY_ * s) - m), picture);
+        painter_.drawImage(onDevice(device, textX_, textY_) - QPoint(m, m), picture);
         painter_.setTransform(base_);
         textX_ += static_cast<float>(fm.horizontalAdvance(text));
         return;

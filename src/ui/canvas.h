@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QString>
+#include <functional>
 
 class Canvas {
 public:
@@ -30,6 +31,17 @@ public:
                   double sh);
     // A picture drawn a number of times over itself at its own size, as a frame that builds up.
     void drawLayers(int slot, int layers, double x, double y);
+    // At a scale between whole numbers, pictures land on whole device pixels (and some are kept).
+    bool isBetweenWholeScales() const;
+    // Drawing kept as one picture at the device's scale and drawn again only when its key changes:
+    // at a scale between whole numbers, many pictures that seldom change cost one copy.
+    struct KeptLayer {
+        QString key;
+        double scale = 0;
+        QImage image;
+    };
+    void drawKept(KeptLayer& kept, const QString& key, const QRectF& area,
+                  const std::function<void(Canvas&)>& paint);
     // A picture turned about (cx, cy) by degrees, its rectangle given relative to that point.
     void drawTurned(int slot, double cx, double cy, double degrees, double x, double y, double w, double h);
     // The same rectangle of the background picture.
@@ -68,6 +80,7 @@ public:
 
 private:
     void applyClip();
+    static QPoint onDevice(const QTransform& device, double x, double y);
 
     QPainter& painter_;
     const Pictures& pictures_;

@@ -136,6 +136,61 @@ private slots:
         QVERIFY(one != fixture::painted(pictures, scale, [](Canvas& c) { c.draw(Background, 0, 0, 800, 600); }));
     }
 
+    // Pictures kept together as one layer at a scale between whole numbers land where they land when
+    // drawn one by one, and the layer is drawn again when its key changes.
+    void aKeptLayerLooksLikeItsPicturesAndFollowsItsKey_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("full screen 1.6") << 1.6;
+        QTest::newRow("2560 x 1600") << 2.665;
+        QTest::newRow("3840 x 2160") << 3.6;
+    }
+    void aKeptLayerLooksLikeItsPicturesAndFollowsItsKey() {
+        QFETCH(double, scale);
+        LoadedGame g;
+        Pictures& pictures = g.window->pictures();
+        pictures.useScale(scale);
+        QImage glow(64, 70, QImage::Format_ARGB32_Premultiplied);
+        glow.fill(Qt::transparent);
+        for (int y = 4; y < 66; ++y)
+            for (int x = 4; x < 60; ++x)
+                glow.setPixelColor(x, y, QColor(40, 120, 255, (3 * x + y) % 200));
+        pictures.picture(FreeCell) = glow;
+        QImage grid(800, 600, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                grid.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+        pictures.picture(Background) = grid;
+        const auto cells = [](int count) {
+            return [count](Canvas& c) {
+                for (int i = 0; i < count; ++i)
+                    c.draw(FreeCell, 130.3 + 37 * i, 211.7, 64, 70);
+            };
+        };
+        Canvas::KeptLayer kept;
+        const QRectF area(129, 200, 400, 100);
+        const auto paint = [&](bool asLayer, int count) {
+            return fixture::painted(pictures, scale, [&](Canvas& c) {
+                c.draw(Background, 0, 0, 800, 600);
+                if (asLayer)
+                    c.drawKept(kept, QString::number(count), area, cells(count));
+                else
+                    cells(count)(c);
+            });
+        };
+        for (int count : {3, 3, 5}) {
+            const QImage direct = paint(false, count), layered = paint(true, count);
+            QCOMPARE(layered.size(), direct.size());
+            int worst = 0;
+            for (int y = 0; y < direct.height(); ++y)
+                for (int x = 0; x < direct.width(); ++x) {
+                    const QColor a = direct.pixelColor(x, y), b = layered.pixelColor(x, y);
+                    worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                      std::abs(a.blue() - b.blue())});
+                }
+            QVERIFY2(worst <= 2, qPrintable(QStringLiteral("%1 cells: a channel differs by %2").arg(count).arg(worst)));
+        }
+    }
+
     // Text too large for Qt's glyph cache (a question on a 3840 x 2160 screen) is drawn from a kept
     // picture: it lands where text drawn directly lands, and a second paint uses the same picture.
     void largeTextFromItsKeptPictureLandsWhereDrawnTextDoes() {
