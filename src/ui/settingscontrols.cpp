@@ -10,13 +10,6 @@ const QColor kOffTrack(255, 255, 255, 30);
 const QColor kBorder(110, 125, 190);
 const QColor kFocusRing(255, 214, 64);
 
-// Enter acts as Space does: the settings have no default button for it to press.
-bool clickOnEnter(QAbstractButton& b, QKeyEvent* e) {
-    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) return false;
-    b.click();
-    return true;
-}
-
 void paintFocus(QPainter& p, const QRectF& r, double radius) {
     p.setPen(QPen(kFocusRing, 2));
     p.setBrush(Qt::NoBrush);
@@ -24,10 +17,33 @@ void paintFocus(QPainter& p, const QRectF& r, double radius) {
 }
 } // namespace
 
-ToggleSwitch::ToggleSwitch(QWidget* parent) : QAbstractButton(parent) {
-    setCheckable(true);
+SettingsButton::SettingsButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+}
+
+void SettingsButton::keyPressEvent(QKeyEvent* e) {
+    // Enter acts as Space does: the settings have no default button for it to press.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        click();
+    else
+        QAbstractButton::keyPressEvent(e);
+}
+
+void SettingsButton::enterEvent(QEnterEvent* e) {
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(e);
+}
+
+void SettingsButton::leaveEvent(QEvent* e) {
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(e);
+}
+
+ToggleSwitch::ToggleSwitch(QWidget* parent) : SettingsButton(parent) {
+    setCheckable(true);
 }
 
 void ToggleSwitch::paintEvent(QPaintEvent*) {
@@ -40,8 +56,8 @@ void ToggleSwitch::paintEvent(QPaintEvent*) {
     if (hasFocus()) paintFocus(p, all, radius + 3);
     const bool on = isChecked();
     QColor fill = on ? kOn : kOffTrack;
-    if (hovered_) fill = on ? QColor(92, 196, 250) : QColor(255, 255, 255, 60);
-    p.setPen(QPen(hovered_ ? QColor(Qt::white) : on ? kOn : kBorder, 1.2));
+    if (isHovered()) fill = on ? QColor(92, 196, 250) : QColor(255, 255, 255, 60);
+    p.setPen(QPen(isHovered() ? QColor(Qt::white) : on ? kOn : kBorder, 1.2));
     p.setBrush(fill);
     p.drawRoundedRect(track, radius, radius);
     // The knob sits right when on, left when off.
@@ -52,53 +68,16 @@ void ToggleSwitch::paintEvent(QPaintEvent*) {
     p.drawEllipse(QRectF(x, track.top() + 3, knob, knob));
 }
 
-void ToggleSwitch::keyPressEvent(QKeyEvent* e) {
-    if (!clickOnEnter(*this, e)) QAbstractButton::keyPressEvent(e);
-}
-
-void ToggleSwitch::enterEvent(QEnterEvent* e) {
-    hovered_ = true;
-    update();
-    QAbstractButton::enterEvent(e);
-}
-
-void ToggleSwitch::leaveEvent(QEvent* e) {
-    hovered_ = false;
-    update();
-    QAbstractButton::leaveEvent(e);
-}
-
-StepButton::StepButton(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-}
-
 void StepButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF all(rect());
     const QRectF box = all.adjusted(3, 3, -3, -3);
     if (hasFocus()) paintFocus(p, all, 9);
-    p.setPen(QPen(hovered_ ? QColor(Qt::white) : kBorder, 1.2));
-    p.setBrush(hovered_ ? QColor(255, 255, 255, 60) : kOffTrack);
+    p.setPen(QPen(isHovered() ? QColor(Qt::white) : kBorder, 1.2));
+    p.setBrush(isHovered() ? QColor(255, 255, 255, 60) : kOffTrack);
     p.drawRoundedRect(box, 7, 7);
     p.setPen(Qt::white);
     p.setFont(font());
     p.drawText(box, Qt::AlignCenter, text());
-}
-
-void StepButton::keyPressEvent(QKeyEvent* e) {
-    if (!clickOnEnter(*this, e)) QAbstractButton::keyPressEvent(e);
-}
-
-void StepButton::enterEvent(QEnterEvent* e) {
-    hovered_ = true;
-    update();
-    QAbstractButton::enterEvent(e);
-}
-
-void StepButton::leaveEvent(QEvent* e) {
-    hovered_ = false;
-    update();
-    QAbstractButton::leaveEvent(e);
 }

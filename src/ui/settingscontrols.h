@@ -5,14 +5,14 @@
 
 #include <QAbstractButton>
 
-class ToggleSwitch : public QAbstractButton {
+// What both controls share: Enter clicks as Space does, and the pointer over one lights it.
+class SettingsButton : public QAbstractButton {
     Q_OBJECT
 public:
-    explicit ToggleSwitch(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {46, 26}; }
+    explicit SettingsButton(QWidget* parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
+    bool isHovered() const { return hovered_; }
     void keyPressEvent(QKeyEvent* e) override;
     void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
@@ -21,18 +21,22 @@ private:
     bool hovered_ = false;
 };
 
-// A rounded button with its text: who plays a side, stepped through on a click, Space or Enter.
-class StepButton : public QAbstractButton {
+class ToggleSwitch : public SettingsButton {
     Q_OBJECT
 public:
-    explicit StepButton(QWidget* parent = nullptr);
+    explicit ToggleSwitch(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {46, 26}; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
+};
 
-private:
-    bool hovered_ = false;
+// A rounded button with its text: who plays a side, stepped through on a click, Space or Enter.
+class StepButton : public SettingsButton {
+    Q_OBJECT
+public:
+    using SettingsButton::SettingsButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
 };
